@@ -1,0 +1,50 @@
+#include "core/controls.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace kethmor {
+
+namespace {
+constexpr Kind Label = Kind::Label;
+constexpr Kind TextBox = Kind::TextBox;
+constexpr Kind ListBox = Kind::ListBox;
+constexpr Kind Button = Kind::Button;
+constexpr Font B8 = Font::B8;
+constexpr Font B10 = Font::B10;
+constexpr Font R10 = Font::R10;
+constexpr Font R8 = Font::R8;
+}  // namespace
+
+const ControlInfo kControls[kControlCount] = {
+#define CTL(name, kind, l, t, w, h, text, tip, back, fore, font, flags, maxlen) \
+  {#name, kind, l, t, w, h, text, tip, static_cast<Colour>(back), static_cast<Colour>(fore), font, flags, maxlen},
+#include "core/controls.def"
+#undef CTL
+};
+
+namespace {
+std::string sortKey(const std::string& s) {
+  std::string k;
+  for (char ch : s) {
+    if (ch == '-') continue;
+    k.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(ch))));
+  }
+  return k;
+}
+}  // namespace
+
+bool sortsBefore(const std::string& a, const std::string& b) {
+  return sortKey(a) < sortKey(b);
+}
+
+void Control::addItem(const std::string& s) {
+  if (!sorted) {
+    items.push_back(s);
+    return;
+  }
+  auto at = std::upper_bound(items.begin(), items.end(), s, sortsBefore);
+  items.insert(at, s);
+}
+
+}  // namespace kethmor

@@ -1,0 +1,56 @@
+// The values that follow from the adjusted statistics and the purchases.
+#include <cmath>
+#include <cstdlib>
+
+#include "core/form1.h"
+
+namespace kethmor {
+
+void Form1::Armoradj() { put(ACadj, num(Adjdexterity) - 10); }
+
+void Form1::damageadj() {
+  const double s = num(Adjstrength);
+  if (s == 9) put(Damagebonus, 0);
+  if (s == 10) put(Damagebonus, 0);
+  if (s < 10) {
+    if (s == 8) put(Damagebonus, -1);
+    if (s == 7) put(Damagebonus, -1);
+    if (s == 6) put(Damagebonus, -2);
+    if (s == 5) put(Damagebonus, -2);
+    if (s == 4) put(Damagebonus, -3);
+    if (s == 3) put(Damagebonus, -3);
+    if (s == 2) put(Damagebonus, -4);
+    if (s <= 1) put(Damagebonus, -4);
+  }
+  if (s > 10) {
+    put(Damagebonus, s - 10);
+    if (s >= 20) put(Damagebonus, num(Damagebonus) + 10);
+  }
+}
+
+void Form1::Speeddisplay() {
+  Speed.text = Adjdexterity.text;
+  if (num(Speed) >= 20) put(Speed, num(Speed) + 5);
+}
+
+void Form1::hpsandfatadj() {
+  put(hitpoints, 2 * num(Adjstrength) + num(Adjwillpower) + 6);
+  put(fatigue, 2 * num(Adjconstitution) + num(Adjwillpower) + 6);
+}
+
+void Form1::displayaptitude() {
+  const float tech = (-4 * CPspent_firearms) + (-4 * CPspent_repair) + (-4 * CPspent_picklocks) +
+                     (-4 * CPspent_adtraps);
+  techskill_aptitude_part = static_cast<std::int16_t>(std::lround(tech));
+  magick_aptitude_part = static_cast<std::int16_t>(5 * spells_bought);
+  tech_aptitude_part = static_cast<std::int16_t>(-5 * schematics_bought);
+  aptitude_value = static_cast<float>(static_cast<std::int16_t>(
+      tech_aptitude_part + magick_aptitude_part + techskill_aptitude_part + race_aptitude));
+  if (aptitude_value > 0) aptitude.back = kPink;
+  if (aptitude_value < 0) aptitude.back = kBrownOrange;
+  if (aptitude_value == 0) aptitude.back = kWhite;
+  aptitude.text = numText(std::fabs(aptitude_value));
+  if (num(aptitude) > 100) aptitude.text = "100";
+}
+
+}  // namespace kethmor

@@ -1,0 +1,195 @@
+#include "core/form1.h"
+
+#include <cmath>
+#include <unordered_map>
+
+namespace kethmor {
+
+namespace {
+
+Control Form1State::* const kMembers[kControlCount] = {
+#define CTL(name, ...) &Form1State::name,
+#include "core/controls.def"
+#undef CTL
+};
+
+Colour defaultBack(Kind k) {
+  switch (k) {
+    case Kind::TextBox:
+    case Kind::ListBox: return kSysWindow;
+    case Kind::Button: return kSysButtonFace;
+    case Kind::Label: return kSysButtonFace;
+  }
+  return kSysWindow;
+}
+
+Colour defaultFore(Kind k) {
+  return (k == Kind::TextBox || k == Kind::ListBox) ? kSysWindowText : kSysButtonText;
+}
+
+using S = Form1State;
+
+}  // namespace
+
+const std::array<SkillInfo, 16> kSkills = {{
+    {&S::bow, &S::CPspent_bow, &S::Adjdexterity, &S::Dexterity, Ctl::bow_plus, Ctl::bow_minus, false},
+    {&S::melee, &S::CPspent_melee, &S::Adjdexterity, &S::Dexterity, Ctl::melee_plus, Ctl::melee_minus, false},
+    {&S::dodge, &S::CPspent_dodge, &S::Adjdexterity, &S::Dexterity, Ctl::dodge_plus, Ctl::dodge_minus, false},
+    {&S::throwing, &S::CPspent_throwing, &S::Adjdexterity, &S::Dexterity, Ctl::throwing_plus, Ctl::throwing_minus, false},
+    {&S::gambling, &S::CPspent_gambling, &S::Adjintelligence, &S::Intelligence, Ctl::Gambling_plus, Ctl::Gambling_minus, false},
+    {&S::haggle, &S::CPspent_haggle, &S::Adjwillpower, &S::Willpower, Ctl::Haggle_plus, Ctl::Haggle_minus, false},
+    {&S::heal, &S::CPspent_heal, &S::Adjintelligence, &S::Intelligence, Ctl::Heal_plus, Ctl::Heal_minus, false},
+    {&S::persuasion, &S::CPspent_persuasion, &S::Adjcharisma, &S::Charisma, Ctl::Persausion_plus, Ctl::Persausion_minus, false},
+    {&S::repair, &S::CPspent_repair, &S::Adjintelligence, &S::Intelligence, Ctl::Repair_plus, Ctl::Repair_minus, true},
+    {&S::firearms, &S::CPspent_firearms, &S::Adjdexterity, &S::Dexterity, Ctl::Firearms_plus, Ctl::Firearms_minus, true},
+    {&S::picklocks, &S::CPspent_picklocks, &S::Adjdexterity, &S::Dexterity, Ctl::Picklocks_plus, Ctl::Picklocks_minus, true},
+    {&S::adtraps, &S::CPspent_adtraps, &S::Adjperception, &S::Perception, Ctl::ADTraps_plus, Ctl::ADTraps_minus, true},
+    {&S::pickpocket, &S::CPspent_pickpocket, &S::Adjdexterity, &S::Dexterity, Ctl::pickpocket_plus, Ctl::pickpocket_minus, false},
+    {&S::backstab, &S::CPspent_backstab, &S::Adjdexterity, &S::Dexterity, Ctl::backstab_plus, Ctl::backstab_minus, false},
+    {&S::prowling, &S::CPspent_prowling, &S::Adjperception, &S::Perception, Ctl::prowling_plus, Ctl::prowling_minus, false},
+    {&S::spottrap, &S::CPspent_spottrap, &S::Adjperception, &S::Perception, Ctl::spottrap_plus, Ctl::spottrap_minus, false},
+}};
+
+Form1::Form1() {
+  for (int i = 0; i < kControlCount; ++i) {
+    const ControlInfo& ci = kControls[i];
+    Control& c = this->*kMembers[i];
+    c.text = ci.text;
+    c.back = ci.back == DEF ? defaultBack(ci.kind) : ci.back;
+    c.fore = ci.fore == DEF ? defaultFore(ci.kind) : ci.fore;
+    c.visible = (ci.flags & HIDDEN) == 0;
+    c.sorted = (ci.flags & SORTED) != 0;
+  }
+}
+
+Control& Form1::ctl(Ctl id) { return this->*kMembers[static_cast<int>(id)]; }
+const Control& Form1::ctl(Ctl id) const { return this->*kMembers[static_cast<int>(id)]; }
+
+// ---------------------------------------------------------------------------
+// Event dispatch
+
+namespace {
+using Handler = void (Form1::*)();
+
+const std::unordered_map<int, Handler>& clickHandlers() {
+  static const std::unordered_map<int, Handler> table = [] {
+    std::unordered_map<int, Handler> t;
+    auto add = [&t](Ctl c, Handler h) { t[static_cast<int>(c)] = h; };
+    add(Ctl::Quit, &Form1::Quit_Click);
+    add(Ctl::Clear, &Form1::Clear_Click);
+    add(Ctl::levelup, &Form1::levelup_Click);
+    add(Ctl::ST_plus, &Form1::ST_plus_Click);
+    add(Ctl::ST_minus, &Form1::ST_minus_Click);
+    add(Ctl::CN_plus, &Form1::CN_plus_Click);
+    add(Ctl::CN_minus, &Form1::CN_minus_Click);
+    add(Ctl::DX_plus, &Form1::DX_plus_Click);
+    add(Ctl::DX_minus, &Form1::DX_minus_Click);
+    add(Ctl::BE_plus, &Form1::BE_plus_Click);
+    add(Ctl::BE_minus, &Form1::BE_minus_Click);
+    add(Ctl::IN_plus, &Form1::IN_plus_Click);
+    add(Ctl::IN_minus, &Form1::IN_minus_Click);
+    add(Ctl::WP_plus, &Form1::WP_plus_Click);
+    add(Ctl::WP_minus, &Form1::WP_minus_Click);
+    add(Ctl::PE_plus, &Form1::PE_plus_Click);
+    add(Ctl::PE_minus, &Form1::PE_minus_Click);
+    add(Ctl::CH_plus, &Form1::CH_plus_Click);
+    add(Ctl::CH_minus, &Form1::CH_minus_Click);
+    add(Ctl::Hitpoints_plus, &Form1::Hitpoints_plus_Click);
+    add(Ctl::Hitpoints_minus, &Form1::Hitpoints_minus_Click);
+    add(Ctl::Fatigue_plus, &Form1::Fatigue_plus_Click);
+    add(Ctl::Fatigue_minus, &Form1::Fatigue_minus_Click);
+#define SKILL_HANDLERS(plus, minus)          \
+  add(Ctl::plus, &Form1::plus##_Click);     \
+  add(Ctl::minus, &Form1::minus##_Click);
+#include "core/skill_buttons.def"
+#undef SKILL_HANDLERS
+    add(Ctl::Race_Selection, &Form1::Race_Selection_Click);
+    add(Ctl::Background_Selection, &Form1::Background_Selection_Click);
+    add(Ctl::Magick_select, &Form1::Magick_select_Click);
+    add(Ctl::Magick_list, &Form1::Magick_list_Click);
+    add(Ctl::Spell_list, &Form1::Spell_list_Click);
+    add(Ctl::Tech_select, &Form1::Tech_select_Click);
+    add(Ctl::Tech_list, &Form1::Tech_list_Click);
+    add(Ctl::Schematic_list, &Form1::Schematic_list_Click);
+    add(Ctl::SAVE, &Form1::SAVE_Click);
+    return t;
+  }();
+  return table;
+}
+
+const std::unordered_map<int, Handler>& dblClickHandlers() {
+  static const std::unordered_map<int, Handler> table = {
+      {static_cast<int>(Ctl::Race_Selection), &Form1::Race_Selection_DblClick},
+      {static_cast<int>(Ctl::Background_Selection), &Form1::Background_Selection_DblClick},
+      {static_cast<int>(Ctl::Spell_list), &Form1::Spell_list_DblClick},
+      {static_cast<int>(Ctl::Schematic_list), &Form1::Schematic_list_DblClick},
+  };
+  return table;
+}
+}  // namespace
+
+void Form1::Click(Ctl id) {
+  const auto& t = clickHandlers();
+  auto it = t.find(static_cast<int>(id));
+  if (it != t.end()) (this->*(it->second))();
+}
+
+void Form1::DblClick(Ctl id) {
+  const auto& t = dblClickHandlers();
+  auto it = t.find(static_cast<int>(id));
+  if (it != t.end()) (this->*(it->second))();
+}
+
+void Form1::selectEntry(Ctl list, int index) {
+  Control& l = ctl(list);
+  l.listIndex = (index >= 0 && index < l.listCount()) ? index : -1;
+  Click(list);
+}
+
+// ---------------------------------------------------------------------------
+// Start-up, level-up, clearing, quitting
+
+void Form1::levelup_Click() {
+  if (num(Clevel) == 50) return;
+  CP_pool = static_cast<std::int16_t>(CP_pool + 1);
+  put(Clevel, num(Clevel) + 1);
+  put(CPs_remaining, num(CPs_remaining) + 1);
+  put(fatigue, num(fatigue) + 2);
+  put(hitpoints, num(hitpoints) + 2);
+  static const char* const kBonusLevels[] = {"5", "10", "15", "20", "25", "30", "35", "40", "45", "50"};
+  for (const char* level : kBonusLevels) {
+    if (Clevel.text == level) {
+      CP_pool = static_cast<std::int16_t>(CP_pool + 1);
+      put(CPs_remaining, num(CPs_remaining) + 1);
+      break;
+    }
+  }
+}
+
+void Form1::Clear_Click() {
+  if (purchased.listCount() == 0) return;
+  const int n = purchased.listCount();
+  CP_pool = static_cast<std::int16_t>(CP_pool + n);
+  put(CPs_remaining, num(CPs_remaining) + n);
+  purchased.clear();
+  reset_spells();
+  reset_tech();
+  spells_bought = 0;
+  schematics_bought = 0;
+  displayaptitude();
+}
+
+void Form1::Quit_Click() {
+  ended = true;
+  if (onQuit) onQuit();
+}
+
+void Form1::SAVE_Click() {
+  if (!saver) return;
+  const std::string name = saver->chooseFileName();
+  if (name.empty()) return;
+  const std::string failure = saver->writeSheet(*this, name);
+  if (!failure.empty()) message_window.text = failure;
+}
+
+}  // namespace kethmor

@@ -1,0 +1,184 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "core/controls.h"
+#include "core/numbers.h"
+
+namespace kethmor {
+
+class Form1;
+
+// What the SAVE button needs from the outside world: a file name chosen by
+// the user, and a way to write the sheet under it.
+class SheetSaver {
+ public:
+  virtual ~SheetSaver() = default;
+  // The chosen file name, or empty when the user cancelled.
+  virtual std::string chooseFileName() = 0;
+  // Writes the sheet; returns an empty text on success, otherwise a one-line
+  // message naming the file and the reason.
+  virtual std::string writeSheet(const Form1& form, const std::string& fileName) = 0;
+};
+
+// Everything the window holds: its controls and its module-level counters.
+struct Form1State {
+#define CTL(name, ...) Control name;
+#include "core/controls.def"
+#undef CTL
+
+  std::int16_t ok_flag = 0;
+  std::int16_t cpstat_ST = 0, cpstat_CN = 0, cpstat_DX = 0, cpstat_CH = 0, cpstat_IN = 0,
+               cpstat_WP = 0, cpstat_PE = 0, cpstat_BE = 0;
+  std::int16_t CP_pool = 0;
+  std::int16_t cpstat_hitpoints = 0, cpstat_fatigue = 0;
+  std::int32_t skill_backcolor = 0;
+  float CPspent_bow = 0, CPspent_dodge = 0, CPspent_melee = 0, CPspent_throwing = 0,
+        CPspent_backstab = 0, CPspent_pickpocket = 0, CPspent_prowling = 0,
+        CPspent_spottrap = 0, CPspent_gambling = 0, CPspent_haggle = 0, CPspent_heal = 0,
+        CPspent_persuasion = 0, CPspent_repair = 0, CPspent_firearms = 0,
+        CPspent_picklocks = 0, CPspent_adtraps = 0;
+  std::array<std::array<std::int16_t, 5>, 16> spell_owned{};
+  std::array<std::array<std::int16_t, 7>, 8> schematic_owned{};
+  float aptitude_value = 0;
+  std::int16_t schematics_bought = 0, spells_bought = 0;
+  std::int16_t race_aptitude = 0;
+  std::int16_t tech_aptitude_part = 0, magick_aptitude_part = 0, techskill_aptitude_part = 0;
+  std::int16_t backgroundallowed = 0;
+
+  bool operator==(const Form1State&) const = default;
+};
+
+inline constexpr std::int16_t kTrue = -1;
+inline constexpr std::int16_t kFalse = 0;
+
+// One skill: its box, its counter, the adjusted box of its governing
+// statistic (passed by "+") and the base box of the same statistic (passed
+// by "-").
+struct SkillInfo {
+  Control Form1State::*box;
+  float Form1State::*counter;
+  Control Form1State::*adjusted;
+  Control Form1State::*base;
+  Ctl plus, minus;
+  bool tech;  // one of the four technological skills
+};
+// In the order bow, melee, dodge, throwing, gambling, haggle, heal,
+// persuasion, repair, firearms, picklocks, adtraps, pickpocket, backstab,
+// prowling, spottrap.
+extern const std::array<SkillInfo, 16> kSkills;
+
+// The main window's model: its state, procedures and event handlers.
+class Form1 : public Form1State {
+ public:
+  // The window as created: every control at its design state, every
+  // counter 0. Form_Load has not run yet.
+  Form1();
+
+  Control& ctl(Ctl id);
+  const Control& ctl(Ctl id) const;
+
+  // Events as the window delivers them.
+  void Click(Ctl id);     // a button press, or the click of a list
+  void DblClick(Ctl id);  // a list's double click
+  // Selecting an entry from the program (or by the user): sets the index and
+  // runs the list's click handler.
+  void selectEntry(Ctl list, int index);
+
+  // Start-up.
+  void Form_Load();
+
+  // Procedures.
+  void Armoradj();
+  void backgroundselection();
+  void checkbackgroundrestriction();
+  void damageadj();
+  void displayaptitude();
+  void hpsandfatadj();
+  void minus_stats(Control& stat, std::int16_t& cpstat, std::int16_t& CPs,
+                   const std::string& name, Control& adj);
+  void plus_skill_adjustment(Control& Sname, Control& prerequisite, float& CPspent);
+  void plus_stats(Control& stat, std::int16_t& cpstat, std::int16_t& CPs,
+                  const std::string& name, Control& adj);
+  void prerequisite_check(const std::string& currentstatlevel,
+                          const std::string& currentskill_level, std::int16_t& ok,
+                          Control& prerequisite);
+  void race_descriptions();
+  void RaceSelection();
+  void reset_spells();
+  void reset_tech();
+  void reset_skills();
+  void showbackgroundinfo();
+  void minus_skill_adjustment(Control& Sname, Control& prerequisite, float& CPspent);
+  void Speeddisplay();
+  void spellprecheck(const std::string& currentwill, std::int16_t& ok);
+  void techprecheck(const std::string& currentint, std::int16_t& ok);
+
+  // Event handlers.
+  void Quit_Click();
+  void Clear_Click();
+  void levelup_Click();
+  void ST_plus_Click();
+  void ST_minus_Click();
+  void CN_plus_Click();
+  void CN_minus_Click();
+  void DX_plus_Click();
+  void DX_minus_Click();
+  void BE_plus_Click();
+  void BE_minus_Click();
+  void IN_plus_Click();
+  void IN_minus_Click();
+  void WP_plus_Click();
+  void WP_minus_Click();
+  void PE_plus_Click();
+  void PE_minus_Click();
+  void CH_plus_Click();
+  void CH_minus_Click();
+  void Hitpoints_plus_Click();
+  void Hitpoints_minus_Click();
+  void Fatigue_plus_Click();
+  void Fatigue_minus_Click();
+#define SKILL_HANDLERS(plus, minus) \
+  void plus##_Click();              \
+  void minus##_Click();
+#include "core/skill_buttons.def"
+#undef SKILL_HANDLERS
+  void Race_Selection_Click();
+  void Race_Selection_DblClick();
+  void Background_Selection_Click();
+  void Background_Selection_DblClick();
+  void Magick_select_Click();
+  void Magick_list_Click();
+  void Spell_list_Click();
+  void Spell_list_DblClick();
+  void Tech_select_Click();
+  void Tech_list_Click();
+  void Schematic_list_Click();
+  void Schematic_list_DblClick();
+  void SAVE_Click();
+
+  // Hooks to the outside: ending the program, and saving.
+  std::function<void()> onQuit;
+  SheetSaver* saver = nullptr;
+  bool ended = false;
+
+ private:
+  void skillPlus(const SkillInfo& s);
+  void skillMinus(const SkillInfo& s);
+  void afterST();
+  void afterDX();
+  bool backgroundRefused(const std::string& raceKey, int background) const;
+};
+
+// Colours the adjusted statistics against 8: green above, red below, a value
+// of exactly 8 keeps its colour.
+void recolourAdjusted(Form1State& f);
+
+// Writes a number into a box as the box shows it.
+inline void put(Control& box, double v) { box.text = numText(v); }
+inline double num(const Control& box) { return num(box.text); }
+
+}  // namespace kethmor

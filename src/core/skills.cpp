@@ -1,0 +1,92 @@
+// The sixteen skills: buying and selling ranks against the threshold ladder
+// of the governing statistic.
+#include "core/form1.h"
+
+namespace kethmor {
+
+void Form1::plus_skill_adjustment(Control& Sname, Control& prerequisite, float& CPspent) {
+  if (CP_pool < 1) {
+    message_window.text = "No CPs left";
+    return;
+  }
+  message_window.text.clear();
+  if (CPspent >= 5) {
+    message_window.text = "you can't raise this skill any higher";
+    return;
+  }
+  ok_flag = kFalse;
+  prerequisite_check(prerequisite.text, Sname.text, ok_flag, prerequisite);
+  if (ok_flag == 0) return;
+  CPspent += 1;
+  Sname.back = kGreen;
+  CP_pool = static_cast<std::int16_t>(CP_pool - 1);
+  put(CPs_remaining, num(CPs_remaining) - 1);
+  put(Sname, num(Sname) + 1);
+  displayaptitude();
+}
+
+void Form1::prerequisite_check(const std::string& currentstatlevel,
+                               const std::string& currentskill_level, std::int16_t& ok,
+                               Control& prerequisite) {
+  const double s = num(currentstatlevel);
+  const double k = num(currentskill_level);
+  if (s >= 18) {
+    ok = kTrue;
+  } else if (s < 6) {
+    ok = kFalse;
+  } else if ((s >= 15 && k < 4) || (s >= 12 && k < 3) || (s >= 9 && k < 2) || (s >= 6 && k < 1)) {
+    ok = kTrue;
+  }
+  const char* word = "";
+  if (&prerequisite == &Adjdexterity) word = "Dexterity";
+  else if (&prerequisite == &Adjintelligence) word = "Intelligence";
+  else if (&prerequisite == &Adjwillpower) word = "Willpower";
+  else if (&prerequisite == &Adjperception) word = "Perception";
+  else if (&prerequisite == &Adjcharisma) word = "Charisma";
+  if (ok == kFalse) message_window.text = std::string("You must raise your ") + word + " first";
+}
+
+void Form1::minus_skill_adjustment(Control& Sname, Control& /*prerequisite*/, float& CPspent) {
+  message_window.text.clear();
+  if (CPspent < 1) return;
+  CPspent -= 1;
+  if (CPspent == 0) Sname.back = skill_backcolor;
+  put(Sname, num(Sname) - 1);
+  CP_pool = static_cast<std::int16_t>(CP_pool + 1);
+  put(CPs_remaining, num(CPs_remaining) + 1);
+  displayaptitude();
+}
+
+void Form1::reset_skills() {
+  for (const SkillInfo& s : kSkills) put(this->*s.box, num(this->*s.box) - this->*s.counter);
+  for (const SkillInfo& s : kSkills) (this->*s.box).back = skill_backcolor;
+  for (const SkillInfo& s : kSkills)
+    CP_pool = static_cast<std::int16_t>(CP_pool + static_cast<std::int16_t>(this->*s.counter));
+  for (const SkillInfo& s : kSkills) put(CPs_remaining, num(CPs_remaining) + this->*s.counter);
+  for (const SkillInfo& s : kSkills) this->*s.counter = 0;
+  displayaptitude();
+}
+
+void Form1::skillPlus(const SkillInfo& s) {
+  plus_skill_adjustment(this->*s.box, this->*s.adjusted, this->*s.counter);
+}
+
+void Form1::skillMinus(const SkillInfo& s) {
+  minus_skill_adjustment(this->*s.box, this->*s.base, this->*s.counter);
+}
+
+namespace {
+const SkillInfo& skillOf(Ctl button) {
+  for (const SkillInfo& s : kSkills)
+    if (s.plus == button || s.minus == button) return s;
+  return kSkills[0];
+}
+}  // namespace
+
+#define SKILL_HANDLERS(plus, minus)                                  \
+  void Form1::plus##_Click() { skillPlus(skillOf(Ctl::plus)); }      \
+  void Form1::minus##_Click() { skillMinus(skillOf(Ctl::minus)); }
+#include "core/skill_buttons.def"
+#undef SKILL_HANDLERS
+
+}  // namespace kethmor

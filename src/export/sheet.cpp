@@ -1,0 +1,165 @@
+#include "export/sheet.h"
+
+#include <cstdint>
+
+namespace kethmor::exporter {
+
+namespace {
+
+// The code points of bytes 0x80 to 0x9F in Windows-1252; 0 where unassigned.
+constexpr char32_t kHigh[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+char encode(char32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+  for (int i = 0; i < 32; ++i)
+    if (kHigh[i] == cp && cp != 0) return static_cast<char>(0x80 + i);
+  return '?';
+}
+
+// Decodes one UTF-8 sequence at s[i]; a malformed byte reads as U+FFFD.
+char32_t decode(const std::string& s, std::size_t& i) {
+  const auto b = static_cast<unsigned char>(s[i]);
+  int extra = 0;
+  char32_t cp = 0;
+  if (b < 0x80) {
+    ++i;
+    return b;
+  } else if ((b & 0xE0) == 0xC0) {
+    extra = 1;
+    cp = b & 0x1F;
+  } else if ((b & 0xF0) == 0xE0) {
+    extra = 2;
+    cp = b & 0x0F;
+  } else if ((b & 0xF8) == 0xF0) {
+    extra = 3;
+    cp = b & 0x07;
+  } else {
+    ++i;
+    return 0xFFFD;
+  }
+  if (i + static_cast<std::size_t>(extra) >= s.size()) {
+    ++i;
+    return 0xFFFD;
+  }
+  for (int k = 1; k <= extra; ++k) {
+    const auto c = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+    if ((c & 0xC0) != 0x80) {
+      ++i;
+      return 0xFFFD;
+    }
+    cp = (cp << 6) | (c & 0x3F);
+  }
+  i += static_cast<std::size_t>(extra) + 1;
+  return cp;
+}
+
+class Writer {
+ public:
+  Writer& text(const std::string& s) {
+    const std::string bytes = toCodePage(s);
+    out_ += bytes;
+    // The column follows the last line break written.
+    const auto nl = bytes.rfind('\n');
+    column_ = nl == std::string::npos ? column_ + static_cast<int>(bytes.size())
+                                      : static_cast<int>(bytes.size() - nl);
+    return *this;
+  }
+  Writer& zone() {
+    const int to = nextZone(column_);
+    out_.append(static_cast<std::size_t>(to - column_), ' ');
+    column_ = to;
+    return *this;
+  }
+  Writer& endLine() {
+    out_ += "\r\n";
+    column_ = 1;
+    return *this;
+  }
+  std::string bytes() const { return out_; }
+
+ private:
+  std::string out_;
+  int column_ = 1;
+};
+
+const char* biasWord(Colour c) {
+  switch (c) {
+    case kPink: return "(magick biased)";
+    case kBrownOrange: return "(tech biased)";
+    case kWhite: return "(neutral)";
+    default: return "";
+  }
+}
+
+}  // namespace
+
+int nextZone(int column) { return 14 * ((column - 1) / 14) + 15; }
+
+std::string toCodePage(const std::string& utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    const char32_t cp = decode(utf8, i);
+    if (cp == '\r') {
+      if (i < utf8.size() && utf8[i] == '\n') ++i;
+      out += "\r\n";
+    } else if (cp == '\n' || cp == 0x2028 || cp == 0x2029 || cp == 0x0085) {
+      out += "\r\n";
+    } else {
+      out += encode(cp);
+    }
+  }
+  return out;
+}
+
+std::string sheetBytes(const Form1State& f) {
+  Writer w;
+  auto pair = [&w](const char* left, const Control& a, const char* right, const Control& b) {
+    w.text(left).text(a.text).zone().zone().text(right).text(b.text).endLine();
+  };
+  w.text("Name:  ").text(f.PCname.text).endLine();
+  w.text("Race:  ").text(f.Current_race.text).zone().text("Background:  ").text(f.Current_background.text).endLine();
+  w.endLine();
+  w.text("Level:  ").text(f.Clevel.text).zone().zone().text("Aptitude: ").text(f.aptitude.text).text("  ")
+      .text(biasWord(f.aptitude.back)).endLine();
+  w.endLine();
+  w.text("Alternative Background: ").text(f.alternativebackground.text).endLine();
+  w.endLine();
+  w.text("                  Primary Statistics").endLine();
+  w.endLine();
+  pair("Strength:      ", f.Adjstrength, "Intelligence:  ", f.Adjintelligence);
+  pair("Constitution:  ", f.Adjconstitution, "Willpower:     ", f.Adjwillpower);
+  pair("Dexterity:     ", f.Adjdexterity, "Perception:    ", f.Adjperception);
+  pair("Beauty:        ", f.Adjbeauty, "Charisma:      ", f.Adjcharisma);
+  w.endLine();
+  w.text("Hitpoints: ").text(f.hitpoints.text).text("      Fatigue: ").text(f.fatigue.text).endLine();
+  w.endLine();
+  pair("Carry Weight: ", f.Carryweight, "Damage Bonus: ", f.Damagebonus);
+  w.endLine();
+  pair("Armor Class adj.: ", f.ACadj, "Speed: ", f.Speed);
+  w.endLine();
+  w.endLine();
+  w.text("                           Skills").endLine();
+  w.endLine();
+  pair("Bow:         ", f.bow, "Dodge:             ", f.dodge);
+  pair("Melee:       ", f.melee, "Throwing:          ", f.throwing);
+  pair("Backstab:    ", f.backstab, "Pick Pocket:       ", f.pickpocket);
+  pair("Prowling:    ", f.prowling, "Spot Trap:         ", f.spottrap);
+  pair("Gambling:    ", f.gambling, "Haggle:            ", f.haggle);
+  pair("Heal:        ", f.heal, "Persuasion:        ", f.persuasion);
+  pair("Repair:      ", f.repair, "Firearms:          ", f.firearms);
+  pair("Pick Locks:  ", f.picklocks, "Arm/Disarm Traps:  ", f.adtraps);
+  w.endLine();
+  w.endLine();
+  w.text("   Spells/Schematics").endLine();
+  w.endLine();
+  for (const std::string& entry : f.purchased.items) w.text(entry).endLine();
+  return w.bytes();
+}
+
+}  // namespace kethmor::exporter

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace kethmor::technology {
+
+inline constexpr int kDisciplineCount = 8;
+inline constexpr int kSchematicsPerDiscipline = 7;
+
+// The description of each schematic, by discipline index 0 to 7 and
+// schematic index 0 to 6 (rank minus one).
+extern const char* const kSchematicDescriptions[kDisciplineCount][kSchematicsPerDiscipline];
+
+}  // namespace kethmor::technology

@@ -1,0 +1,46 @@
+#include "ui/list_box.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace kethmor::ui {
+
+void ListBox::mousePressEvent(QMouseEvent* e) {
+  setFocus(Qt::MouseFocusReason);
+  if (e->button() != Qt::LeftButton) return;
+  const QModelIndex at = indexAt(e->position().toPoint());
+  if (at.isValid() && onEntryClick) onEntryClick(at.row());
+}
+
+void ListBox::mouseDoubleClickEvent(QMouseEvent* e) {
+  if (e->button() != Qt::LeftButton) return;
+  if (onDoubleClick) onDoubleClick();
+}
+
+void ListBox::mouseMoveEvent(QMouseEvent*) {}
+void ListBox::mouseReleaseEvent(QMouseEvent*) {}
+
+void ListBox::keyPressEvent(QKeyEvent* e) {
+  const int n = count();
+  const int row = currentRow();
+  const int page = std::max(1, viewport()->height() / std::max(1, sizeHintForRow(0)) - 1);
+  int to = -2;
+  switch (e->key()) {
+    case Qt::Key_Up: to = row < 0 ? 0 : row - 1; break;
+    case Qt::Key_Down: to = row < 0 ? 0 : row + 1; break;
+    case Qt::Key_PageUp: to = row < 0 ? 0 : row - page; break;
+    case Qt::Key_PageDown: to = row < 0 ? 0 : row + page; break;
+    case Qt::Key_Home: to = 0; break;
+    case Qt::Key_End: to = n - 1; break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (onDoubleClick) onDoubleClick();
+      return;
+    default: QListWidget::keyPressEvent(e); return;
+  }
+  if (n == 0) return;
+  to = std::clamp(to, 0, n - 1);
+  if (to != row && onEntryClick) onEntryClick(to);
+}
+
+}  // namespace kethmor::ui

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QListWidget>
+#include <functional>
+
+namespace kethmor::ui {
+
+// A list whose selection belongs to the model: a press on an entry, or a
+// keyboard move, asks for that entry to be clicked; a double click anywhere
+// in the list, or Enter, asks for the list's double click. The widget itself
+// never changes its selection; the window redraws it from the model.
+class ListBox : public QListWidget {
+ public:
+  explicit ListBox(QWidget* parent) : QListWidget(parent) {}
+  std::function<void(int)> onEntryClick;
+  std::function<void()> onDoubleClick;
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+};
+
+}  // namespace kethmor::ui

@@ -1,0 +1,264 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+#include "ui/colours.h"
+#include "ui/list_box.h"
+#include "ui/text_boxes.h"
+
+// The background picture is compiled into this library; it must be
+// registered before the window loads it.
+static void initAssets() { Q_INIT_RESOURCE(assets); }
+
+namespace kethmor::ui {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr const char* kFontFile = "/usr/share/wine/fonts/ms_sans_serif.ttf";
+constexpr const char* kCaption = "Kethmor Character Planner          v 1.7";
+
+QString& fontFamily() {
+  static QString family = QStringLiteral("Sans Serif");
+  return family;
+}
+
+QFont fontFor(Font f) {
+  QFont font(windowFontFamily());
+  font.setPixelSize(f == Font::B10 || f == Font::R10 ? 13 : 11);
+  font.setBold(f == Font::B8 || f == Font::B10);
+  font.setStyleStrategy(QFont::PreferDefault);
+  return font;
+}
+
+QRect place(const ControlInfo& ci) {
+  return {ci.left / kTwipsPerPixel, ci.top / kTwipsPerPixel, ci.width / kTwipsPerPixel,
+          ci.height / kTwipsPerPixel};
+}
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+QString windowFontFamily() { return fontFamily(); }
+
+QString registerWindowFont() {
+  const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kFontFile));
+  if (id >= 0) {
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    if (!families.isEmpty()) fontFamily() = families.first();
+  }
+  return fontFamily();
+}
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+  setWindowTitle(QString::fromLatin1(kCaption));
+  setFixedSize(11850 / kTwipsPerPixel, 8595 / kTwipsPerPixel);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+  setPalette(pal);
+  setFont(fontFor(Font::B8));
+  initAssets();
+  background_.load(QStringLiteral(":/background.bmp"));
+
+  saver_ = std::make_unique<exporter::FileSheetSaver>([this] { return askFileName(); });
+  form_.saver = saver_.get();
+  form_.onQuit = [this] { close(); };
+
+  build();
+  form_.Form_Load();
+  for (int i = 0; i < kControlCount; ++i) {
+    const Ctl id = static_cast<Ctl>(i);
+    apply(id, form_.ctl(id), true);
+    shown_[static_cast<std::size_t>(i)] = form_.ctl(id);
+  }
+}
+
+MainWindow::~MainWindow() { form_.onQuit = nullptr; }
+
+void MainWindow::setSaveDialog(std::function<std::string()> dialog) { dialog_ = std::move(dialog); }
+
+std::string MainWindow::askFileName() {
+  if (dialog_) return dialog_();
+  QFileDialog dialog(this, QString());
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(QStringLiteral("txt"));
+  dialog.setNameFilters({QStringLiteral("Text files (*.txt)"), QStringLiteral("All files (*)")});
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  const QStringList files = dialog.selectedFiles();
+  return files.isEmpty() ? std::string() : files.first().toStdString();
+}
+
+void MainWindow::run(const std::function<void()>& event) {
+  event();
+  refresh();
+}
+
+void MainWindow::build() {
+  for (int i = 0; i < kControlCount; ++i) {
+    const ControlInfo& ci = kControls[i];
+    const Ctl id = static_cast<Ctl>(i);
+    QWidget* w = nullptr;
+    switch (ci.kind) {
+      case Kind::Label: {
+        auto* label = new QLabel(this);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment(((ci.flags & CENTER) ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        label->setAttribute(Qt::WA_TranslucentBackground);
+        label->setAutoFillBackground(false);
+        w = label;
+        break;
+      }
+      case Kind::Button: {
+        auto* button = new QPushButton(this);
+        button->setAutoFillBackground(true);
+        button->setFocusPolicy(Qt::TabFocus);
+        connect(button, &QPushButton::clicked, this, [this, id] { run([this, id] { form_.Click(id); }); });
+        w = button;
+        break;
+      }
+      case Kind::ListBox: {
+        auto* list = new ListBox(this);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->onEntryClick = [this, id](int row) { run([this, id, row] { form_.selectEntry(id, row); }); };
+        list->onDoubleClick = [this, id] { run([this, id] { form_.DblClick(id); }); };
+        w = list;
+        break;
+      }
+      case Kind::TextBox: {
+        if (ci.flags & MULTILINE) {
+          auto* box = new MultiLineBox(this);
+          box->setReadOnly(ci.flags & READONLY);
+          box->setMaxLength(ci.maxLength);
+          if (!(ci.flags & READONLY)) {
+            connect(box, &QPlainTextEdit::textChanged, this, [this, box, i] {
+              std::string text = box->toPlainText().toStdString();
+              form_.ctl(static_cast<Ctl>(i)).text = text;
+              shown_[static_cast<std::size_t>(i)].text = std::move(text);
+            });
+          }
+          w = box;
+        } else {
+          auto* box = new QLineEdit(this);
+          box->setReadOnly(ci.flags & READONLY);
+          if (ci.maxLength > 0) box->setMaxLength(ci.maxLength);
+          box->setAlignment((ci.flags & CENTER) ? Qt::AlignHCenter : Qt::AlignLeft);
+          box->setTextMargins(0, 0, 0, 0);
+          if (!(ci.flags & READONLY)) {
+            connect(box, &QLineEdit::textChanged, this, [this, i](const QString& t) {
+              std::string text = t.toStdString();
+              form_.ctl(static_cast<Ctl>(i)).text = text;
+              shown_[static_cast<std::size_t>(i)].text = std::move(text);
+            });
+          }
+          w = box;
+        }
+        break;
+      }
+    }
+    w->setObjectName(QString::fromLatin1(ci.name));
+    w->setGeometry(place(ci));
+    w->setFont(fontFor(ci.font));
+    if (*ci.tooltip) w->setToolTip(QString::fromLatin1(ci.tooltip));
+    widgets_[static_cast<std::size_t>(i)] = w;
+  }
+}
+
+void MainWindow::apply(Ctl id, const Control& c, bool force) {
+  const ControlInfo& ci = info(id);
+  QWidget* w = widget(id);
+  Control& was = shown_[static_cast<std::size_t>(id)];
+  const bool text = force || c.text != was.text;
+  const bool colours = force || c.back != was.back || c.fore != was.fore;
+  if (colours) {
+    QPalette pal = w->palette();
+    const QPalette& base = QApplication::palette();
+    const QColor back = toQColor(c.back, base);
+    const QColor fore = toQColor(c.fore, base);
+    switch (ci.kind) {
+      case Kind::Label: pal.setColor(QPalette::WindowText, fore); break;
+      case Kind::Button:
+        pal.setColor(QPalette::Button, back);
+        pal.setColor(QPalette::Window, back);
+        pal.setColor(QPalette::ButtonText, fore);
+        break;
+      case Kind::TextBox:
+      case Kind::ListBox:
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+          pal.setColor(group, QPalette::Base, back);
+          pal.setColor(group, QPalette::Text, fore);
+        }
+        break;
+    }
+    w->setPalette(pal);
+  }
+  switch (ci.kind) {
+    case Kind::Label:
+      if (text) static_cast<QLabel*>(w)->setText(qs(c.text));
+      break;
+    case Kind::Button:
+      if (text) static_cast<QPushButton*>(w)->setText(qs(c.text));
+      break;
+    case Kind::TextBox:
+      if (text) {
+        if (auto* multi = dynamic_cast<MultiLineBox*>(w)) multi->setPlainText(qs(c.text));
+        else static_cast<QLineEdit*>(w)->setText(qs(c.text));
+        if (auto* line = dynamic_cast<QLineEdit*>(w)) line->setCursorPosition(0);
+      }
+      break;
+    case Kind::ListBox: {
+      auto* list = static_cast<ListBox*>(w);
+      if (force || c.items != was.items) {
+        list->clear();
+        for (const std::string& item : c.items) list->addItem(qs(item));
+        list->setCurrentRow(-1);
+        was.listIndex = -1;
+      }
+      if (force || c.listIndex != was.listIndex || list->currentRow() != c.listIndex) {
+        if (c.listIndex >= 0 && c.listIndex < list->count()) {
+          list->setCurrentRow(c.listIndex, QItemSelectionModel::ClearAndSelect);
+          list->scrollToItem(list->item(c.listIndex));
+        } else {
+          list->clearSelection();
+          list->setCurrentRow(-1, QItemSelectionModel::Clear);
+        }
+      }
+      break;
+    }
+  }
+  if (force || c.visible != was.visible) w->setVisible(c.visible);
+  was = c;
+}
+
+void MainWindow::refresh() {
+  for (int i = 0; i < kControlCount; ++i) {
+    const Ctl id = static_cast<Ctl>(i);
+    const Control& c = form_.ctl(id);
+    if (!(c == shown_[static_cast<std::size_t>(i)])) apply(id, c, false);
+  }
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), QColor(0xC0, 0xC0, 0xC0));
+  if (!background_.isNull()) p.drawPixmap(0, 0, background_);
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+  form_.ended = true;
+  e->accept();
+  QApplication::quit();
+}
+
+}  // namespace kethmor::ui

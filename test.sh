@@ -1,0 +1,16 @@
+#!/bin/bash
+# Installs what is missing, builds everything and runs the whole test suite
+# through CTest: the normal build, then the model and sheet tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKETHMOR_WERROR=ON >/dev/null
+cmake --build build
+ctest --test-dir build --output-on-failure -j2
+
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKETHMOR_WERROR=ON \
+  -DKETHMOR_GUI=OFF -DKETHMOR_SANITIZE=ON >/dev/null
+cmake --build build-sanitize
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-sanitize --output-on-failure -j2
