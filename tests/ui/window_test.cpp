@@ -139,7 +139,7 @@ class WindowTest : public QObject {
     QCOMPARE(text(Ctl::Clevel), QStringLiteral("2"));
     QCOMPARE(text(Ctl::CPs_remaining), QStringLiteral("6"));
     for (int i = 0; i < 7; ++i) press(Ctl::Hitpoints_plus);
-    QCOMPARE(text(Ctl::hitpoints), QStringLiteral("54"));
+    QCOMPARE(text(Ctl::hitpoints), QStringLiteral("56"));
     QCOMPARE(text(Ctl::message_window), QStringLiteral("No CPs left"));
     QCOMPARE(text(Ctl::CPs_remaining), QStringLiteral("0"));
   }
