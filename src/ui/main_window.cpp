@@ -87,7 +87,7 @@ void MainWindow::setSaveDialog(std::function<std::string()> dialog) { dialog_ = 
 
 std::string MainWindow::askFileName() {
   if (dialog_) return dialog_();
-  QFileDialog dialog(this, QString());
+  QFileDialog dialog(this, QStringLiteral("Save character sheet"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setDefaultSuffix(QStringLiteral("txt"));

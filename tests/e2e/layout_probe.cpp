@@ -1,0 +1,34 @@
+// Prints where the window's controls and list rows stand, in pixels relative
+// to the client area, for the end-to-end tests that drive the real window
+// with X input. One line each: "name x y width height"; list rows as
+// "name#row ..." with the list scrolled to its top.
+#include <QApplication>
+#include <QListWidget>
+#include <cstdio>
+
+#include "ui/main_window.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  kethmor::ui::registerWindowFont();
+  kethmor::ui::MainWindow w;
+  w.show();
+  for (int i = 0; i < kethmor::kControlCount; ++i) {
+    const auto& ci = kethmor::kControls[i];
+    std::printf("%s %d %d %d %d\n", ci.name, ci.left / 15, ci.top / 15, ci.width / 15, ci.height / 15);
+    auto* list = dynamic_cast<QListWidget*>(w.widget(static_cast<kethmor::Ctl>(i)));
+    if (!list) continue;
+    list->scrollToTop();
+    for (int row = 0; row < 8; ++row) {
+      if (list->count() == 0) break;
+      QRect r = list->visualItemRect(list->item(std::min(row, list->count() - 1)));
+      if (list->count() <= row) {
+        // Rows of lists refilled later (spells, schematics) have the same height.
+        r.translate(0, r.height() * (row - list->count() + 1));
+      }
+      const QPoint at = list->viewport()->mapTo(&w, r.topLeft());
+      std::printf("%s#%d %d %d %d %d\n", ci.name, row, at.x(), at.y(), r.width(), r.height());
+    }
+  }
+  return 0;
+}
