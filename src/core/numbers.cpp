@@ -1,31 +1,31 @@
 #include "core/numbers.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 namespace kethmor {
 
 double num(const std::string& text) {
-  const char* begin = text.c_str();
-  while (*begin == ' ' || *begin == '\t') ++begin;
-  char* end = nullptr;
-  double v = std::strtod(begin, &end);
-  if (end == begin || !std::isfinite(v)) return 0.0;
+  const char* begin = text.data();
+  const char* end = begin + text.size();
+  while (begin < end && (*begin == ' ' || *begin == '\t')) ++begin;
+  double v = 0.0;
+  const auto result = std::from_chars(begin, end, v);
+  if (result.ec != std::errc() || !std::isfinite(v)) return 0.0;
   return v;
 }
 
 namespace {
 std::string format(double value, int digits) {
-  if (!std::isfinite(value)) return "0";
-  if (value == 0.0) return "0";  // also -0
+  if (!std::isfinite(value) || value == 0.0) return "0";  // also -0
   char buf[64];
   if (value == std::trunc(value) && std::fabs(value) < 1e15) {
-    std::snprintf(buf, sizeof buf, "%.0f", value);
-  } else {
-    std::snprintf(buf, sizeof buf, "%.*g", digits, value);
+    const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(value));
+    return std::string(buf, r.ptr);
   }
-  return buf;
+  const int n = std::snprintf(buf, sizeof buf, "%.*g", digits, value);
+  return std::string(buf, static_cast<std::size_t>(n));
 }
 }  // namespace
 

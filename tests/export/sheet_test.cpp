@@ -1,1 +1,360 @@
+// The saved character sheet: its bytes line by line, and the file that the
+// SAVE button writes.
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "core/form1.h"
+#include "export/sheet.h"
+#include "export/sheet_file.h"
+
+using kethmor::Ctl;
+using kethmor::Form1;
+using kethmor::Form1State;
+using kethmor::exporter::sheetBytes;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string sp(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
+
+std::string crlf(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const std::string& l : lines) out += l + "\r\n";
+  return out;
+}
+
+// The start character's sheet, one entry per line.
+std::vector<std::string> startLines() {
+  return {
+      "Name:  ",
+      "Race:  Human/male" + sp(11) + "Background:  none",
+      "",
+      "Level:  1" + sp(19) + "Aptitude: 0  (neutral)",
+      "",
+      "Alternative Background: ",
+      "",
+      sp(18) + "Primary Statistics",
+      "",
+      "Strength:      8" + sp(26) + "Intelligence:  8",
+      "Constitution:  8" + sp(26) + "Willpower:     8",
+      "Dexterity:     8" + sp(26) + "Perception:    8",
+      "Beauty:        8" + sp(26) + "Charisma:      8",
+      "",
+      "Hitpoints: 30      Fatigue: 30",
+      "",
+      "Carry Weight: 000" + sp(25) + "Damage Bonus: 00",
+      "",
+      "Armor Class adj.: 00" + sp(22) + "Speed: 00",
+      "",
+      "",
+      sp(27) + "Skills",
+      "",
+      "Bow:         0" + sp(28) + "Dodge:             0",
+      "Melee:       0" + sp(28) + "Throwing:          0",
+      "Backstab:    0" + sp(28) + "Pick Pocket:       0",
+      "Prowling:    0" + sp(28) + "Spot Trap:         0",
+      "Gambling:    0" + sp(28) + "Haggle:            0",
+      "Heal:        0" + sp(28) + "Persuasion:        0",
+      "Repair:      0" + sp(28) + "Firearms:          0",
+      "Pick Locks:  0" + sp(28) + "Arm/Disarm Traps:  0",
+      "",
+      "",
+      "   Spells/Schematics",
+      "",
+  };
+}
+
+// Line n of the sheet as the table counts it, from 1.
+std::string& line(std::vector<std::string>& lines, int n) { return lines[static_cast<std::size_t>(n - 1)]; }
+
+Form1 started() {
+  Form1 f;
+  f.Form_Load();
+  return f;
+}
+
+void buySpell(Form1& f, int college, int spell) {
+  f.selectEntry(Ctl::Magick_list, college);
+  f.selectEntry(Ctl::Spell_list, spell);
+  f.DblClick(Ctl::Spell_list);
+  ASSERT_EQ(f.message_window.text, "");
+}
+
+void buySchematic(Form1& f, int discipline, int schematic) {
+  f.selectEntry(Ctl::Tech_list, discipline);
+  f.selectEntry(Ctl::Schematic_list, schematic);
+  f.DblClick(Ctl::Schematic_list);
+  ASSERT_EQ(f.message_window.text, "");
+}
+
+std::string readFile(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeFile(const fs::path& p, const std::string& bytes) {
+  std::ofstream out(p, std::ios::binary);
+  out << bytes;
+}
+
+bool same(const Form1& f, const Form1State& expected) {
+  return static_cast<const Form1State&>(f) == expected;
+}
+
+}  // namespace
+
+TEST(SheetBytes, StartCharacterLineByLine) {
+  const Form1 f = started();
+  EXPECT_EQ(sheetBytes(f), crlf(startLines()));
+  EXPECT_EQ(sheetBytes(f).rfind("Name:  \r\n", 0), 0u);
+}
+
+TEST(SheetBytes, DwarfPutsTheBackgroundInColumnFifteen) {
+  Form1 f = started();
+  f.selectEntry(Ctl::Race_Selection, 0);
+  f.DblClick(Ctl::Race_Selection);
+  f.PCname.text = "Borin";
+  f.Repair_plus_Click();
+  buySpell(f, 0, 0);
+  buySchematic(f, 0, 0);
+
+  std::vector<std::string> expected = startLines();
+  line(expected, 1) = "Name:  Borin";
+  line(expected, 2) = "Race:  Dwarf" + sp(2) + "Background:  None";
+  line(expected, 4) = "Level:  1" + sp(19) + "Aptitude: 19  (tech biased)";
+  line(expected, 10) = "Strength:      9" + sp(26) + "Intelligence:  8";
+  line(expected, 11) = "Constitution:  9" + sp(26) + "Willpower:     8";
+  line(expected, 12) = "Dexterity:     7" + sp(26) + "Perception:    8";
+  line(expected, 13) = "Beauty:        8" + sp(26) + "Charisma:      7";
+  line(expected, 15) = "Hitpoints: 32      Fatigue: 32";
+  line(expected, 17) = "Carry Weight: 4500" + sp(24) + "Damage Bonus: 0";
+  line(expected, 19) = "Armor Class adj.: -3" + sp(22) + "Speed: 7";
+  line(expected, 30) = "Repair:      1.5" + sp(26) + "Firearms:          0.5";
+  line(expected, 31) = "Pick Locks:  0.5" + sp(26) + "Arm/Disarm Traps:  0.5";
+  expected.push_back("Unseen Force");
+  expected.push_back("Charges");
+  EXPECT_EQ(sheetBytes(f), crlf(expected));
+}
+
+TEST(SheetBytes, HumanPutsTheBackgroundInColumnTwentyNine) {
+  Form1 f = started();
+  f.selectEntry(Ctl::Background_Selection, 23);  // "Raised by Elves"
+  f.DblClick(Ctl::Background_Selection);
+  f.PCname.text = "Aelwen";
+  f.WP_plus_Click();
+  f.levelup_Click();
+  f.Repair_plus_Click();
+  buySpell(f, 0, 0);
+  buySpell(f, 0, 1);
+  buySchematic(f, 0, 0);
+
+  std::vector<std::string> expected = startLines();
+  line(expected, 1) = "Name:  Aelwen";
+  line(expected, 2) = "Race:  Human/male" + sp(11) + "Background:  Raised by Elves";
+  line(expected, 4) = "Level:  2" + sp(19) + "Aptitude: 1  (magick biased)";
+  line(expected, 11) = "Constitution:  8" + sp(26) + "Willpower:     9";
+  line(expected, 15) = "Hitpoints: 33      Fatigue: 33";
+  line(expected, 17) = "Carry Weight: 4000" + sp(24) + "Damage Bonus: -1";
+  line(expected, 19) = "Armor Class adj.: -2" + sp(22) + "Speed: 8";
+  line(expected, 30) = "Repair:      0.75" + sp(25) + "Firearms:          -0.25";
+  line(expected, 31) = "Pick Locks:  -0.25" + sp(24) + "Arm/Disarm Traps:  -0.25";
+  expected.push_back("Unseen Force");
+  expected.push_back("Unlocking Cantrip");
+  expected.push_back("Charges");
+  EXPECT_EQ(sheetBytes(f), crlf(expected));
+}
+
+TEST(SheetBytes, RaceCaptionLengthDecidesTheBackgroundColumn) {
+  struct Case { const char* race; std::string line; };
+  const std::vector<Case> cases = {
+      {"Gnome", "Race:  Gnome" + sp(2) + "Background:  none"},
+      {"Abcdef", "Race:  Abcdef" + sp(1) + "Background:  none"},
+      {"Abcdefg", "Race:  Abcdefg" + sp(14) + "Background:  none"},
+      {"Half-Ogre", "Race:  Half-Ogre" + sp(12) + "Background:  none"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.race);
+    Form1 f = started();
+    f.Current_race.text = c.race;
+    std::vector<std::string> expected = startLines();
+    line(expected, 2) = c.line;
+    EXPECT_EQ(sheetBytes(f), crlf(expected));
+  }
+}
+
+TEST(SheetBytes, BiasWordFollowsTheAptitudeColour) {
+  struct Case { kethmor::Colour back; const char* word; };
+  const std::vector<Case> cases = {
+      {0x00FF80FF, "(magick biased)"}, {0x000040C0, "(tech biased)"}, {0x00FFFFFF, "(neutral)"},
+      {0x000000FF, ""}, {0x00FF80FE, ""}, {kethmor::kSysWindow, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.word);
+    Form1 f = started();
+    f.aptitude.back = c.back;
+    std::vector<std::string> expected = startLines();
+    line(expected, 4) = "Level:  1" + sp(19) + "Aptitude: 0  " + c.word;
+    EXPECT_EQ(sheetBytes(f), crlf(expected));
+  }
+}
+
+TEST(SheetBytes, AlternativeBackgroundKeepsItsLineBreaks) {
+  struct Case { const char* text; std::vector<std::string> lines; };
+  const std::vector<Case> cases = {
+      {"a\nb", {"Alternative Background: a", "b"}},
+      {"a\r\nb", {"Alternative Background: a", "b"}},
+      {"first\n\nlast", {"Alternative Background: first", "", "last"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    Form1 f = started();
+    f.alternativebackground.text = c.text;
+    std::vector<std::string> expected = startLines();
+    expected.erase(expected.begin() + 5);
+    expected.insert(expected.begin() + 5, c.lines.begin(), c.lines.end());
+    EXPECT_EQ(sheetBytes(f), crlf(expected));
+  }
+}
+
+TEST(SheetBytes, NamesAreWrittenInTheSingleByteCodePage) {
+  struct Case { const char* name; std::string written; };
+  const std::vector<Case> cases = {
+      {"", ""},
+      {"Ren\xC3\xA9" "e", "Ren\xE9" "e"},
+      {"Zo\xC3\xAB \xC3\x85sa", "Zo\xEB \xC5sa"},
+      {"\xE2\x82\xAC" "5", "\x80" "5"},
+      {"\xCE\xA9mega \xE6\x9D\x8E \xF0\x9F\x98\x80", "?mega ? ?"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.written);
+    Form1 f = started();
+    f.PCname.text = c.name;
+    std::vector<std::string> expected = startLines();
+    line(expected, 1) = "Name:  " + c.written;
+    EXPECT_EQ(sheetBytes(f), crlf(expected));
+  }
+  EXPECT_EQ(kethmor::exporter::toCodePage("\xC3\xA9"), "\xE9");
+  EXPECT_EQ(kethmor::exporter::toCodePage("\xC5\x81\xC3\xB3" "d\xC5\xBA"), "?\xF3" "d?");
+}
+
+TEST(SheetBytes, ZoneAdvanceGoesToTheNextFourteenColumnZone) {
+  const std::vector<std::pair<int, int>> cases = {{1, 15}, {13, 15}, {14, 15}, {15, 29},
+                                                  {28, 29}, {29, 43}, {44, 57}};
+  for (const auto& [from, to] : cases) EXPECT_EQ(kethmor::exporter::nextZone(from), to) << from;
+}
+
+class SheetFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/kethmor-sheet-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    dir = pattern;
+    f.Form_Load();
+    f.PCname.text = "Ren\xC3\xA9" "e";
+    buySpell(f, 4, 0);
+    buySchematic(f, 2, 0);
+    f.saver = &saver;
+  }
+  void TearDown() override {
+    std::error_code ec;
+    for (const auto& entry : fs::recursive_directory_iterator(dir, ec))
+      if (entry.is_directory()) fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(dir, ec);
+  }
+
+  fs::path dir;
+  std::string chosen;
+  int dialogs = 0;
+  kethmor::exporter::FileSheetSaver saver{[this] {
+    ++dialogs;
+    return chosen;
+  }};
+  Form1 f;
+};
+
+TEST_F(SheetFile, SaveWritesTheSheetAndChangesNothing) {
+  chosen = (dir / "renee.txt").string();
+  f.message_window.text = "you already have that one!";
+  const Form1State before = f;
+  f.Click(Ctl::SAVE);
+  EXPECT_EQ(dialogs, 1);
+  EXPECT_EQ(readFile(chosen), sheetBytes(before));
+  EXPECT_NE(readFile(chosen).find("Name:  Ren\xE9" "e\r\n"), std::string::npos);
+  EXPECT_TRUE(same(f, before));
+}
+
+TEST_F(SheetFile, CancelWritesNothing) {
+  const fs::path existing = dir / "old.txt";
+  writeFile(existing, "old sheet\r\n");
+  chosen = "";
+  const Form1State before = f;
+  f.SAVE_Click();
+  EXPECT_EQ(dialogs, 1);
+  EXPECT_EQ(readFile(existing), "old sheet\r\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+  EXPECT_TRUE(same(f, before));
+}
+
+TEST_F(SheetFile, SavingTwiceReplacesTheFile) {
+  chosen = (dir / "twice.txt").string();
+  f.SAVE_Click();
+  const std::string first = readFile(chosen);
+  ASSERT_EQ(first, sheetBytes(f));
+  f.Clear_Click();
+  f.SAVE_Click();
+  EXPECT_EQ(readFile(chosen), sheetBytes(f));
+  EXPECT_LT(readFile(chosen).size(), first.size());
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(SheetFile, FailedSaveNamesTheFileAndKeepsTheOldOne) {
+  struct Case { const char* what; std::string target; std::string fileName; };
+  fs::create_directory(dir / "folder.txt");
+  writeFile(dir / "folder.txt" / "keep.txt", "kept\r\n");
+  const std::vector<Case> cases = {
+      {"missing folder", (dir / "missing" / "sheet.txt").string(), "sheet.txt"},
+      {"onto a folder", (dir / "folder.txt").string(), "folder.txt"},
+      {"missing folder with a line break in its name", (dir / "no\nsuch" / "sheet.txt").string(), "sheet.txt"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    chosen = c.target;
+    Form1State expected = f;
+    f.SAVE_Click();
+    const std::string message = f.message_window.text;
+    EXPECT_NE(message.find(c.fileName), std::string::npos) << message;
+    EXPECT_EQ(message.find_first_of("\r\n"), std::string::npos) << message;
+    expected.message_window.text = message;
+    EXPECT_TRUE(same(f, expected));
+  }
+  EXPECT_FALSE(fs::exists(dir / "missing"));
+  EXPECT_FALSE(fs::exists(dir / "no\nsuch"));
+  EXPECT_TRUE(fs::is_directory(dir / "folder.txt"));
+  EXPECT_EQ(readFile(dir / "folder.txt" / "keep.txt"), "kept\r\n");
+}
+
+TEST_F(SheetFile, FailedSaveIntoAReadOnlyFolderKeepsTheOldFile) {
+  const fs::path locked = dir / "locked";
+  fs::create_directory(locked);
+  writeFile(locked / "sheet.txt", "old sheet\r\n");
+  ASSERT_EQ(chmod(locked.c_str(), 0555), 0);
+  if (access(locked.c_str(), W_OK) == 0) GTEST_SKIP() << "this user may write into read-only folders";
+  chosen = (locked / "sheet.txt").string();
+  Form1State expected = f;
+  f.SAVE_Click();
+  const std::string message = f.message_window.text;
+  EXPECT_NE(message.find("sheet.txt"), std::string::npos) << message;
+  EXPECT_EQ(message.find_first_of("\r\n"), std::string::npos) << message;
+  expected.message_window.text = message;
+  EXPECT_TRUE(same(f, expected));
+  EXPECT_EQ(readFile(locked / "sheet.txt"), "old sheet\r\n");
+}

@@ -1,0 +1,149 @@
+// How long each of the model's handlers takes, and the window's redraw
+// after one. Run with scripts/measure_speed.sh.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "core/form1.h"
+#include "ui/main_window.h"
+
+using namespace kethmor;
+
+namespace {
+
+Form1 started() {
+  Form1 f;
+  f.Form_Load();
+  return f;
+}
+
+// A button and the one that undoes it, pressed in turn so the sheet stays
+// in range however long the benchmark runs.
+void Pair(benchmark::State& state, Ctl forward, Ctl back) {
+  Form1 f = started();
+  f.levelup_Click();  // a spare CP so "+" always buys
+  for (auto _ : state) {
+    f.Click(forward);
+    f.Click(back);
+    benchmark::DoNotOptimize(f.CP_pool);
+  }
+  state.SetItemsProcessed(state.iterations() * 2);
+}
+
+void Handler(benchmark::State& state, void (Form1::*handler)()) {
+  Form1 f = started();
+  for (auto _ : state) {
+    (f.*handler)();
+    benchmark::DoNotOptimize(f.CP_pool);
+  }
+}
+
+void RaceDoubleClick(benchmark::State& state) {
+  Form1 f = started();
+  f.selectEntry(Ctl::Race_Selection, 0);
+  for (auto _ : state) f.Race_Selection_DblClick();
+}
+
+void BackgroundDoubleClick(benchmark::State& state) {
+  Form1 f = started();
+  f.selectEntry(Ctl::Background_Selection, 28);
+  for (auto _ : state) f.Background_Selection_DblClick();
+}
+
+void SpellBuyAndClear(benchmark::State& state) {
+  Form1 f = started();
+  f.WP_plus_Click();
+  f.selectEntry(Ctl::Spell_list, 0);
+  for (auto _ : state) {
+    f.Spell_list_DblClick();
+    f.Clear_Click();
+  }
+  state.SetItemsProcessed(state.iterations() * 2);
+}
+
+void SchematicBuyAndClear(benchmark::State& state) {
+  Form1 f = started();
+  f.selectEntry(Ctl::Schematic_list, 0);
+  for (auto _ : state) {
+    f.Schematic_list_DblClick();
+    f.Clear_Click();
+  }
+  state.SetItemsProcessed(state.iterations() * 2);
+}
+
+void ListClick(benchmark::State& state, Ctl list, int a, int b) {
+  Form1 f = started();
+  for (auto _ : state) {
+    f.selectEntry(list, a);
+    f.selectEntry(list, b);
+  }
+  state.SetItemsProcessed(state.iterations() * 2);
+}
+
+void Startup(benchmark::State& state) {
+  for (auto _ : state) {
+    Form1 f;
+    f.Form_Load();
+    benchmark::DoNotOptimize(f.CP_pool);
+  }
+}
+
+void WindowRefreshAfterHandler(benchmark::State& state, Ctl forward, Ctl back) {
+  ui::MainWindow w;
+  w.show();
+  for (auto _ : state) {
+    w.run([&] { w.model().Click(forward); });
+    w.run([&] { w.model().Click(back); });
+  }
+  state.SetItemsProcessed(state.iterations() * 2);
+}
+
+void WindowRefreshAfterRace(benchmark::State& state) {
+  ui::MainWindow w;
+  w.show();
+  int i = 0;
+  for (auto _ : state) {
+    const int race = (i++ % 2) ? 0 : 11;
+    w.run([&] {
+      w.model().selectEntry(Ctl::Race_Selection, race);
+      w.model().Race_Selection_DblClick();
+    });
+  }
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(Pair, ST_plus_minus, Ctl::ST_plus, Ctl::ST_minus);
+BENCHMARK_CAPTURE(Pair, DX_plus_minus, Ctl::DX_plus, Ctl::DX_minus);
+BENCHMARK_CAPTURE(Pair, WP_plus_minus, Ctl::WP_plus, Ctl::WP_minus);
+BENCHMARK_CAPTURE(Pair, IN_plus_minus, Ctl::IN_plus, Ctl::IN_minus);
+BENCHMARK_CAPTURE(Pair, Hitpoints_plus_minus, Ctl::Hitpoints_plus, Ctl::Hitpoints_minus);
+BENCHMARK_CAPTURE(Pair, bow_plus_minus, Ctl::bow_plus, Ctl::bow_minus);
+BENCHMARK_CAPTURE(Pair, Repair_plus_minus, Ctl::Repair_plus, Ctl::Repair_minus);
+BENCHMARK_CAPTURE(Handler, levelup_Click, &Form1::levelup_Click);
+BENCHMARK_CAPTURE(Handler, Clear_Click_empty, &Form1::Clear_Click);
+BENCHMARK_CAPTURE(Handler, RaceSelection, &Form1::RaceSelection);
+BENCHMARK_CAPTURE(Handler, Magick_select_Click, &Form1::Magick_select_Click);
+BENCHMARK_CAPTURE(Handler, Tech_select_Click, &Form1::Tech_select_Click);
+BENCHMARK(RaceDoubleClick);
+BENCHMARK(BackgroundDoubleClick);
+BENCHMARK(SpellBuyAndClear);
+BENCHMARK(SchematicBuyAndClear);
+BENCHMARK_CAPTURE(ListClick, Race_Selection_Click, Ctl::Race_Selection, 0, 11);
+BENCHMARK_CAPTURE(ListClick, Background_Selection_Click, Ctl::Background_Selection, 0, 37);
+BENCHMARK_CAPTURE(ListClick, Magick_list_Click, Ctl::Magick_list, 0, 15);
+BENCHMARK_CAPTURE(ListClick, Spell_list_Click, Ctl::Spell_list, 0, 4);
+BENCHMARK_CAPTURE(ListClick, Tech_list_Click, Ctl::Tech_list, 0, 7);
+BENCHMARK(Startup);
+BENCHMARK_CAPTURE(WindowRefreshAfterHandler, ST_plus_minus, Ctl::ST_plus, Ctl::ST_minus);
+BENCHMARK_CAPTURE(WindowRefreshAfterHandler, Tech_Magick, Ctl::Tech_select, Ctl::Magick_select);
+BENCHMARK(WindowRefreshAfterRace);
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  ui::registerWindowFont();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
