@@ -27,7 +27,10 @@ one_start() {
   start=$(date +%s%N)
   "$program" >/dev/null 2>&1 &
   pid=$!
-  until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do sleep 0.005; done
+  for _ in $(seq 2000); do
+    xdotool search --onlyvisible --name "$title" >/dev/null 2>&1 && break
+    sleep 0.005
+  done
   end=$(date +%s%N)
   sleep 0.3
   hwm=$(awk '/VmHWM/ { print $2 }' "/proc/$pid/status")
