@@ -1,5 +1,5 @@
 // Browsing the colleges and buying spells.
-#include "core/form1.h"
+#include "core/purchases.h"
 #include "magick/college_catalogue.h"
 
 namespace kethmor {
@@ -8,28 +8,17 @@ using magick::kCollegeCount;
 using magick::kSpellsPerCollege;
 
 void Form1::Magick_list_Click() {
-  message_window.text.clear();
-  Spell_list.clear();
-  const int c = Magick_list.listIndex;
-  if (c >= 0 && c < kCollegeCount)
-    for (const char* spell : magick::kSpellNames[c]) Spell_list.addItem(spell);
+  refillEntries(*this, Magick_list, Spell_list, &magick::kSpellNames[0][0], kCollegeCount,
+                kSpellsPerCollege);
 }
 
 void Form1::Spell_list_Click() {
-  const int c = Magick_list.listIndex;
-  if (c < 0 || c >= kCollegeCount) return;
-  const int k = Spell_list.listIndex;
-  if (k < 0 || k >= kSpellsPerCollege) return;
-  background_explanations.text = magick::kSpellDescriptions[c][k];
+  describeEntry(*this, Magick_list, Spell_list, &magick::kSpellDescriptions[0][0], kCollegeCount,
+                kSpellsPerCollege);
 }
 
 void Form1::Magick_select_Click() {
-  Tech_list.visible = false;
-  Schematic_list.visible = false;
-  Magick_list.visible = true;
-  Spell_list.visible = true;
-  Spelltechindicator.text = "Spells";
-  Spelltechindicator.fore = kPink;
+  showPair(*this, Tech_list, Schematic_list, Magick_list, Spell_list, "Spells", kPink);
 }
 
 void Form1::Spell_list_DblClick() {
@@ -62,12 +51,7 @@ void Form1::Spell_list_DblClick() {
   }
   const double w = num(Adjwillpower);
   if (w >= magick::willpowerThreshold(k) && (k == 0 || spell_owned[c][k - 1] != 0)) {
-    purchased.addItem(Spell_list.items[static_cast<std::size_t>(k)]);
-    CP_pool = static_cast<std::int16_t>(CP_pool - 1);
-    put(CPs_remaining, num(CPs_remaining) - 1);
-    spell_owned[c][k] = kTrue;
-    spells_bought = static_cast<std::int16_t>(spells_bought + 1);
-    displayaptitude();
+    buyEntry(*this, Spell_list, k, spell_owned[c][k], spells_bought);
   } else if (w >= magick::willpowerThreshold(k)) {
     message_window.text = k == 1 ? "need previuos spell in college" : "need previous spell in college";
   } else {
@@ -76,14 +60,7 @@ void Form1::Spell_list_DblClick() {
 }
 
 void Form1::spellprecheck(const std::string& currentwill, std::int16_t& ok) {
-  const double v = num(currentwill) - 1;
-  for (int k = 0; k < kSpellsPerCollege; ++k)
-    for (int c = 0; c < kCollegeCount; ++c)
-      if (spell_owned[c][k] != 0 && v < magick::willpowerThreshold(k)) {
-        ok = kFalse;
-        return;
-      }
-  ok = kTrue;
+  ok = ownedNeedsMore(spell_owned, num(currentwill) - 1, magick::willpowerThreshold) ? kFalse : kTrue;
 }
 
 void Form1::reset_spells() {

@@ -1,5 +1,5 @@
 // Browsing the disciplines and buying schematics.
-#include "core/form1.h"
+#include "core/purchases.h"
 #include "technology/discipline_catalogue.h"
 
 namespace kethmor {
@@ -8,28 +8,17 @@ using technology::kDisciplineCount;
 using technology::kSchematicsPerDiscipline;
 
 void Form1::Tech_list_Click() {
-  message_window.text.clear();
-  Schematic_list.clear();
-  const int d = Tech_list.listIndex;
-  if (d >= 0 && d < kDisciplineCount)
-    for (const char* schematic : technology::kSchematicNames[d]) Schematic_list.addItem(schematic);
+  refillEntries(*this, Tech_list, Schematic_list, &technology::kSchematicNames[0][0],
+                kDisciplineCount, kSchematicsPerDiscipline);
 }
 
 void Form1::Schematic_list_Click() {
-  const int d = Tech_list.listIndex;
-  if (d < 0 || d >= kDisciplineCount) return;
-  const int k = Schematic_list.listIndex;
-  if (k < 0 || k >= kSchematicsPerDiscipline) return;
-  background_explanations.text = technology::kSchematicDescriptions[d][k];
+  describeEntry(*this, Tech_list, Schematic_list, &technology::kSchematicDescriptions[0][0],
+                kDisciplineCount, kSchematicsPerDiscipline);
 }
 
 void Form1::Tech_select_Click() {
-  Magick_list.visible = false;
-  Spell_list.visible = false;
-  Tech_list.visible = true;
-  Schematic_list.visible = true;
-  Spelltechindicator.text = "Schematics";
-  Spelltechindicator.fore = kBrownOrange;
+  showPair(*this, Magick_list, Spell_list, Tech_list, Schematic_list, "Schematics", kBrownOrange);
 }
 
 void Form1::Schematic_list_DblClick() {
@@ -50,12 +39,7 @@ void Form1::Schematic_list_DblClick() {
   }
   const double i = num(Adjintelligence);
   if (i >= technology::intelligenceThreshold(k) && (k == 0 || schematic_owned[d][k - 1] != 0)) {
-    purchased.addItem(Schematic_list.items[static_cast<std::size_t>(k)]);
-    CP_pool = static_cast<std::int16_t>(CP_pool - 1);
-    put(CPs_remaining, num(CPs_remaining) - 1);
-    schematic_owned[d][k] = kTrue;
-    schematics_bought = static_cast<std::int16_t>(schematics_bought + 1);
-    displayaptitude();
+    buyEntry(*this, Schematic_list, k, schematic_owned[d][k], schematics_bought);
   } else if (i >= technology::intelligenceThreshold(k)) {
     message_window.text = "Need previous Schematic in field";
   } else {
@@ -64,14 +48,7 @@ void Form1::Schematic_list_DblClick() {
 }
 
 void Form1::techprecheck(const std::string& currentint, std::int16_t& ok) {
-  const double v = num(currentint) - 1;
-  for (int k = 0; k < kSchematicsPerDiscipline; ++k)
-    for (int d = 0; d < kDisciplineCount; ++d)
-      if (schematic_owned[d][k] != 0 && v < technology::intelligenceThreshold(k)) {
-        ok = kFalse;
-        return;
-      }
-  ok = kTrue;
+  ok = ownedNeedsMore(schematic_owned, num(currentint) - 1, technology::intelligenceThreshold) ? kFalse : kTrue;
 }
 
 void Form1::reset_tech() {

@@ -1,0 +1,42 @@
+#include "core/purchases.h"
+
+namespace kethmor {
+
+void refillEntries(Form1& f, const Control& groups, Control& entries, const char* const* names,
+                   int groupCount, int perGroup) {
+  f.message_window.text.clear();
+  entries.clear();
+  const int g = groups.listIndex;
+  if (g < 0 || g >= groupCount) return;
+  for (int k = 0; k < perGroup; ++k) entries.addItem(names[g * perGroup + k]);
+}
+
+void describeEntry(Form1& f, const Control& groups, const Control& entries,
+                   const char* const* descriptions, int groupCount, int perGroup) {
+  const int g = groups.listIndex;
+  if (g < 0 || g >= groupCount) return;
+  const int k = entries.listIndex;
+  if (k < 0 || k >= perGroup) return;
+  f.background_explanations.text = descriptions[g * perGroup + k];
+}
+
+void showPair(Form1& f, Control& hideGroups, Control& hideEntries, Control& showGroups,
+              Control& showEntries, const char* caption, Colour colour) {
+  hideGroups.visible = false;
+  hideEntries.visible = false;
+  showGroups.visible = true;
+  showEntries.visible = true;
+  f.Spelltechindicator.text = caption;
+  f.Spelltechindicator.fore = colour;
+}
+
+void buyEntry(Form1& f, const Control& entries, int k, std::int16_t& owned, std::int16_t& count) {
+  f.purchased.addItem(entries.items[static_cast<std::size_t>(k)]);
+  f.CP_pool = static_cast<std::int16_t>(f.CP_pool - 1);
+  put(f.CPs_remaining, num(f.CPs_remaining) - 1);
+  owned = kTrue;
+  count = static_cast<std::int16_t>(count + 1);
+  f.displayaptitude();
+}
+
+}  // namespace kethmor
