@@ -1,5 +1,6 @@
 // The real window under the offscreen platform: what only the widgets do.
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -251,6 +252,68 @@ class WindowTest : public QObject {
     const QByteArray bytes = f.readAll();
     QCOMPARE(bytes.toStdString(), exporter::sheetBytes(w->model()));
     QVERIFY(bytes.startsWith("Name:  Kara\r\nRace:  Human/male"));
+  }
+
+  void oddTextInBothBoxesKeepsTheFileWellFormed() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("odd.txt"));
+    w->setSaveDialog([&] { return path.toStdString(); });
+    auto* name = get<QLineEdit>(Ctl::PCname);
+    name->insert(QString::fromUtf8("a\tb\x01" "c \xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \xE2\x82\xAC"));
+    auto* alt = get<ui::MultiLineBox>(Ctl::alternativebackground);
+    alt->insertPlainText(QString::fromUtf8("x\ty\r\nz\x02\n\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D\xE2\x80\x8F end\r"));
+    const std::string typedName = w->model().PCname.text;
+    const std::string typedAlt = w->model().alternativebackground.text;
+    press(Ctl::SAVE);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    QCOMPARE(bytes.toStdString(), exporter::sheetBytes(w->model()));
+    // Every line ends in CR LF and no lone CR or LF stands inside one.
+    for (int i = 0; i < bytes.size(); ++i) {
+      if (bytes[i] == '\r') QVERIFY(i + 1 < bytes.size() && bytes[i + 1] == '\n');
+      if (bytes[i] == '\n') QVERIFY(i > 0 && bytes[i - 1] == '\r');
+    }
+    QVERIFY(bytes.endsWith("\r\n"));
+    QVERIFY(bytes.startsWith("Name:  "));
+    const QByteArray firstLine = bytes.left(bytes.indexOf("\r\n"));
+    QVERIFY(firstLine.contains("???? \x80"));  // Hebrew letters are not in the code page, the euro is
+    QVERIFY(bytes.contains("Alternative Background: x\ty\r\nz"));
+    QVERIFY(bytes.contains("\r\n   Spells/Schematics\r\n\r\n"));
+    // Saving took nothing away from what was typed.
+    QCOMPARE(w->model().PCname.text, typedName);
+    QCOMPARE(w->model().alternativebackground.text, typedAlt);
+    QCOMPARE(name->text().toStdString(), typedName);
+  }
+
+  void aSaveThatCannotBeWrittenSaysSoAndKeepsTheOldFile() {
+    QTemporaryDir dir;
+    const QString old = dir.filePath(QStringLiteral("old.txt"));
+    {
+      QFile f(old);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write("keep me");
+    }
+    const QString tooLong = dir.filePath(QString(5000, QLatin1Char('n')) + QStringLiteral(".txt"));
+    const QString missing = dir.filePath(QStringLiteral("no/such/folder/x.txt"));
+    for (const QString& target : {tooLong, missing, dir.path()}) {
+      w->setSaveDialog([&] { return target.toStdString(); });
+      press(Ctl::ST_plus);  // something on the sheet that must survive
+      const Form1State before = w->model();
+      press(Ctl::SAVE);
+      const std::string message = w->model().message_window.text;
+      QVERIFY(message.rfind("could not save ", 0) == 0);
+      QVERIFY(message.find(target.toStdString()) != std::string::npos);
+      QVERIFY(message.find('\n') == std::string::npos);
+      QCOMPARE(get<QLineEdit>(Ctl::message_window)->text().toStdString(), message);
+      Form1State after = w->model();
+      after.message_window.text = before.message_window.text;
+      QVERIFY(after == before);
+    }
+    QFile f(old);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("keep me"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
   }
 
   void quitClosesTheWindow() {
