@@ -3,79 +3,26 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdio>
-#include <map>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/form1.h"
+#include "support/sheet_actions.h"
 
 namespace {
 
-using kethmor::Colour;
-using kethmor::Control;
-using kethmor::Ctl;
-using kethmor::Form1;
-using kethmor::Form1State;
-using kethmor::kGreen;
-using kethmor::kRed;
-using kethmor::kSysWindow;
+using namespace kethmor;
+using namespace kethmor::testkit;
 
-using Box = Control Form1State::*;
 const char* const kRefusal = "Not available for this race/gender";
-
-// Statistics by letter: S T, C N, D X, B E, I N, W P, P E, C H.
-enum Stat { ST, CN, DX, BE, IN, WP, PE, CH };
-const std::array<Box, 8> kAdj = {&Form1State::Adjstrength,     &Form1State::Adjconstitution,
-                                 &Form1State::Adjdexterity,    &Form1State::Adjbeauty,
-                                 &Form1State::Adjintelligence, &Form1State::Adjwillpower,
-                                 &Form1State::Adjperception,   &Form1State::Adjcharisma};
-const char* const kStatName[8] = {"ST", "CN", "DX", "BE", "IN", "WP", "PE", "CH"};
-
-const std::map<std::string, Box> kSkill = {
-    {"bow", &Form1State::bow},           {"melee", &Form1State::melee},
-    {"dodge", &Form1State::dodge},       {"throwing", &Form1State::throwing},
-    {"gambling", &Form1State::gambling}, {"haggle", &Form1State::haggle},
-    {"heal", &Form1State::heal},         {"persuasion", &Form1State::persuasion},
-    {"repair", &Form1State::repair},     {"firearms", &Form1State::firearms},
-    {"picklocks", &Form1State::picklocks}, {"adtraps", &Form1State::adtraps},
-    {"pickpocket", &Form1State::pickpocket}, {"backstab", &Form1State::backstab},
-    {"prowling", &Form1State::prowling}, {"spottrap", &Form1State::spottrap}};
-
-using Skills = std::map<std::string, double>;
-Skills combat(double d) { return {{"bow", d}, {"melee", d}, {"dodge", d}, {"throwing", d}}; }
-Skills tech(double d) { return {{"repair", d}, {"firearms", d}, {"picklocks", d}, {"adtraps", d}}; }
-
-// The race entries at their list positions, which are also the race keys'
-// order.
-struct Race {
-  const char* key;
-  std::array<int, 8> adj;  // ST CN DX BE IN WP PE CH
-  Skills skills;
-};
-const std::vector<Race> kRaces = {
-    {"Dwarf", {9, 9, 7, 8, 8, 8, 8, 7}, tech(0.5)},
-    {"Elf/female", {6, 7, 9, 9, 8, 9, 8, 8}, tech(-0.5)},
-    {"Elf/male", {7, 6, 9, 9, 8, 9, 8, 8}, tech(-0.5)},
-    {"Gnome", {8, 6, 8, 8, 8, 10, 8, 8}, {{"haggle", 0.5}}},
-    {"Half-Elf/female", {7, 8, 9, 9, 8, 8, 8, 8}, tech(-0.25)},
-    {"Half-Elf/male", {8, 7, 9, 9, 8, 8, 8, 8}, tech(-0.25)},
-    {"Halfling", {5, 8, 10, 8, 8, 8, 8, 8}, {{"prowling", 0.5}, {"dodge", 0.25}}},
-    {"Half-Ogre", {12, 8, 8, 7, 4, 8, 8, 8}, {{"prowling", -0.5}}},
-    {"Half-Orc/female", {8, 10, 8, 6, 8, 8, 8, 6}, {{"melee", 0.5}, {"dodge", 0.5}}},
-    {"Half-Orc/male", {9, 9, 8, 6, 8, 8, 8, 6}, {{"melee", 0.5}, {"dodge", 0.5}}},
-    {"Human/female", {7, 9, 8, 8, 8, 8, 8, 8}, {}},
-    {"Human/male", {8, 8, 8, 8, 8, 8, 8, 8}, {}},
-};
-const int kDwarf = 0, kElfFemale = 1, kGnome = 3, kHalfling = 6, kHalfOgre = 7, kHumanMale = 11;
 
 struct Background {
   const char* listText;
   const char* caption;
-  std::vector<std::pair<Stat, int>> stats;
-  Skills skills;
+  std::vector<std::pair<StatIndex, int>> stats;
+  SkillValues skills;
   // Dwarf Elf/f Elf/m Gnome HElf/f HElf/m Halfling HOgre HOrc/f HOrc/m Human/f Human/m
   const char* open;
 };
@@ -85,20 +32,20 @@ const std::vector<Background> kBackgrounds = {
      "yes yes yes yes yes yes yes yes yes yes yes yes"},
     {"Army Training", "army training", {{DX, -1}, {ST, 1}}, {{"bow", 0.25}, {"melee", 0.25}},
      "no no no no no no no no no no yes yes"},
-    {"Beat with an Ugly Stick", "Beat with an Ugly Stick", {{ST, 2}, {DX, 2}, {BE, -6}}, combat(0.25),
+    {"Beat with an Ugly Stick", "Beat with an Ugly Stick", {{ST, 2}, {DX, 2}, {BE, -6}}, combatSkills(0.25),
      "yes yes yes yes yes yes yes yes yes yes yes yes"},
     {"Bookworm", "Bookworm", {{IN, 1}, {PE, -1}}, {}, "yes yes yes yes yes yes yes no no no yes yes"},
     {"Born Under a Sign", "Born Under a Sign", {}, {}, "yes yes yes yes yes yes yes yes yes yes yes yes"},
     {"Bully", "Bully", {{ST, 1}, {IN, -1}}, {}, "yes yes yes yes yes yes yes no no no yes yes"},
-    {"Charlatan's Protege", "Charlatan's Protege", {{CH, 6}, {ST, -2}, {CN, -2}}, combat(-0.25),
+    {"Charlatan's Protege", "Charlatan's Protege", {{CH, 6}, {ST, -2}, {CN, -2}}, combatSkills(-0.25),
      "yes yes yes yes yes yes yes no no no yes yes"},
     {"Child of a Hero", "Child of a Hero", {}, {}, "yes yes yes yes yes yes yes yes yes yes yes yes"},
-    {"Clanless Dwarf", "Clanless Dwarf", {}, tech(-0.5), "yes no no no no no no no no no no no"},
-    {"Debutante", "Debutante", {{BE, 3}, {CH, 3}, {ST, -1}, {DX, -1}}, combat(-0.5),
+    {"Clanless Dwarf", "Clanless Dwarf", {}, techSkills(-0.5), "yes no no no no no no no no no no no"},
+    {"Debutante", "Debutante", {{BE, 3}, {CH, 3}, {ST, -1}, {DX, -1}}, combatSkills(-0.5),
      "yes no no no yes no no no yes no yes no"},
     {"Disenfranchised Gnome", "Disenfranchised Gnome", {{ST, 1}}, {{"haggle", -0.5}},
      "no no no yes no no no no no no no no"},
-    {"Elvish Blood", "Elvish Blood", {{DX, 1}}, tech(-0.5), "no no no yes no no yes yes no no yes yes"},
+    {"Elvish Blood", "Elvish Blood", {{DX, 1}}, techSkills(-0.5), "no no no yes no no yes yes no no yes yes"},
     {"Extreme Personality", "Extreme Personality", {}, {},
      "yes yes yes yes yes yes yes yes yes yes yes yes"},
     {"Factory Escapee", "Factory Escapee", {{ST, 1}}, {}, "no no no no no no no no yes yes no no"},
@@ -111,15 +58,15 @@ const std::vector<Background> kBackgrounds = {
      "no no no no no no yes no no no no no"},
     {"Hyperactive", "Hyperactive", {{DX, 1}, {CH, -1}}, {}, "yes yes yes yes yes yes yes yes yes yes yes yes"},
     {"Inheritance", "Inheritance", {{WP, -1}}, {}, "yes yes yes yes yes yes yes yes yes yes yes yes"},
-    {"Lady 's Man", "Lady's Man", {{BE, 6}, {CH, -3}, {ST, -2}, {DX, -1}}, combat(-0.25),
+    {"Lady 's Man", "Lady's Man", {{BE, 6}, {CH, -3}, {ST, -2}, {DX, -1}}, combatSkills(-0.25),
      "yes no yes yes no yes yes yes no yes no yes"},
     {"Professional Knife Tosser", "Professional Knife Tosser", {{PE, -1}}, {{"throwing", 0.25}},
      "yes yes yes yes yes yes yes yes yes yes yes yes"},
-    {"Raised by Elves", "Raised by Elves", {}, tech(-0.25), "yes no no no no no no no no no yes yes"},
+    {"Raised by Elves", "Raised by Elves", {}, techSkills(-0.25), "yes no no no no no no no no no yes yes"},
     {"Raised by Monks", "Raised by Monks", {{PE, 1}}, {}, "yes yes yes yes yes yes yes yes yes yes yes yes"},
-    {"Raised by Orcs", "Raised by Orcs", {{ST, 2}, {PE, 2}, {CH, -6}}, combat(0.25),
+    {"Raised by Orcs", "Raised by Orcs", {{ST, 2}, {PE, 2}, {CH, -6}}, combatSkills(0.25),
      "yes yes yes yes yes yes yes yes yes yes yes yes"},
-    {"Raised in the Pits", "Raised in the Pits", {{ST, 2}, {DX, 2}, {IN, -6}}, combat(0.25),
+    {"Raised in the Pits", "Raised in the Pits", {{ST, 2}, {DX, 2}, {IN, -6}}, combatSkills(0.25),
      "yes yes yes yes yes yes yes yes yes yes yes yes"},
     {"Raised by Snake Handlers", "Raised by Snake Handlers", {{BE, -1}}, {},
      "yes yes yes yes yes yes yes yes yes yes yes yes"},
@@ -161,12 +108,6 @@ std::vector<std::array<bool, 12>> openMatrix() {
   return m;
 }
 
-std::string text(double v) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%g", v);
-  return std::string(buf) == "-0" ? "0" : buf;
-}
-
 // The damage bonus for adjusted strength s.
 int damage(int s) {
   if (s <= 2) return -4;
@@ -180,31 +121,8 @@ int damage(int s) {
 
 Colour colourAgainst8(int v, Colour otherwise) { return v > 8 ? kGreen : v < 8 ? kRed : otherwise; }
 
-Form1 loaded() {
-  Form1 f;
-  f.Form_Load();
-  return f;
-}
-
-void applyRace(Form1& f, int entry) {
-  f.selectEntry(Ctl::Race_Selection, entry);
-  f.DblClick(Ctl::Race_Selection);
-}
-
-void applyBackground(Form1& f, int entry) {
-  f.selectEntry(Ctl::Background_Selection, entry);
-  f.DblClick(Ctl::Background_Selection);
-}
-
-Form1 raceWithBackground(int race, int background) {
-  Form1 f = loaded();
-  applyRace(f, race);
-  applyBackground(f, background);
-  return f;
-}
-
 TEST(BackgroundList, HoldsTheEntriesInCatalogueOrder) {
-  Form1 f = loaded();
+  Form1 f = started();
   std::vector<std::string> expected;
   for (const Background& b : kBackgrounds) expected.push_back(b.listText);
   EXPECT_EQ(f.Background_Selection.items, expected);
@@ -216,24 +134,24 @@ TEST(BackgroundRestrictions, EveryRaceKeyAgainstEveryBackground) {
   const auto open = openMatrix();
   const std::array<int, 12> refusedCount = {12, 15, 14, 13, 15, 15, 13, 13, 15, 15, 11, 12};
   for (int k = 0; k < 12; ++k) {
-    const Race& race = kRaces[static_cast<std::size_t>(k)];
-    SCOPED_TRACE(race.key);
+    const RaceRow& race = kRaceRows[static_cast<std::size_t>(k)];
+    SCOPED_TRACE(race.caption);
     int typed = 0, refusedByModel = 0;
     for (int b = 0; b < 38; ++b) {
       SCOPED_TRACE(kBackgrounds[static_cast<std::size_t>(b)].listText);
       const bool allowed = open[static_cast<std::size_t>(b)][static_cast<std::size_t>(k)];
       if (!allowed) ++typed;
       Form1 f = raceWithBackground(k, b);
-      ASSERT_EQ(f.Current_race.text, race.key);
+      ASSERT_EQ(f.Current_race.text, race.caption);
       if (allowed) {
         EXPECT_EQ(f.message_window.text, "");
         EXPECT_EQ(f.Current_background.text, kBackgrounds[static_cast<std::size_t>(b)].caption);
-        EXPECT_EQ(f.backgroundallowed, kethmor::kTrue);
+        EXPECT_EQ(f.backgroundallowed, kTrue);
       } else {
         ++refusedByModel;
         EXPECT_EQ(f.message_window.text, kRefusal);
         EXPECT_EQ(f.Current_background.text, "None");
-        EXPECT_EQ(f.backgroundallowed, kethmor::kFalse);
+        EXPECT_EQ(f.backgroundallowed, kFalse);
       }
       EXPECT_EQ(f.Background_Selection.listIndex, b);
     }
@@ -243,22 +161,20 @@ TEST(BackgroundRestrictions, EveryRaceKeyAgainstEveryBackground) {
 }
 
 TEST(BackgroundRestrictions, TheCheckReadsTheRaceCaption) {
-  Form1 f = loaded();
+  Form1 f = started();
   f.Current_race.text = "Half-Ogre";
-  f.Background_Selection.listIndex = 4;  // Bookworm
+  f.Background_Selection.listIndex = kBookworm;
   f.checkbackgroundrestriction();
-  EXPECT_EQ(f.backgroundallowed, kethmor::kFalse);
+  EXPECT_EQ(f.backgroundallowed, kFalse);
   EXPECT_EQ(f.message_window.text, kRefusal);
 
   f.message_window.text = "";
   f.Current_race.text = "half-ogre";  // no key: everything is open
   f.checkbackgroundrestriction();
-  EXPECT_EQ(f.backgroundallowed, kethmor::kTrue);
+  EXPECT_EQ(f.backgroundallowed, kTrue);
   EXPECT_EQ(f.message_window.text, "");
 }
 
-// Each background on a race that may take it (the human male where he can),
-// expected values worked from the race and modifier tables.
 TEST(BackgroundSelection, EveryBackgroundAppliesItsModifiers) {
   const auto open = openMatrix();
   for (int b = 0; b < 38; ++b) {
@@ -266,28 +182,28 @@ TEST(BackgroundSelection, EveryBackgroundAppliesItsModifiers) {
     int k = kHumanMale;
     while (k >= 0 && !open[static_cast<std::size_t>(b)][static_cast<std::size_t>(k)]) --k;
     ASSERT_GE(k, 0);
-    const Race& race = kRaces[static_cast<std::size_t>(k)];
-    SCOPED_TRACE(std::string(bg.listText) + " on " + race.key);
+    const RaceRow& race = kRaceRows[static_cast<std::size_t>(k)];
+    SCOPED_TRACE(std::string(bg.listText) + " on " + race.caption);
     Form1 f = raceWithBackground(k, b);
 
-    std::array<int, 8> v = race.adj;
+    std::array<int, 8> v = race.adjusted;
     for (const auto& [stat, amount] : bg.stats) v[stat] += amount;
     EXPECT_EQ(f.Current_background.text, bg.caption);
     EXPECT_EQ(f.message_window.text, "");
-    for (int s = 0; s < 8; ++s) {
-      SCOPED_TRACE(kStatName[s]);
-      const int raw = v[static_cast<std::size_t>(s)];
+    for (std::size_t s = 0; s < 8; ++s) {
+      SCOPED_TRACE(kStats[s].name);
+      const int raw = v[s];
       const int shown = raw < 1 ? 1 : raw;
-      const Colour raceColour = colourAgainst8(race.adj[static_cast<std::size_t>(s)], kSysWindow);
-      EXPECT_EQ((f.*kAdj[static_cast<std::size_t>(s)]).text, std::to_string(shown));
-      EXPECT_EQ((f.*kAdj[static_cast<std::size_t>(s)]).back, colourAgainst8(raw, raceColour));
-      v[static_cast<std::size_t>(s)] = shown;
+      const Colour raceColour = colourAgainst8(race.adjusted[s], kSysWindow);
+      EXPECT_EQ((f.*kStats[s].adjusted).text, std::to_string(shown));
+      EXPECT_EQ((f.*kStats[s].adjusted).back, colourAgainst8(raw, raceColour));
+      v[s] = shown;
     }
-    for (const auto& [name, box] : kSkill) {
-      SCOPED_TRACE(name);
-      double want = race.skills.count(name) ? race.skills.at(name) : 0.0;
-      if (bg.skills.count(name)) want += bg.skills.at(name);
-      EXPECT_EQ((f.*box).text, text(want));
+    for (const SkillRow& s : kSkillRows) {
+      SCOPED_TRACE(s.name);
+      double want = race.skills.count(s.name) ? race.skills.at(s.name) : 0.0;
+      if (bg.skills.count(s.name)) want += bg.skills.at(s.name);
+      EXPECT_EQ((f.*s.box).text, decimal(want));
     }
     EXPECT_EQ(f.Carryweight.text, std::to_string(v[ST] * 500));
     EXPECT_EQ(f.Damagebonus.text, std::to_string(damage(v[ST])));
@@ -336,14 +252,7 @@ TEST(BackgroundSelection, WorkedExamples) {
       {"Dwarf, Clanless Dwarf", kDwarf, 9, "Clanless Dwarf",
        {{&Form1State::repair, "0", 0}, {&Form1State::firearms, "0", 0},
         {&Form1State::picklocks, "0", 0}, {&Form1State::adtraps, "0", 0},
-        {&Form1State::aptitude, "15", kethmor::kBrownOrange}}},
-      {"Human male, Lady 's Man", kHumanMale, 21, "Lady's Man",
-       {{&Form1State::Adjbeauty, "14", kGreen}, {&Form1State::Adjcharisma, "5", kRed}}},
-      {"Half-Ogre, Wild half - ogre", kHalfOgre, 37, "Wild half-ogre",
-       {{&Form1State::Adjwillpower, "9", kGreen}, {&Form1State::Adjcharisma, "7", kRed}}},
-      {"Human male, Army Training", kHumanMale, 2, "army training",
-       {{&Form1State::Adjstrength, "9", kGreen}, {&Form1State::Adjdexterity, "7", kRed},
-        {&Form1State::bow, "0.25", 0}, {&Form1State::melee, "0.25", 0}}},
+        {&Form1State::aptitude, "15", kBrownOrange}}},
       {"Gnome, No Background", kGnome, 0, "None",
        {{&Form1State::Adjwillpower, "10", kGreen}, {&Form1State::haggle, "0.5", 0}}},
   };
@@ -362,39 +271,21 @@ TEST(BackgroundSelection, WorkedExamples) {
 }
 
 TEST(BackgroundSelection, TheSameBackgroundTwiceDoesNotPileUp) {
-  for (int b : {6, 28, 10}) {
-    SCOPED_TRACE(kBackgrounds[static_cast<std::size_t>(b)].listText);
-    const int race = b == 10 ? kDwarf : kHumanMale;
-    Form1 f = raceWithBackground(race, b);
+  for (const auto& [race, background] :
+       std::vector<std::pair<int, int>>{{kHumanMale, kBully}, {kHumanMale, kRanAwayWithTheCircus},
+                                        {kDwarf, kDebutante}}) {
+    SCOPED_TRACE(kBackgrounds[static_cast<std::size_t>(background)].listText);
+    Form1 f = raceWithBackground(race, background);
     const Form1State once = f;
-    applyBackground(f, b);
-    EXPECT_TRUE(static_cast<Form1State&>(f) == once);
+    applyBackground(f, background);
+    EXPECT_TRUE(same(f, once));
   }
-  Form1 f = raceWithBackground(kHumanMale, 6);
-  applyBackground(f, 6);
-  EXPECT_EQ(f.Adjstrength.text, "9");
-}
-
-TEST(BackgroundSelection, BullyOnTheHumanMale) {
-  Form1 f = loaded();
-  applyBackground(f, 6);
-  EXPECT_EQ(f.Current_race.text, "Human/male");
-  EXPECT_EQ(f.Current_background.text, "Bully");
-  EXPECT_EQ(f.Adjstrength.text, "9");
-  EXPECT_EQ(f.Adjstrength.back, kGreen);
-  EXPECT_EQ(f.Adjintelligence.text, "7");
-  EXPECT_EQ(f.Adjintelligence.back, kRed);
-  EXPECT_EQ(f.Damagebonus.text, "0");
-  EXPECT_EQ(f.Carryweight.text, "4500");
-  EXPECT_EQ(f.hitpoints.text, "32");
-  EXPECT_EQ(f.fatigue.text, "30");
-  EXPECT_EQ(f.message_window.text, "");
 }
 
 TEST(BackgroundSelection, TheHighlightedRaceIsTheOneApplied) {
-  Form1 f = loaded();
+  Form1 f = started();
   f.selectEntry(Ctl::Race_Selection, kHalfOgre);  // a click, no double click
-  applyBackground(f, 29);                          // Rare Half-Ogre Birth
+  applyBackground(f, 29);  // Rare Half-Ogre Birth
   EXPECT_EQ(f.message_window.text, "");
   EXPECT_EQ(f.Current_race.text, "Half-Ogre");
   EXPECT_EQ(f.Current_background.text, "Rare Half-Ogre Birth");
@@ -416,29 +307,13 @@ TEST(BackgroundSelection, TheHighlightedRaceIsTheOneApplied) {
   EXPECT_EQ(g.Current_background.text, "army training");
 }
 
-TEST(BackgroundSelection, HalfOgreBookwormIsRefused) {
-  Form1 f = loaded();
-  applyRace(f, kHalfOgre);
-  applyBackground(f, 4);
-  EXPECT_EQ(f.message_window.text, kRefusal);
-  EXPECT_EQ(f.Current_background.text, "None");
-  EXPECT_EQ(f.Adjstrength.text, "12");
-  EXPECT_EQ(f.Adjintelligence.text, "4");
-  EXPECT_EQ(f.Adjperception.text, "8");
-  EXPECT_EQ(f.hitpoints.text, "38");
-}
-
 // A level, a statistic, a skill rank and a spell bought.
 void purchases(Form1& f) {
-  f.levelup_Click();
-  f.ST_plus_Click();
-  f.WP_plus_Click();
-  f.bow_plus_Click();
-  f.selectEntry(Ctl::Magick_list, 0);
-  f.selectEntry(Ctl::Spell_list, 0);
-  f.DblClick(Ctl::Spell_list);
-  ASSERT_EQ(f.Clevel.text, "2");
-  ASSERT_EQ(f.CPspent_bow, 1);
+  press(f, Ctl::levelup);
+  press(f, Ctl::ST_plus);
+  press(f, Ctl::WP_plus);
+  press(f, Ctl::bow_plus);
+  buySpell(f, 0, 0);
   ASSERT_EQ(f.spells_bought, 1);
   ASSERT_EQ(f.CP_pool, 2);
 }
@@ -452,14 +327,14 @@ TEST(BackgroundSelection, ARefusedBackgroundCostsNothing) {
     int refused;
   };
   const Case cases[] = {
-      {"Half-Ogre, Bookworm", kHalfOgre, -1, -1, 4},
-      {"Human male with Bully, Clanless Dwarf", kHumanMale, 6, -1, 9},
-      {"Elf female, Debutante", kElfFemale, 19, -1, 10},
-      {"start character, Half-Ogre highlighted, Bookworm", -1, -1, kHalfOgre, 4},
+      {"Half-Ogre, Bookworm", kHalfOgre, -1, -1, kBookworm},
+      {"Human male with Bully, Clanless Dwarf", kHumanMale, kBully, -1, kClanlessDwarf},
+      {"Elf female, Debutante", kElfFemale, kHyperactive, -1, kDebutante},
+      {"start character, Half-Ogre highlighted, Bookworm", -1, -1, kHalfOgre, kBookworm},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    Form1 f = loaded();
+    Form1 f = started();
     f.PCname.text = "Brannoc";
     if (c.race >= 0) applyRace(f, c.race);
     if (c.background >= 0) applyBackground(f, c.background);
@@ -469,47 +344,45 @@ TEST(BackgroundSelection, ARefusedBackgroundCostsNothing) {
     Form1State before = f;
     f.DblClick(Ctl::Background_Selection);
     before.message_window.text = kRefusal;
-    before.backgroundallowed = kethmor::kFalse;  // the answer of the latest check
-    EXPECT_TRUE(static_cast<Form1State&>(f) == before);
+    before.backgroundallowed = kFalse;  // the answer of the latest check
+    EXPECT_TRUE(same(f, before));
     EXPECT_EQ(f.Clevel.text, "2");
     EXPECT_EQ(f.Background_Selection.listIndex, c.refused);
   }
 }
 
+// An allowed background starts the sheet over: it is the background's as on
+// a fresh window, the highlighted spell and the answer slot aside.
 TEST(BackgroundSelection, AnAllowedBackgroundStartsOver) {
-  Form1 f = loaded();
+  Form1 f = started();
   purchases(f);
-  f.bow_plus_Click();
+  press(f, Ctl::bow_plus);
   ASSERT_EQ(f.message_window.text, "You must raise your Dexterity first");
-  applyBackground(f, 6);  // Bully
+  applyBackground(f, kBully);
   EXPECT_EQ(f.message_window.text, "");
   EXPECT_EQ(f.Clevel.text, "1");
-  EXPECT_EQ(f.CP_pool, 5);
   EXPECT_EQ(f.CPs_remaining.text, "5");
   EXPECT_TRUE(f.purchased.items.empty());
-  EXPECT_EQ(f.spells_bought, 0);
-  EXPECT_EQ(f.spell_owned[0][0], 0);
-  EXPECT_EQ(f.cpstat_ST, 0);
-  EXPECT_EQ(f.cpstat_WP, 0);
-  EXPECT_EQ(f.CPspent_bow, 0);
-  EXPECT_EQ(f.bow.text, "0");
-  EXPECT_EQ(f.bow.back, kSysWindow);
   EXPECT_EQ(f.Strength.text, "8");
-  EXPECT_EQ(f.Willpower.text, "8");
-  EXPECT_EQ(f.Adjwillpower.text, "8");
   EXPECT_EQ(f.Adjstrength.text, "9");
   EXPECT_EQ(f.Adjintelligence.text, "7");
   EXPECT_EQ(f.hitpoints.text, "32");
   EXPECT_EQ(f.fatigue.text, "30");
-  EXPECT_EQ(f.aptitude.text, "0");
-  EXPECT_EQ(f.aptitude.back, kethmor::kWhite);
+  EXPECT_EQ(f.bow.back, kSysWindow);
+  EXPECT_EQ(f.aptitude.back, kWhite);
   EXPECT_EQ(f.Current_background.text, "Bully");
+
+  Form1 want = started();
+  applyBackground(want, kBully);
+  for (Ctl browsed : {Ctl::Spell_list, Ctl::Spelltechindicator}) want.ctl(browsed) = f.ctl(browsed);
+  want.ok_flag = f.ok_flag;
+  EXPECT_TRUE(same(f, want));
 }
 
 TEST(BackgroundSelection, ASingleClickOnlyShowsTheDescription) {
-  Form1 f = raceWithBackground(kHumanMale, 6);
+  Form1 f = raceWithBackground(kHumanMale, kBully);
   f.alternativebackground.text = "A life at sea.";
-  f.ST_plus_Click();
+  press(f, Ctl::ST_plus);
   std::set<std::string> seen;
   for (int b = 0; b < 38; ++b) {
     SCOPED_TRACE(kBackgrounds[static_cast<std::size_t>(b)].listText);
@@ -519,7 +392,7 @@ TEST(BackgroundSelection, ASingleClickOnlyShowsTheDescription) {
     seen.insert(f.background_explanations.text);
     before.background_explanations.text = f.background_explanations.text;
     before.Background_Selection.listIndex = b;
-    EXPECT_TRUE(static_cast<Form1State&>(f) == before);
+    EXPECT_TRUE(same(f, before));
     if (b == 0) {
       EXPECT_EQ(f.background_explanations.text, "No significant background");
     }
@@ -530,7 +403,7 @@ TEST(BackgroundSelection, ASingleClickOnlyShowsTheDescription) {
     }
   }
   EXPECT_EQ(seen.size(), 38u);
-  applyBackground(f, 28);
+  applyBackground(f, kRanAwayWithTheCircus);
   applyRace(f, kDwarf);
   EXPECT_EQ(f.alternativebackground.text, "A life at sea.");
 }

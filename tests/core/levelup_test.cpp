@@ -4,86 +4,19 @@
 
 #include <functional>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/form1.h"
+#include "support/sheet_actions.h"
 
 namespace {
 
 using namespace kethmor;
-
-Form1 started() {
-  Form1 f;
-  f.Form_Load();
-  return f;
-}
-
-void doubleClick(Form1& f, Ctl list, int row) {
-  f.selectEntry(list, row);
-  f.DblClick(list);
-}
-void applyRace(Form1& f, int entry) { doubleClick(f, Ctl::Race_Selection, entry); }
-void applyBackground(Form1& f, int index) { doubleClick(f, Ctl::Background_Selection, index); }
-void buySpell(Form1& f, int college, int spell) {
-  f.Click(Ctl::Magick_select);
-  f.selectEntry(Ctl::Magick_list, college);
-  doubleClick(f, Ctl::Spell_list, spell);
-}
-void buySchematic(Form1& f, int discipline, int schematic) {
-  f.Click(Ctl::Tech_select);
-  f.selectEntry(Ctl::Tech_list, discipline);
-  doubleClick(f, Ctl::Schematic_list, schematic);
-}
-void press(Form1& f, Ctl button, int times = 1) {
-  for (int i = 0; i < times; ++i) f.Click(button);
-}
-
-std::string differences(const Form1State& got, const Form1State& want) {
-  Form1 g, w;
-  static_cast<Form1State&>(g) = got;
-  static_cast<Form1State&>(w) = want;
-  std::ostringstream out;
-  for (int i = 0; i < kControlCount; ++i) {
-    const Control& a = g.ctl(static_cast<Ctl>(i));
-    const Control& b = w.ctl(static_cast<Ctl>(i));
-    if (!(a == b))
-      out << info(static_cast<Ctl>(i)).name << ": got \"" << a.text << "\" ("
-          << a.items.size() << " entries), want \"" << b.text << "\" (" << b.items.size()
-          << " entries)\n";
-  }
-#define CMP(m) \
-  if (got.m != want.m) out << #m << ": got " << got.m << ", want " << want.m << "\n";
-  CMP(CP_pool) CMP(aptitude_value) CMP(spells_bought) CMP(schematics_bought)
-  CMP(tech_aptitude_part) CMP(magick_aptitude_part) CMP(techskill_aptitude_part)
-#undef CMP
-  if (got.spell_owned != want.spell_owned) out << "spell_owned differs\n";
-  if (got.schematic_owned != want.schematic_owned) out << "schematic_owned differs\n";
-  if (!(got == want) && out.str().empty()) out << "other counters differ\n";
-  return out.str();
-}
-
-void expectState(const Form1& f, const Form1State& want) {
-  const Form1State& got = f;
-  EXPECT_TRUE(got == want) << differences(got, want);
-}
+using namespace kethmor::testkit;
 
 // ---------------------------------------------------------------------------
 // Level-up.
-
-TEST(LevelUp, OneLevelFromTheStartCharacter) {
-  Form1 f = started();
-  f.message_window.text = "keep";
-  Form1State want = f;
-  press(f, Ctl::levelup);
-  want.Clevel.text = "2";
-  want.CP_pool = 6;
-  want.CPs_remaining.text = "6";
-  want.hitpoints.text = "32";
-  want.fatigue.text = "32";
-  expectState(f, want);
-}
 
 TEST(LevelUp, UpToFiftyWithTheDoubleGrantAtMultiplesOfFive) {
   const std::set<int> doubleGrant = {5, 10, 15, 20, 25, 30, 35, 40, 45, 50};
@@ -105,7 +38,7 @@ TEST(LevelUp, UpToFiftyWithTheDoubleGrantAtMultiplesOfFive) {
       want.hitpoints.text = std::to_string(static_cast<int>(num(want.hitpoints)) + 2);
       want.fatigue.text = std::to_string(static_cast<int>(num(want.fatigue)) + 2);
     }
-    expectState(f, want);
+    EXPECT_TRUE(same(f, want));
   }
   EXPECT_EQ(f.Clevel.text, "50");
   EXPECT_EQ(f.CP_pool, 3 + 59);
@@ -125,12 +58,12 @@ TEST(Clear, WithNothingBoughtChangesNothing) {
   f.message_window.text = "keep";
   Form1State want = f;
   press(f, Ctl::Clear);
-  expectState(f, want);
+  EXPECT_TRUE(same(f, want));
 }
 
 TEST(Clear, ReturnsTheCPsOfTwoSpellsAndOneSchematic) {
   Form1 f = started();
-  applyRace(f, 0);  // Dwarf: aptitude 15 toward technology, repair 0.5
+  applyRace(f, kDwarf);  // aptitude 15 toward technology, repair 0.5
   press(f, Ctl::Repair_plus);
   buySpell(f, 0, 0);
   buySpell(f, 1, 0);
@@ -156,7 +89,7 @@ TEST(Clear, ReturnsTheCPsOfTwoSpellsAndOneSchematic) {
   want.aptitude_value = -19;  // the race and the one repair rank
   want.aptitude.text = "19";
   want.aptitude.back = kBrownOrange;
-  expectState(f, want);
+  EXPECT_TRUE(same(f, want));
 }
 
 TEST(Clear, SpellsAsTheOnlyAptitudeSourceLeaveItWhite) {
@@ -187,7 +120,7 @@ TEST(Quit, EndsAndCallsTheHookOnce) {
   press(f, Ctl::Quit);
   EXPECT_TRUE(f.ended);
   EXPECT_EQ(calls, 1);
-  expectState(f, want);
+  EXPECT_TRUE(same(f, want));
 
   Form1 g = started();
   g.Quit_Click();  // no hook set
@@ -197,53 +130,23 @@ TEST(Quit, EndsAndCallsTheHookOnce) {
 // ---------------------------------------------------------------------------
 // The bookkeeping over a mixed session on a half-orc raised by orcs.
 
+// The CPs that the counters and the purchased list account for.
+int spentOf(const Form1& f) {
+  int spent = f.cpstat_hitpoints + f.cpstat_fatigue + f.purchased.listCount();
+  for (const StatRow& s : kStats) spent += f.*s.counter;
+  for (const SkillRow& s : kSkillRows) spent += static_cast<int>(f.*s.counter);
+  return spent;
+}
+
 TEST(Accounting, MixedSessionKeepsTheBooks) {
-  using S = Form1State;
-  struct Stat {
-    Control S::*base;
-    Control S::*adj;
-    std::int16_t S::*counter;
-  };
-  const std::vector<Stat> stats = {
-      {&S::Strength, &S::Adjstrength, &S::cpstat_ST},
-      {&S::Constitution, &S::Adjconstitution, &S::cpstat_CN},
-      {&S::Dexterity, &S::Adjdexterity, &S::cpstat_DX},
-      {&S::Beauty, &S::Adjbeauty, &S::cpstat_BE},
-      {&S::Intelligence, &S::Adjintelligence, &S::cpstat_IN},
-      {&S::Willpower, &S::Adjwillpower, &S::cpstat_WP},
-      {&S::Perception, &S::Adjperception, &S::cpstat_PE},
-      {&S::Charisma, &S::Adjcharisma, &S::cpstat_CH},
-  };
-  struct SkillBook {
-    Control S::*box;
-    float S::*counter;
-    double start;  // half-orc value plus the background's
-    bool tech;
-  };
-  const std::vector<SkillBook> skills = {
-      {&S::bow, &S::CPspent_bow, 0.25, false},
-      {&S::melee, &S::CPspent_melee, 0.75, false},
-      {&S::dodge, &S::CPspent_dodge, 0.75, false},
-      {&S::throwing, &S::CPspent_throwing, 0.25, false},
-      {&S::gambling, &S::CPspent_gambling, 0, false},
-      {&S::haggle, &S::CPspent_haggle, 0, false},
-      {&S::heal, &S::CPspent_heal, 0, false},
-      {&S::persuasion, &S::CPspent_persuasion, 0, false},
-      {&S::repair, &S::CPspent_repair, 0, true},
-      {&S::firearms, &S::CPspent_firearms, 0, true},
-      {&S::picklocks, &S::CPspent_picklocks, 0, true},
-      {&S::adtraps, &S::CPspent_adtraps, 0, true},
-      {&S::pickpocket, &S::CPspent_pickpocket, 0, false},
-      {&S::backstab, &S::CPspent_backstab, 0, false},
-      {&S::prowling, &S::CPspent_prowling, 0, false},
-      {&S::spottrap, &S::CPspent_spottrap, 0, false},
-  };
+  // The half-orc's skill values plus the background's.
+  const SkillValues start = {{"bow", 0.25}, {"melee", 0.75}, {"dodge", 0.75}, {"throwing", 0.25}};
   // Half-Orc/male with "Raised by Orcs": ST 11, CN 9, WP 8.
   const double raceST = 11, raceCN = 9, raceWP = 8;
 
   Form1 f = started();
-  applyRace(f, 9);
-  applyBackground(f, 25);
+  applyRace(f, kHalfOrcMale);
+  applyBackground(f, kRaisedByOrcs);
   ASSERT_EQ(f.Current_background.text, "Raised by Orcs");
 
   int level = 1;
@@ -260,35 +163,15 @@ TEST(Accounting, MixedSessionKeepsTheBooks) {
   };
 
   auto checkBooks = [&](const Form1& g) {
-    int spent = g.cpstat_hitpoints + g.cpstat_fatigue;
-    for (const Stat& s : stats) {
-      spent += g.*s.counter;
-      EXPECT_EQ(num(g.*s.base), 8 + g.*s.counter);
-    }
-    float techRanks = 0;
-    for (const SkillBook& k : skills) {
-      spent += static_cast<int>(g.*k.counter);
-      EXPECT_EQ(num(g.*k.box), k.start + g.*k.counter);
-      EXPECT_EQ((g.*k.box).back, g.*k.counter > 0 ? kGreen : g.skill_backcolor);
-      if (k.tech) techRanks += g.*k.counter;
-    }
-    spent += g.purchased.listCount();
-    EXPECT_EQ(spent + g.CP_pool, 5 + granted);
-    EXPECT_EQ(g.CPs_remaining.text, std::to_string(g.CP_pool));
-    int spells = 0, schematics = 0;
-    for (const auto& college : g.spell_owned)
-      for (std::int16_t owned : college) spells += owned == kTrue;
-    for (const auto& discipline : g.schematic_owned)
-      for (std::int16_t owned : discipline) schematics += owned == kTrue;
-    EXPECT_EQ(g.spells_bought, spells);
-    EXPECT_EQ(g.schematics_bought, schematics);
-    EXPECT_EQ(g.purchased.listCount(), spells + schematics);
-    EXPECT_EQ(g.aptitude_value, 5 * spells - 5 * schematics - 4 * techRanks);
+    EXPECT_EQ(brokenBookkeeping(g), "");
     EXPECT_EQ(g.Clevel.text, std::to_string(level));
-    EXPECT_EQ(num(g.hitpoints), 2 * (raceST + g.cpstat_ST) + raceWP + g.cpstat_WP + 6 +
-                                    4 * g.cpstat_hitpoints + 2 * (level - 1));
-    EXPECT_EQ(num(g.fatigue), 2 * (raceCN + g.cpstat_CN) + raceWP + g.cpstat_WP + 6 +
-                                  4 * g.cpstat_fatigue + 2 * (level - 1));
+    EXPECT_EQ(spentOf(g) + g.CP_pool, 5 + granted);
+    EXPECT_EQ(num(g.Adjstrength), raceST + g.cpstat_ST);
+    EXPECT_EQ(num(g.Adjconstitution), raceCN + g.cpstat_CN);
+    EXPECT_EQ(num(g.Adjwillpower), raceWP + g.cpstat_WP);
+    for (const SkillRow& k : kSkillRows)
+      EXPECT_EQ(num(g.*k.box), (start.count(k.name) ? start.at(k.name) : 0.0) + g.*k.counter)
+          << k.name;
   };
 
   struct Step {

@@ -2,110 +2,22 @@
 // statistic, the five-rank limit, the messages and the box colours.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/form1.h"
+#include "support/sheet_actions.h"
 
 namespace {
 
 using namespace kethmor;
-
-Form1 started() {
-  Form1 f;
-  f.Form_Load();
-  return f;
-}
-
-void doubleClick(Form1& f, Ctl list, int row) {
-  f.selectEntry(list, row);
-  f.DblClick(list);
-}
-void applyRace(Form1& f, int entry) { doubleClick(f, Ctl::Race_Selection, entry); }
-void applyBackground(Form1& f, int index) { doubleClick(f, Ctl::Background_Selection, index); }
-void press(Form1& f, Ctl button, int times = 1) {
-  for (int i = 0; i < times; ++i) f.Click(button);
-}
-
-std::string differences(const Form1State& got, const Form1State& want) {
-  Form1 g, w;
-  static_cast<Form1State&>(g) = got;
-  static_cast<Form1State&>(w) = want;
-  std::ostringstream out;
-  for (int i = 0; i < kControlCount; ++i) {
-    const Control& a = g.ctl(static_cast<Ctl>(i));
-    const Control& b = w.ctl(static_cast<Ctl>(i));
-    if (!(a == b))
-      out << info(static_cast<Ctl>(i)).name << ": got \"" << a.text << "\" back " << std::hex
-          << a.back << ", want \"" << b.text << "\" back " << b.back << std::dec << "\n";
-  }
-#define CMP(m) \
-  if (got.m != want.m) out << #m << ": got " << got.m << ", want " << want.m << "\n";
-  CMP(ok_flag) CMP(CP_pool) CMP(aptitude_value) CMP(techskill_aptitude_part)
-  CMP(CPspent_bow) CMP(CPspent_dodge) CMP(CPspent_melee) CMP(CPspent_throwing)
-  CMP(CPspent_backstab) CMP(CPspent_pickpocket) CMP(CPspent_prowling) CMP(CPspent_spottrap)
-  CMP(CPspent_gambling) CMP(CPspent_haggle) CMP(CPspent_heal) CMP(CPspent_persuasion)
-  CMP(CPspent_repair) CMP(CPspent_firearms) CMP(CPspent_picklocks) CMP(CPspent_adtraps)
-#undef CMP
-  if (!(got == want) && out.str().empty()) out << "other counters differ\n";
-  return out.str();
-}
-
-void expectState(const Form1& f, const Form1State& want) {
-  const Form1State& got = f;
-  EXPECT_TRUE(got == want) << differences(got, want);
-}
+using namespace kethmor::testkit;
 
 // ---------------------------------------------------------------------------
 // Every skill from the start character, where every statistic is 8.
 
-struct Skill {
-  const char* name;
-  Ctl plus, minus;
-  Control Form1State::*box;
-  float Form1State::*counter;
-  const char* word;  // the governing statistic
-  bool tech;
-};
-
-const std::vector<Skill>& skills() {
-  using S = Form1State;
-  static const std::vector<Skill> all = {
-      {"bow", Ctl::bow_plus, Ctl::bow_minus, &S::bow, &S::CPspent_bow, "Dexterity", false},
-      {"dodge", Ctl::dodge_plus, Ctl::dodge_minus, &S::dodge, &S::CPspent_dodge, "Dexterity", false},
-      {"melee", Ctl::melee_plus, Ctl::melee_minus, &S::melee, &S::CPspent_melee, "Dexterity", false},
-      {"throwing", Ctl::throwing_plus, Ctl::throwing_minus, &S::throwing, &S::CPspent_throwing,
-       "Dexterity", false},
-      {"backstab", Ctl::backstab_plus, Ctl::backstab_minus, &S::backstab, &S::CPspent_backstab,
-       "Dexterity", false},
-      {"pickpocket", Ctl::pickpocket_plus, Ctl::pickpocket_minus, &S::pickpocket,
-       &S::CPspent_pickpocket, "Dexterity", false},
-      {"prowling", Ctl::prowling_plus, Ctl::prowling_minus, &S::prowling, &S::CPspent_prowling,
-       "Perception", false},
-      {"spottrap", Ctl::spottrap_plus, Ctl::spottrap_minus, &S::spottrap, &S::CPspent_spottrap,
-       "Perception", false},
-      {"gambling", Ctl::Gambling_plus, Ctl::Gambling_minus, &S::gambling, &S::CPspent_gambling,
-       "Intelligence", false},
-      {"haggle", Ctl::Haggle_plus, Ctl::Haggle_minus, &S::haggle, &S::CPspent_haggle, "Willpower",
-       false},
-      {"heal", Ctl::Heal_plus, Ctl::Heal_minus, &S::heal, &S::CPspent_heal, "Intelligence", false},
-      {"persuasion", Ctl::Persausion_plus, Ctl::Persausion_minus, &S::persuasion,
-       &S::CPspent_persuasion, "Charisma", false},
-      {"repair", Ctl::Repair_plus, Ctl::Repair_minus, &S::repair, &S::CPspent_repair,
-       "Intelligence", true},
-      {"firearms", Ctl::Firearms_plus, Ctl::Firearms_minus, &S::firearms, &S::CPspent_firearms,
-       "Dexterity", true},
-      {"picklocks", Ctl::Picklocks_plus, Ctl::Picklocks_minus, &S::picklocks,
-       &S::CPspent_picklocks, "Dexterity", true},
-      {"adtraps", Ctl::ADTraps_plus, Ctl::ADTraps_minus, &S::adtraps, &S::CPspent_adtraps,
-       "Perception", true},
-  };
-  return all;
-}
-
 TEST(Skills, EachSkillOneRankAtEightThenItsStatisticIsNamed) {
-  for (const Skill& s : skills()) {
+  for (const SkillRow& s : kSkillRows) {
     SCOPED_TRACE(s.name);
     Form1 f = started();
     ASSERT_EQ(f.skill_backcolor, kSysWindow);
@@ -114,7 +26,7 @@ TEST(Skills, EachSkillOneRankAtEightThenItsStatisticIsNamed) {
     // "-" with nothing bought: the message box is emptied, nothing else.
     f.message_window.text = "old";
     press(f, s.minus);
-    expectState(f, start);
+    EXPECT_TRUE(same(f, start));
 
     // The first rank: green, one CP, the aptitude 4 toward technology for
     // a tech skill and untouched otherwise.
@@ -133,19 +45,19 @@ TEST(Skills, EachSkillOneRankAtEightThenItsStatisticIsNamed) {
       want.aptitude.text = "4";
       want.aptitude.back = kBrownOrange;
     }
-    expectState(f, want);
+    EXPECT_TRUE(same(f, want));
 
     // The second rank needs the statistic at 9.
     press(f, s.plus);
     want.ok_flag = kFalse;
-    want.message_window.text = std::string("You must raise your ") + s.word + " first";
-    expectState(f, want);
+    want.message_window.text = std::string("You must raise your ") + s.governedBy + " first";
+    EXPECT_TRUE(same(f, want));
 
     // Selling the rank restores the normal colour, the CP and the aptitude.
     press(f, s.minus);
     want = start;
     want.ok_flag = kFalse;
-    expectState(f, want);
+    EXPECT_TRUE(same(f, want));
     EXPECT_EQ((f.*s.box).back, f.skill_backcolor);
   }
 }
@@ -167,9 +79,8 @@ TEST(Skills, LadderOfThresholds) {
   for (const Case& c : cases) {
     SCOPED_TRACE((c.charisma ? "persuasion at CH " : "bow at DX ") + std::to_string(c.s));
     Form1 f = started();
-    applyRace(f, 11);
-    if (c.charisma) applyBackground(f, 25);  // Raised by Orcs: CH -6
-    press(f, Ctl::levelup, 49);              // 64 CPs
+    if (c.charisma) applyBackground(f, kRaisedByOrcs);  // CH -6
+    levelTo(f, 50);                                      // 64 CPs
     const Ctl statPlus = c.charisma ? Ctl::CH_plus : Ctl::DX_plus;
     press(f, statPlus, c.s - (c.charisma ? 2 : 8));
     const Control& stat = c.charisma ? f.Adjcharisma : f.Adjdexterity;
@@ -192,7 +103,7 @@ TEST(Skills, LadderOfThresholds) {
     want.message_window.text = c.ranks == 5 ? "you can't raise this skill any higher"
                                : c.charisma ? "You must raise your Charisma first"
                                             : "You must raise your Dexterity first";
-    expectState(f, want);
+    EXPECT_TRUE(same(f, want));
   }
 }
 
@@ -200,57 +111,47 @@ TEST(Skills, LadderOfThresholds) {
 // ladder compares, so fractions shift it.
 TEST(Skills, FractionalStartValuesShiftTheLadder) {
   struct Case {
-    const char* name;
+    const char* what;
     int race;
-    Ctl plus;
-    Control Form1State::*box;
+    const char* skill;
     int ranks;
     const char* after;
-    const char* word;
   };
-  using S = Form1State;
   const std::vector<Case> cases = {
-      {"elf repair -0.5 at IN 8", 2, Ctl::Repair_plus, &S::repair, 2, "1.5", "Intelligence"},
-      {"dwarf repair 0.5 at IN 8", 0, Ctl::Repair_plus, &S::repair, 1, "1.5", "Intelligence"},
-      {"half-orc melee 0.5 at DX 8", 9, Ctl::melee_plus, &S::melee, 1, "1.5", "Dexterity"},
-      {"half-elf picklocks -0.25 at DX 9", 5, Ctl::Picklocks_plus, &S::picklocks, 3, "2.75",
-       "Dexterity"},
-      {"halfling dodge 0.25 at DX 10", 6, Ctl::dodge_plus, &S::dodge, 2, "2.25", "Dexterity"},
-      {"halfling prowling 0.5 at PE 8", 6, Ctl::prowling_plus, &S::prowling, 1, "1.5",
-       "Perception"},
-      {"half-ogre prowling -0.5 at PE 8", 7, Ctl::prowling_plus, &S::prowling, 2, "1.5",
-       "Perception"},
-      {"gnome haggle 0.5 at WP 10", 3, Ctl::Haggle_plus, &S::haggle, 2, "2.5", "Willpower"},
+      {"elf repair -0.5 at IN 8", kElfMale, "repair", 2, "1.5"},
+      {"dwarf repair 0.5 at IN 8", kDwarf, "repair", 1, "1.5"},
+      {"half-orc melee 0.5 at DX 8", kHalfOrcMale, "melee", 1, "1.5"},
+      {"half-elf picklocks -0.25 at DX 9", kHalfElfMale, "picklocks", 3, "2.75"},
+      {"halfling dodge 0.25 at DX 10", kHalfling, "dodge", 2, "2.25"},
+      {"halfling prowling 0.5 at PE 8", kHalfling, "prowling", 1, "1.5"},
+      {"half-ogre prowling -0.5 at PE 8", kHalfOgre, "prowling", 2, "1.5"},
+      {"gnome haggle 0.5 at WP 10", kGnome, "haggle", 2, "2.5"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.what);
+    const SkillRow& s = skillNamed(c.skill);
     Form1 f = started();
     applyRace(f, c.race);
-    press(f, c.plus, c.ranks);
-    EXPECT_EQ((f.*c.box).text, c.after);
+    press(f, s.plus, c.ranks);
+    EXPECT_EQ((f.*s.box).text, c.after);
     EXPECT_EQ(f.CP_pool, 5 - c.ranks);
     Form1State want = f;
-    press(f, c.plus);
+    press(f, s.plus);
     want.ok_flag = kFalse;
-    want.message_window.text = std::string("You must raise your ") + c.word + " first";
-    expectState(f, want);
+    want.message_window.text = std::string("You must raise your ") + s.governedBy + " first";
+    EXPECT_TRUE(same(f, want));
   }
 }
 
-TEST(Skills, HalfOrcSecondMeleeRankWaitsForDexterityNine) {
+// Selling ignores the ladder; the box stays green until no rank is left.
+TEST(Skills, SellingIgnoresTheLadderAndRestoresTheColourAtNoRank) {
   Form1 f = started();
-  applyRace(f, 9);  // Half-Orc/male: melee 0.5, DX 8
-  press(f, Ctl::melee_plus, 2);
-  EXPECT_EQ(f.melee.text, "1.5");
-  EXPECT_EQ(f.message_window.text, "You must raise your Dexterity first");
+  applyRace(f, kHalfOrcMale);  // melee 0.5, DX 8: one rank
+  press(f, Ctl::melee_plus);
   press(f, Ctl::DX_plus);
   press(f, Ctl::melee_plus);
-  EXPECT_EQ(f.melee.text, "2.5");
-  EXPECT_EQ(f.CPspent_melee, 2);
-  EXPECT_EQ(f.CP_pool, 2);
-  EXPECT_EQ(f.melee.back, kGreen);
-
-  // Selling ignores the ladder; the colour stays green until no rank is left.
+  ASSERT_EQ(f.melee.text, "2.5");
+  ASSERT_EQ(f.CPspent_melee, 2);
   press(f, Ctl::melee_minus);
   EXPECT_EQ(f.melee.text, "1.5");
   EXPECT_EQ(f.melee.back, kGreen);
@@ -266,8 +167,8 @@ TEST(Skills, HalfOrcSecondMeleeRankWaitsForDexterityNine) {
 
 TEST(Skills, FiveRankLimitIsTestedBeforeTheLadder) {
   Form1 f = started();
-  applyRace(f, 2);  // Elf/male: repair -0.5, aptitude 15 toward magick
-  press(f, Ctl::levelup, 7);  // 13 CPs
+  applyRace(f, kElfMale);  // repair -0.5, aptitude 15 toward magick
+  levelTo(f, 8);  // 13 CPs
   press(f, Ctl::IN_plus, 7);
   ASSERT_EQ(f.Adjintelligence.text, "15");
   press(f, Ctl::Repair_plus, 5);  // -0.5 up to 4.5, all below 4 before each rank
@@ -279,12 +180,12 @@ TEST(Skills, FiveRankLimitIsTestedBeforeTheLadder) {
   Form1State want = f;
   press(f, Ctl::Repair_plus);
   want.message_window.text = "you can't raise this skill any higher";
-  expectState(f, want);
+  EXPECT_TRUE(same(f, want));
 }
 
 TEST(Skills, NoCPsIsTestedBeforeTheLimitAndTheLadder) {
   Form1 f = started();
-  press(f, Ctl::levelup, 10);  // level 11: 17 CPs
+  levelTo(f, 11);  // 17 CPs
   press(f, Ctl::DX_plus, 10);
   press(f, Ctl::bow_plus, 5);
   press(f, Ctl::prowling_plus);  // PE 8: a second rank would need PE 9
@@ -296,26 +197,8 @@ TEST(Skills, NoCPsIsTestedBeforeTheLimitAndTheLadder) {
     Form1State want = f;
     press(f, plus);
     want.message_window.text = "No CPs left";
-    expectState(f, want);
+    EXPECT_TRUE(same(f, want));
   }
-}
-
-TEST(Skills, TechRanksMoveTheAptitudeFourEach) {
-  Form1 f = started();
-  press(f, Ctl::DX_plus);  // DX 9: two ranks
-  press(f, Ctl::Firearms_plus, 2);
-  press(f, Ctl::bow_plus, 2);
-  EXPECT_EQ(f.aptitude_value, -8);
-  EXPECT_EQ(f.aptitude.text, "8");
-  press(f, Ctl::Firearms_minus);
-  EXPECT_EQ(f.aptitude_value, -4);
-  press(f, Ctl::bow_minus, 2);
-  EXPECT_EQ(f.aptitude_value, -4);
-  press(f, Ctl::Firearms_minus);
-  EXPECT_EQ(f.aptitude_value, 0);
-  EXPECT_EQ(f.aptitude.text, "0");
-  EXPECT_EQ(f.aptitude.back, kWhite);
-  EXPECT_EQ(f.CP_pool, 4);
 }
 
 }  // namespace

@@ -8,18 +8,23 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "core/form1.h"
 #include "export/sheet.h"
 #include "export/sheet_file.h"
+#include "support/sheet_actions.h"
 
+using kethmor::Colour;
 using kethmor::Ctl;
 using kethmor::Form1;
 using kethmor::Form1State;
 using kethmor::exporter::sheetBytes;
+using namespace kethmor::testkit;
 namespace fs = std::filesystem;
 
 namespace {
@@ -76,26 +81,6 @@ std::vector<std::string> startLines() {
 // Line n of the sheet as the table counts it, from 1.
 std::string& line(std::vector<std::string>& lines, int n) { return lines[static_cast<std::size_t>(n - 1)]; }
 
-Form1 started() {
-  Form1 f;
-  f.Form_Load();
-  return f;
-}
-
-void buySpell(Form1& f, int college, int spell) {
-  f.selectEntry(Ctl::Magick_list, college);
-  f.selectEntry(Ctl::Spell_list, spell);
-  f.DblClick(Ctl::Spell_list);
-  ASSERT_EQ(f.message_window.text, "");
-}
-
-void buySchematic(Form1& f, int discipline, int schematic) {
-  f.selectEntry(Ctl::Tech_list, discipline);
-  f.selectEntry(Ctl::Schematic_list, schematic);
-  f.DblClick(Ctl::Schematic_list);
-  ASSERT_EQ(f.message_window.text, "");
-}
-
 std::string readFile(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -106,105 +91,120 @@ void writeFile(const fs::path& p, const std::string& bytes) {
   out << bytes;
 }
 
-bool same(const Form1& f, const Form1State& expected) {
-  return static_cast<const Form1State&>(f) == expected;
-}
-
 }  // namespace
 
 TEST(SheetBytes, StartCharacterLineByLine) {
   const Form1 f = started();
   EXPECT_EQ(sheetBytes(f), crlf(startLines()));
-  EXPECT_EQ(sheetBytes(f).rfind("Name:  \r\n", 0), 0u);
 }
 
-TEST(SheetBytes, DwarfPutsTheBackgroundInColumnFifteen) {
-  Form1 f = started();
-  f.selectEntry(Ctl::Race_Selection, 0);
-  f.DblClick(Ctl::Race_Selection);
-  f.PCname.text = "Borin";
-  f.Repair_plus_Click();
-  buySpell(f, 0, 0);
-  buySchematic(f, 0, 0);
-
-  std::vector<std::string> expected = startLines();
-  line(expected, 1) = "Name:  Borin";
-  line(expected, 2) = "Race:  Dwarf" + sp(2) + "Background:  None";
-  line(expected, 4) = "Level:  1" + sp(19) + "Aptitude: 19  (tech biased)";
-  line(expected, 10) = "Strength:      9" + sp(26) + "Intelligence:  8";
-  line(expected, 11) = "Constitution:  9" + sp(26) + "Willpower:     8";
-  line(expected, 12) = "Dexterity:     7" + sp(26) + "Perception:    8";
-  line(expected, 13) = "Beauty:        8" + sp(26) + "Charisma:      7";
-  line(expected, 15) = "Hitpoints: 32      Fatigue: 32";
-  line(expected, 17) = "Carry Weight: 4500" + sp(24) + "Damage Bonus: 0";
-  line(expected, 19) = "Armor Class adj.: -3" + sp(22) + "Speed: 7";
-  line(expected, 30) = "Repair:      1.5" + sp(26) + "Firearms:          0.5";
-  line(expected, 31) = "Pick Locks:  0.5" + sp(26) + "Arm/Disarm Traps:  0.5";
-  expected.push_back("Unseen Force");
-  expected.push_back("Charges");
-  EXPECT_EQ(sheetBytes(f), crlf(expected));
-}
-
-TEST(SheetBytes, HumanPutsTheBackgroundInColumnTwentyNine) {
-  Form1 f = started();
-  f.selectEntry(Ctl::Background_Selection, 23);  // "Raised by Elves"
-  f.DblClick(Ctl::Background_Selection);
-  f.PCname.text = "Aelwen";
-  f.WP_plus_Click();
-  f.levelup_Click();
-  f.Repair_plus_Click();
-  buySpell(f, 0, 0);
-  buySpell(f, 0, 1);
-  buySchematic(f, 0, 0);
-
-  std::vector<std::string> expected = startLines();
-  line(expected, 1) = "Name:  Aelwen";
-  line(expected, 2) = "Race:  Human/male" + sp(11) + "Background:  Raised by Elves";
-  line(expected, 4) = "Level:  2" + sp(19) + "Aptitude: 1  (magick biased)";
-  line(expected, 11) = "Constitution:  8" + sp(26) + "Willpower:     9";
-  line(expected, 15) = "Hitpoints: 33      Fatigue: 33";
-  line(expected, 17) = "Carry Weight: 4000" + sp(24) + "Damage Bonus: -1";
-  line(expected, 19) = "Armor Class adj.: -2" + sp(22) + "Speed: 8";
-  line(expected, 30) = "Repair:      0.75" + sp(25) + "Firearms:          -0.25";
-  line(expected, 31) = "Pick Locks:  -0.25" + sp(24) + "Arm/Disarm Traps:  -0.25";
-  expected.push_back("Unseen Force");
-  expected.push_back("Unlocking Cantrip");
-  expected.push_back("Charges");
-  EXPECT_EQ(sheetBytes(f), crlf(expected));
-}
-
-TEST(SheetBytes, RaceCaptionLengthDecidesTheBackgroundColumn) {
-  struct Case { const char* race; std::string line; };
+// Two whole sheets: a background caption goes to the next 14-column zone after
+// the race caption, column 15 after "Dwarf", 29 after "Human/male".
+TEST(SheetBytes, CharactersWithPurchasesLineByLine) {
+  struct Case {
+    const char* what;
+    std::function<void(Form1&)> act;
+    std::map<int, std::string> lines;
+    std::vector<std::string> purchased;
+  };
   const std::vector<Case> cases = {
-      {"Gnome", "Race:  Gnome" + sp(2) + "Background:  none"},
-      {"Abcdef", "Race:  Abcdef" + sp(1) + "Background:  none"},
-      {"Abcdefg", "Race:  Abcdefg" + sp(14) + "Background:  none"},
-      {"Half-Ogre", "Race:  Half-Ogre" + sp(12) + "Background:  none"},
+      {"dwarf",
+       [](Form1& f) {
+         applyRace(f, kDwarf);
+         f.PCname.text = "Borin";
+         press(f, Ctl::Repair_plus);
+         buySpell(f, 0, 0);
+         buySchematic(f, 0, 0);
+       },
+       {{1, "Name:  Borin"},
+        {2, "Race:  Dwarf" + sp(2) + "Background:  None"},
+        {4, "Level:  1" + sp(19) + "Aptitude: 19  (tech biased)"},
+        {10, "Strength:      9" + sp(26) + "Intelligence:  8"},
+        {11, "Constitution:  9" + sp(26) + "Willpower:     8"},
+        {12, "Dexterity:     7" + sp(26) + "Perception:    8"},
+        {13, "Beauty:        8" + sp(26) + "Charisma:      7"},
+        {15, "Hitpoints: 32      Fatigue: 32"},
+        {17, "Carry Weight: 4500" + sp(24) + "Damage Bonus: 0"},
+        {19, "Armor Class adj.: -3" + sp(22) + "Speed: 7"},
+        {30, "Repair:      1.5" + sp(26) + "Firearms:          0.5"},
+        {31, "Pick Locks:  0.5" + sp(26) + "Arm/Disarm Traps:  0.5"}},
+       {"Unseen Force", "Charges"}},
+      {"human raised by elves",
+       [](Form1& f) {
+         applyBackground(f, kRaisedByElves);
+         f.PCname.text = "Aelwen";
+         press(f, Ctl::WP_plus);
+         press(f, Ctl::levelup);
+         press(f, Ctl::Repair_plus);
+         buySpell(f, 0, 0);
+         buySpell(f, 0, 1);
+         buySchematic(f, 0, 0);
+       },
+       {{1, "Name:  Aelwen"},
+        {2, "Race:  Human/male" + sp(11) + "Background:  Raised by Elves"},
+        {4, "Level:  2" + sp(19) + "Aptitude: 1  (magick biased)"},
+        {11, "Constitution:  8" + sp(26) + "Willpower:     9"},
+        {15, "Hitpoints: 33      Fatigue: 33"},
+        {17, "Carry Weight: 4000" + sp(24) + "Damage Bonus: -1"},
+        {19, "Armor Class adj.: -2" + sp(22) + "Speed: 8"},
+        {30, "Repair:      0.75" + sp(25) + "Firearms:          -0.25"},
+        {31, "Pick Locks:  -0.25" + sp(24) + "Arm/Disarm Traps:  -0.25"}},
+       {"Unseen Force", "Unlocking Cantrip", "Charges"}},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.race);
+    SCOPED_TRACE(c.what);
     Form1 f = started();
-    f.Current_race.text = c.race;
+    c.act(f);
     std::vector<std::string> expected = startLines();
-    line(expected, 2) = c.line;
+    for (const auto& [n, text] : c.lines) line(expected, n) = text;
+    expected.insert(expected.end(), c.purchased.begin(), c.purchased.end());
     EXPECT_EQ(sheetBytes(f), crlf(expected));
   }
 }
 
-TEST(SheetBytes, BiasWordFollowsTheAptitudeColour) {
-  struct Case { kethmor::Colour back; const char* word; };
+// One box changed on the start character changes its one line: the race
+// caption's length picks the background's zone, the aptitude's colour picks
+// the bias word, and the name is written in the single-byte code page.
+TEST(SheetBytes, OneBoxChangesItsLine) {
+  struct Case {
+    const char* what;
+    std::function<void(Form1&)> set;
+    int line;
+    std::string text;
+  };
+  auto race = [](const char* r) { return [r](Form1& f) { f.Current_race.text = r; }; };
+  auto colour = [](Colour c) { return [c](Form1& f) { f.aptitude.back = c; }; };
+  auto name = [](const char* n) { return [n](Form1& f) { f.PCname.text = n; }; };
+  const std::string level = "Level:  1" + sp(19) + "Aptitude: 0  ";
   const std::vector<Case> cases = {
-      {0x00FF80FF, "(magick biased)"}, {0x000040C0, "(tech biased)"}, {0x00FFFFFF, "(neutral)"},
-      {0x000000FF, ""}, {0x00FF80FE, ""}, {kethmor::kSysWindow, ""},
+      {"race Gnome", race("Gnome"), 2, "Race:  Gnome" + sp(2) + "Background:  none"},
+      {"race of six letters", race("Abcdef"), 2, "Race:  Abcdef" + sp(1) + "Background:  none"},
+      {"race of seven letters", race("Abcdefg"), 2,
+       "Race:  Abcdefg" + sp(14) + "Background:  none"},
+      {"race Half-Ogre", race("Half-Ogre"), 2, "Race:  Half-Ogre" + sp(12) + "Background:  none"},
+      {"pink aptitude", colour(0x00FF80FF), 4, level + "(magick biased)"},
+      {"brown-orange aptitude", colour(0x000040C0), 4, level + "(tech biased)"},
+      {"white aptitude", colour(0x00FFFFFF), 4, level + "(neutral)"},
+      {"red aptitude", colour(0x000000FF), 4, level},
+      {"nearly pink aptitude", colour(0x00FF80FE), 4, level},
+      {"system-coloured aptitude", colour(kethmor::kSysWindow), 4, level},
+      {"empty name", name(""), 1, "Name:  "},
+      {"accented name", name("Ren\xC3\xA9" "e"), 1, "Name:  Ren\xE9" "e"},
+      {"two accents", name("Zo\xC3\xAB \xC3\x85sa"), 1, "Name:  Zo\xEB \xC5sa"},
+      {"euro sign", name("\xE2\x82\xAC" "5"), 1, "Name:  \x80" "5"},
+      {"letters outside the code page", name("\xCE\xA9mega \xE6\x9D\x8E \xF0\x9F\x98\x80"), 1,
+       "Name:  ?mega ? ?"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.word);
+    SCOPED_TRACE(c.what);
     Form1 f = started();
-    f.aptitude.back = c.back;
+    c.set(f);
     std::vector<std::string> expected = startLines();
-    line(expected, 4) = "Level:  1" + sp(19) + "Aptitude: 0  " + c.word;
+    line(expected, c.line) = c.text;
     EXPECT_EQ(sheetBytes(f), crlf(expected));
   }
+  EXPECT_EQ(kethmor::exporter::toCodePage("\xC3\xA9"), "\xE9");
+  EXPECT_EQ(kethmor::exporter::toCodePage("\xC5\x81\xC3\xB3" "d\xC5\xBA"), "?\xF3" "d?");
 }
 
 TEST(SheetBytes, AlternativeBackgroundKeepsItsLineBreaks) {
@@ -223,27 +223,6 @@ TEST(SheetBytes, AlternativeBackgroundKeepsItsLineBreaks) {
     expected.insert(expected.begin() + 5, c.lines.begin(), c.lines.end());
     EXPECT_EQ(sheetBytes(f), crlf(expected));
   }
-}
-
-TEST(SheetBytes, NamesAreWrittenInTheSingleByteCodePage) {
-  struct Case { const char* name; std::string written; };
-  const std::vector<Case> cases = {
-      {"", ""},
-      {"Ren\xC3\xA9" "e", "Ren\xE9" "e"},
-      {"Zo\xC3\xAB \xC3\x85sa", "Zo\xEB \xC5sa"},
-      {"\xE2\x82\xAC" "5", "\x80" "5"},
-      {"\xCE\xA9mega \xE6\x9D\x8E \xF0\x9F\x98\x80", "?mega ? ?"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.written);
-    Form1 f = started();
-    f.PCname.text = c.name;
-    std::vector<std::string> expected = startLines();
-    line(expected, 1) = "Name:  " + c.written;
-    EXPECT_EQ(sheetBytes(f), crlf(expected));
-  }
-  EXPECT_EQ(kethmor::exporter::toCodePage("\xC3\xA9"), "\xE9");
-  EXPECT_EQ(kethmor::exporter::toCodePage("\xC5\x81\xC3\xB3" "d\xC5\xBA"), "?\xF3" "d?");
 }
 
 TEST(SheetBytes, ZoneAdvanceGoesToTheNextFourteenColumnZone) {

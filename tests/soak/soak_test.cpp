@@ -15,8 +15,11 @@
 
 #include "core/form1.h"
 #include "export/sheet_file.h"
+#include "support/sheet_actions.h"
 
 using namespace kethmor;
+using kethmor::testkit::kSkillRows;
+using kethmor::testkit::kStats;
 
 namespace {
 
@@ -130,71 +133,18 @@ struct Tracker {
   bool primed = false;
 };
 
-const std::array<std::pair<Control Form1State::*, Control Form1State::*>, 8> kStats = {{
-    {&Form1State::Strength, &Form1State::Adjstrength},
-    {&Form1State::Constitution, &Form1State::Adjconstitution},
-    {&Form1State::Dexterity, &Form1State::Adjdexterity},
-    {&Form1State::Beauty, &Form1State::Adjbeauty},
-    {&Form1State::Intelligence, &Form1State::Adjintelligence},
-    {&Form1State::Willpower, &Form1State::Adjwillpower},
-    {&Form1State::Perception, &Form1State::Adjperception},
-    {&Form1State::Charisma, &Form1State::Adjcharisma},
-}};
-const std::array<std::int16_t Form1State::*, 8> kStatCounters = {
-    &Form1State::cpstat_ST, &Form1State::cpstat_CN, &Form1State::cpstat_DX, &Form1State::cpstat_BE,
-    &Form1State::cpstat_IN, &Form1State::cpstat_WP, &Form1State::cpstat_PE, &Form1State::cpstat_CH};
-
 // Returns the first broken rule, or empty.
 std::string broken(const Form1& f, Tracker& t, bool applied) {
-  const double level = num(f.Clevel);
-  if (level < 1 || level > 50 || level != std::floor(level)) return "level out of 1 to 50";
-  const int L = static_cast<int>(level);
-  const int granted = (L - 1) + L / 5;
-  int spent = f.cpstat_hitpoints + f.cpstat_fatigue + f.purchased.listCount();
-  for (auto c : kStatCounters) spent += f.*c;
-  double techRanks = 0;
-  for (const SkillInfo& s : kSkills) {
-    spent += static_cast<int>(f.*s.counter);
-    if (s.tech) techRanks += f.*s.counter;
-  }
-  if (spent + f.CP_pool != 5 + granted) return "CPs spent plus the pool differ from the CPs granted";
-  if (num(f.CPs_remaining) != f.CP_pool) return "CPs_remaining differs from CP_pool";
-  for (std::size_t i = 0; i < 8; ++i)
-    if (num(f.*kStats[i].first) != 8 + f.*kStatCounters[i]) return "a base box is not 8 + its counter";
+  if (std::string why = testkit::brokenBookkeeping(f); !why.empty()) return why;
   if (applied || !t.primed) {
-    for (std::size_t i = 0; i < 8; ++i) t.statBase[i] = num(f.*kStats[i].second) - f.*kStatCounters[i];
-    for (std::size_t i = 0; i < 16; ++i) t.skillBase[i] = num(f.*kSkills[i].box) - f.*kSkills[i].counter;
+    for (std::size_t i = 0; i < 8; ++i) t.statBase[i] = num(f.*kStats[i].adjusted) - f.*kStats[i].counter;
+    for (std::size_t i = 0; i < 16; ++i) t.skillBase[i] = num(f.*kSkillRows[i].box) - f.*kSkillRows[i].counter;
     t.primed = true;
   }
   for (std::size_t i = 0; i < 8; ++i)
-    if (num(f.*kStats[i].second) - f.*kStatCounters[i] != t.statBase[i]) return "adjusted box is not its value plus its counter";
-  for (std::size_t i = 0; i < 16; ++i) {
-    const SkillInfo& s = kSkills[i];
-    if (num(f.*s.box) - f.*s.counter != t.skillBase[i]) return "skill box is not its modifiers plus its counter";
-    const bool green = (f.*s.box).back == kGreen;
-    if (green != (f.*s.counter > 0)) return "skill box green while no rank is bought, or the reverse";
-    if (!green && (f.*s.box).back != f.skill_backcolor) return "skill box colour not restored";
-    if (f.*s.counter < 0 || f.*s.counter > 5) return "skill ranks out of 0 to 5";
-  }
-  int spells = 0, schematics = 0;
-  for (auto& c : f.spell_owned)
-    for (auto v : c) spells += v != 0;
-  for (auto& d : f.schematic_owned)
-    for (auto v : d) schematics += v != 0;
-  if (spells != f.spells_bought) return "spells_bought differs from the owned spells";
-  if (schematics != f.schematics_bought) return "schematics_bought differs from the owned schematics";
-  if (spells + schematics != f.purchased.listCount()) return "purchased differs from the owned entries";
-  const double sum = f.race_aptitude + 5.0 * spells - 5.0 * schematics - 4.0 * techRanks;
-  if (f.aptitude_value != sum) return "aptitude value is not the sum of its parts";
-  if (f.aptitude.text != "0" || sum != 0) {
-    if (num(f.aptitude) != std::min(100.0, std::fabs(sum))) return "aptitude box is not the capped magnitude";
-    const Colour want = sum > 0 ? kPink : sum < 0 ? kBrownOrange : kWhite;
-    if (f.aptitude.back != want) return "aptitude colour does not follow the sign";
-  }
-  const double hp = 2 * num(f.Adjstrength) + num(f.Adjwillpower) + 6 + 4 * f.cpstat_hitpoints + 2 * (L - 1);
-  if (num(f.hitpoints) != hp) return "hit points do not follow the statistics";
-  const double fat = 2 * num(f.Adjconstitution) + num(f.Adjwillpower) + 6 + 4 * f.cpstat_fatigue + 2 * (L - 1);
-  if (num(f.fatigue) != fat) return "fatigue does not follow the statistics";
+    if (num(f.*kStats[i].adjusted) - f.*kStats[i].counter != t.statBase[i]) return "adjusted box is not its value plus its counter";
+  for (std::size_t i = 0; i < 16; ++i)
+    if (num(f.*kSkillRows[i].box) - f.*kSkillRows[i].counter != t.skillBase[i]) return "skill box is not its modifiers plus its counter";
   if (f.Magick_list.visible == f.Tech_list.visible) return "both or neither list pair shown";
   for (Ctl l : {Ctl::Race_Selection, Ctl::Background_Selection, Ctl::Magick_list, Ctl::Tech_list,
                 Ctl::Spell_list, Ctl::Schematic_list, Ctl::purchased}) {
