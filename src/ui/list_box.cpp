@@ -1,6 +1,7 @@
 #include "ui/list_box.h"
 
 #include <QKeyEvent>
+#include <algorithm>
 #include <QMouseEvent>
 
 namespace kethmor::ui {
@@ -20,9 +21,14 @@ void ListBox::mouseDoubleClickEvent(QMouseEvent* e) {
 void ListBox::mouseMoveEvent(QMouseEvent*) {}
 void ListBox::mouseReleaseEvent(QMouseEvent*) {}
 
+int ListBox::selectedRow() const {
+  const QList<QListWidgetItem*> items = selectedItems();
+  return items.isEmpty() ? -1 : row(items.first());
+}
+
 void ListBox::keyPressEvent(QKeyEvent* e) {
   const int n = count();
-  const int row = currentRow();
+  const int row = selectedRow();
   const int page = std::max(1, viewport()->height() / std::max(1, sizeHintForRow(0)) - 1);
   int to = -2;
   switch (e->key()) {
@@ -36,7 +42,15 @@ void ListBox::keyPressEvent(QKeyEvent* e) {
     case Qt::Key_Enter:
       if (onDoubleClick) onDoubleClick();
       return;
-    default: QListWidget::keyPressEvent(e); return;
+    default: {
+      // Typing a letter jumps to the next entry that starts with it: that
+      // too is a click, and the model decides what is selected.
+      QListWidget::keyPressEvent(e);
+      const int found = currentRow();
+      setCurrentRow(row, row < 0 ? QItemSelectionModel::Clear : QItemSelectionModel::ClearAndSelect);
+      if (found >= 0 && found != row && onEntryClick) onEntryClick(found);
+      return;
+    }
   }
   if (n == 0) return;
   to = std::clamp(to, 0, n - 1);

@@ -14,6 +14,8 @@ class ListBox : public QListWidget {
   explicit ListBox(QWidget* parent) : QListWidget(parent) {}
   std::function<void(int)> onEntryClick;
   std::function<void()> onDoubleClick;
+  // The entry shown selected, -1 for none.
+  int selectedRow() const;
 
  protected:
   void mousePressEvent(QMouseEvent* e) override;

@@ -239,6 +239,22 @@ class WindowTest : public QObject {
     QVERIFY(w->model().background_explanations.text.rfind("Dwarves - ", 0) == 0);
     QTest::keyClick(races, Qt::Key_Return);
     QCOMPARE(w->model().Current_race.text, std::string("Dwarf"));
+    // A letter jumps to the next entry starting with it, as a click does.
+    auto* backgrounds = get<QListWidget>(Ctl::Background_Selection);
+    backgrounds->setFocus();
+    QTest::keyClick(backgrounds, Qt::Key_B);
+    QCOMPARE(w->model().Background_Selection.listIndex, 3);
+    QCOMPARE(backgrounds->currentRow(), 3);
+    QVERIFY(w->model().background_explanations.text != "No significant background");
+    // With no spell selected, the first Down selects the first spell.
+    auto* spells = get<QListWidget>(Ctl::Spell_list);
+    spells->setFocus();
+    QTest::keyClick(spells, Qt::Key_Down);
+    QCOMPARE(w->model().Spell_list.listIndex, 0);
+    QTest::keyClick(spells, Qt::Key_Down);
+    QCOMPARE(w->model().Spell_list.listIndex, 1);
+    QCOMPARE(spells->selectedItems().size(), 1);
+    QCOMPARE(spells->row(spells->selectedItems().first()), 1);
   }
 
   void saveWritesTheSheetThroughTheDialog() {
