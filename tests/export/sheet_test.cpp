@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -19,12 +18,9 @@
 #include "export/sheet_file.h"
 #include "support/sheet_actions.h"
 
-using kethmor::Colour;
-using kethmor::Ctl;
-using kethmor::Form1;
-using kethmor::Form1State;
-using kethmor::exporter::sheetBytes;
+using namespace kethmor;
 using namespace kethmor::testkit;
+using exporter::sheetBytes;
 namespace fs = std::filesystem;
 
 namespace {
@@ -78,8 +74,14 @@ std::vector<std::string> startLines() {
   };
 }
 
-// Line n of the sheet as the table counts it, from 1.
-std::string& line(std::vector<std::string>& lines, int n) { return lines[static_cast<std::size_t>(n - 1)]; }
+// The start sheet with the given lines (numbered from 1) replaced.
+std::string startSheetWith(const std::map<int, std::string>& lines,
+                           const std::vector<std::string>& purchased = {}) {
+  std::vector<std::string> out = startLines();
+  for (const auto& [n, text] : lines) out[static_cast<std::size_t>(n - 1)] = text;
+  out.insert(out.end(), purchased.begin(), purchased.end());
+  return crlf(out);
+}
 
 std::string readFile(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
@@ -87,148 +89,103 @@ std::string readFile(const fs::path& p) {
 }
 
 void writeFile(const fs::path& p, const std::string& bytes) {
-  std::ofstream out(p, std::ios::binary);
-  out << bytes;
+  std::ofstream(p, std::ios::binary) << bytes;
 }
 
 }  // namespace
 
-TEST(SheetBytes, StartCharacterLineByLine) {
-  const Form1 f = started();
-  EXPECT_EQ(sheetBytes(f), crlf(startLines()));
+TEST(SheetBytes, StartCharacterByteForByte) {
+  EXPECT_EQ(sheetBytes(started()), crlf(startLines()));
 }
 
-// Two whole sheets: a background caption goes to the next 14-column zone after
-// the race caption, column 15 after "Dwarf", 29 after "Human/male".
-TEST(SheetBytes, CharactersWithPurchasesLineByLine) {
-  struct Case {
-    const char* what;
-    std::function<void(Form1&)> act;
-    std::map<int, std::string> lines;
-    std::vector<std::string> purchased;
-  };
-  const std::vector<Case> cases = {
-      {"dwarf",
-       [](Form1& f) {
-         applyRace(f, kDwarf);
-         f.PCname.text = "Borin";
-         press(f, Ctl::Repair_plus);
-         buySpell(f, 0, 0);
-         buySchematic(f, 0, 0);
-       },
-       {{1, "Name:  Borin"},
-        {2, "Race:  Dwarf" + sp(2) + "Background:  None"},
-        {4, "Level:  1" + sp(19) + "Aptitude: 19  (tech biased)"},
-        {10, "Strength:      9" + sp(26) + "Intelligence:  8"},
-        {11, "Constitution:  9" + sp(26) + "Willpower:     8"},
-        {12, "Dexterity:     7" + sp(26) + "Perception:    8"},
-        {13, "Beauty:        8" + sp(26) + "Charisma:      7"},
-        {15, "Hitpoints: 32      Fatigue: 32"},
-        {17, "Carry Weight: 4500" + sp(24) + "Damage Bonus: 0"},
-        {19, "Armor Class adj.: -3" + sp(22) + "Speed: 7"},
-        {30, "Repair:      1.5" + sp(26) + "Firearms:          0.5"},
-        {31, "Pick Locks:  0.5" + sp(26) + "Arm/Disarm Traps:  0.5"}},
-       {"Unseen Force", "Charges"}},
-      {"human raised by elves",
-       [](Form1& f) {
-         applyBackground(f, kRaisedByElves);
-         f.PCname.text = "Aelwen";
-         press(f, Ctl::WP_plus);
-         press(f, Ctl::levelup);
-         press(f, Ctl::Repair_plus);
-         buySpell(f, 0, 0);
-         buySpell(f, 0, 1);
-         buySchematic(f, 0, 0);
-       },
-       {{1, "Name:  Aelwen"},
-        {2, "Race:  Human/male" + sp(11) + "Background:  Raised by Elves"},
-        {4, "Level:  2" + sp(19) + "Aptitude: 1  (magick biased)"},
-        {11, "Constitution:  8" + sp(26) + "Willpower:     9"},
-        {15, "Hitpoints: 33      Fatigue: 33"},
-        {17, "Carry Weight: 4000" + sp(24) + "Damage Bonus: -1"},
-        {19, "Armor Class adj.: -2" + sp(22) + "Speed: 8"},
-        {30, "Repair:      0.75" + sp(25) + "Firearms:          -0.25"},
-        {31, "Pick Locks:  -0.25" + sp(24) + "Arm/Disarm Traps:  -0.25"}},
-       {"Unseen Force", "Unlocking Cantrip", "Charges"}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    Form1 f = started();
-    c.act(f);
-    std::vector<std::string> expected = startLines();
-    for (const auto& [n, text] : c.lines) line(expected, n) = text;
-    expected.insert(expected.end(), c.purchased.begin(), c.purchased.end());
-    EXPECT_EQ(sheetBytes(f), crlf(expected));
-  }
+// A background caption goes to the next 14-column zone after the race
+// caption: column 15 after "Dwarf", 29 after "Human/male".
+TEST(SheetBytes, CharactersWithPurchases) {
+  Form1 f = started();
+  applyRace(f, kDwarf);
+  f.PCname.text = "Borin";
+  press(f, Ctl::Repair_plus);
+  buySpell(f, 0, 0);
+  buySchematic(f, 0, 0);
+  EXPECT_EQ(sheetBytes(f),
+            startSheetWith({{1, "Name:  Borin"},
+                            {2, "Race:  Dwarf" + sp(2) + "Background:  None"},
+                            {4, "Level:  1" + sp(19) + "Aptitude: 19  (tech biased)"},
+                            {10, "Strength:      9" + sp(26) + "Intelligence:  8"},
+                            {11, "Constitution:  9" + sp(26) + "Willpower:     8"},
+                            {12, "Dexterity:     7" + sp(26) + "Perception:    8"},
+                            {13, "Beauty:        8" + sp(26) + "Charisma:      7"},
+                            {15, "Hitpoints: 32      Fatigue: 32"},
+                            {17, "Carry Weight: 4500" + sp(24) + "Damage Bonus: 0"},
+                            {19, "Armor Class adj.: -3" + sp(22) + "Speed: 7"},
+                            {30, "Repair:      1.5" + sp(26) + "Firearms:          0.5"},
+                            {31, "Pick Locks:  0.5" + sp(26) + "Arm/Disarm Traps:  0.5"}},
+                           {"Unseen Force", "Charges"}));
+
+  Form1 g = started();  // a human raised by elves, with a level and three purchases
+  applyBackground(g, kRaisedByElves);
+  press(g, Ctl::WP_plus);
+  press(g, Ctl::levelup);
+  press(g, Ctl::Repair_plus);
+  buySpell(g, 0, 0);
+  buySpell(g, 0, 1);
+  buySchematic(g, 0, 0);
+  EXPECT_EQ(sheetBytes(g),
+            startSheetWith({{2, "Race:  Human/male" + sp(11) + "Background:  Raised by Elves"},
+                            {4, "Level:  2" + sp(19) + "Aptitude: 1  (magick biased)"},
+                            {11, "Constitution:  8" + sp(26) + "Willpower:     9"},
+                            {15, "Hitpoints: 33      Fatigue: 33"},
+                            {17, "Carry Weight: 4000" + sp(24) + "Damage Bonus: -1"},
+                            {19, "Armor Class adj.: -2" + sp(22) + "Speed: 8"},
+                            {30, "Repair:      0.75" + sp(25) + "Firearms:          -0.25"},
+                            {31, "Pick Locks:  -0.25" + sp(24) + "Arm/Disarm Traps:  -0.25"}},
+                           {"Unseen Force", "Unlocking Cantrip", "Charges"}));
 }
 
 // One box changed on the start character changes its one line: the race
-// caption's length picks the background's zone, the aptitude's colour picks
-// the bias word, and the name is written in the single-byte code page.
+// caption's length picks the background's zone, the aptitude's colour the
+// bias word, and the name is written in the single-byte code page.
 TEST(SheetBytes, OneBoxChangesItsLine) {
-  struct Case {
-    const char* what;
-    std::function<void(Form1&)> set;
-    int line;
-    std::string text;
-  };
+  struct Case { const char* what; std::function<void(Form1&)> set; int line; std::string text; };
   auto race = [](const char* r) { return [r](Form1& f) { f.Current_race.text = r; }; };
   auto colour = [](Colour c) { return [c](Form1& f) { f.aptitude.back = c; }; };
   auto name = [](const char* n) { return [n](Form1& f) { f.PCname.text = n; }; };
   const std::string level = "Level:  1" + sp(19) + "Aptitude: 0  ";
   const std::vector<Case> cases = {
-      {"race Gnome", race("Gnome"), 2, "Race:  Gnome" + sp(2) + "Background:  none"},
       {"race of six letters", race("Abcdef"), 2, "Race:  Abcdef" + sp(1) + "Background:  none"},
       {"race of seven letters", race("Abcdefg"), 2,
        "Race:  Abcdefg" + sp(14) + "Background:  none"},
-      {"race Half-Ogre", race("Half-Ogre"), 2, "Race:  Half-Ogre" + sp(12) + "Background:  none"},
       {"pink aptitude", colour(0x00FF80FF), 4, level + "(magick biased)"},
       {"brown-orange aptitude", colour(0x000040C0), 4, level + "(tech biased)"},
-      {"white aptitude", colour(0x00FFFFFF), 4, level + "(neutral)"},
       {"red aptitude", colour(0x000000FF), 4, level},
-      {"nearly pink aptitude", colour(0x00FF80FE), 4, level},
-      {"system-coloured aptitude", colour(kethmor::kSysWindow), 4, level},
-      {"empty name", name(""), 1, "Name:  "},
+      {"system-coloured aptitude", colour(kSysWindow), 4, level},
       {"accented name", name("Ren\xC3\xA9" "e"), 1, "Name:  Ren\xE9" "e"},
-      {"two accents", name("Zo\xC3\xAB \xC3\x85sa"), 1, "Name:  Zo\xEB \xC5sa"},
       {"euro sign", name("\xE2\x82\xAC" "5"), 1, "Name:  \x80" "5"},
-      {"letters outside the code page", name("\xCE\xA9mega \xE6\x9D\x8E \xF0\x9F\x98\x80"), 1,
-       "Name:  ?mega ? ?"},
+      {"letters outside the code page", name("\xCE\xA9mega \xF0\x9F\x98\x80"), 1, "Name:  ?mega ?"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Form1 f = started();
     c.set(f);
-    std::vector<std::string> expected = startLines();
-    line(expected, c.line) = c.text;
-    EXPECT_EQ(sheetBytes(f), crlf(expected));
+    EXPECT_EQ(sheetBytes(f), startSheetWith({{c.line, c.text}}));
   }
-  EXPECT_EQ(kethmor::exporter::toCodePage("\xC3\xA9"), "\xE9");
-  EXPECT_EQ(kethmor::exporter::toCodePage("\xC5\x81\xC3\xB3" "d\xC5\xBA"), "?\xF3" "d?");
 }
 
+// A typed line break, LF or CR LF, is written as CR LF.
 TEST(SheetBytes, AlternativeBackgroundKeepsItsLineBreaks) {
-  struct Case { const char* text; std::vector<std::string> lines; };
-  const std::vector<Case> cases = {
-      {"a\nb", {"Alternative Background: a", "b"}},
-      {"a\r\nb", {"Alternative Background: a", "b"}},
-      {"first\n\nlast", {"Alternative Background: first", "", "last"}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
+  for (const char* text : {"a\nb\n\nc", "a\r\nb\r\n\r\nc"}) {
     Form1 f = started();
-    f.alternativebackground.text = c.text;
+    f.alternativebackground.text = text;
     std::vector<std::string> expected = startLines();
-    expected.erase(expected.begin() + 5);
-    expected.insert(expected.begin() + 5, c.lines.begin(), c.lines.end());
+    expected[5] = "Alternative Background: a";
+    expected.insert(expected.begin() + 6, {"b", "", "c"});
     EXPECT_EQ(sheetBytes(f), crlf(expected));
   }
 }
 
 TEST(SheetBytes, ZoneAdvanceGoesToTheNextFourteenColumnZone) {
-  const std::vector<std::pair<int, int>> cases = {{1, 15}, {13, 15}, {14, 15}, {15, 29},
-                                                  {28, 29}, {29, 43}, {44, 57}};
-  for (const auto& [from, to] : cases) EXPECT_EQ(kethmor::exporter::nextZone(from), to) << from;
+  const std::pair<int, int> cases[] = {{1, 15}, {13, 15}, {14, 15}, {15, 29}, {28, 29}, {29, 43}};
+  for (const auto& [from, to] : cases) EXPECT_EQ(exporter::nextZone(from), to) << from;
 }
 
 class SheetFile : public ::testing::Test {
@@ -246,14 +203,29 @@ class SheetFile : public ::testing::Test {
   void TearDown() override {
     std::error_code ec;
     for (const auto& entry : fs::recursive_directory_iterator(dir, ec))
-      if (entry.is_directory()) fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ec);
+      if (entry.is_directory())
+        fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ec);
     fs::remove_all(dir, ec);
+  }
+  // A failed save names the file on one line and changes nothing else.
+  void expectFailureNaming(const std::string& target, const std::string& fileName) {
+    chosen = target;
+    Form1State expected = f;
+    f.SAVE_Click();
+    const std::string message = f.message_window.text;
+    EXPECT_NE(message.find(fileName), std::string::npos) << message;
+    EXPECT_EQ(message.find_first_of("\r\n"), std::string::npos) << message;
+    expected.message_window.text = message;
+    EXPECT_TRUE(same(f, expected));
+  }
+  long files() const {
+    return std::distance(fs::directory_iterator(dir), fs::directory_iterator());
   }
 
   fs::path dir;
   std::string chosen;
   int dialogs = 0;
-  kethmor::exporter::FileSheetSaver saver{[this] {
+  exporter::FileSheetSaver saver{[this] {
     ++dialogs;
     return chosen;
   }};
@@ -272,14 +244,13 @@ TEST_F(SheetFile, SaveWritesTheSheetAndChangesNothing) {
 }
 
 TEST_F(SheetFile, CancelWritesNothing) {
-  const fs::path existing = dir / "old.txt";
-  writeFile(existing, "old sheet\r\n");
+  writeFile(dir / "old.txt", "old sheet\r\n");
   chosen = "";
   const Form1State before = f;
   f.SAVE_Click();
   EXPECT_EQ(dialogs, 1);
-  EXPECT_EQ(readFile(existing), "old sheet\r\n");
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+  EXPECT_EQ(readFile(dir / "old.txt"), "old sheet\r\n");
+  EXPECT_EQ(files(), 1);
   EXPECT_TRUE(same(f, before));
 }
 
@@ -292,32 +263,17 @@ TEST_F(SheetFile, SavingTwiceReplacesTheFile) {
   f.SAVE_Click();
   EXPECT_EQ(readFile(chosen), sheetBytes(f));
   EXPECT_LT(readFile(chosen).size(), first.size());
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+  EXPECT_EQ(files(), 1);
 }
 
 TEST_F(SheetFile, FailedSaveNamesTheFileAndKeepsTheOldOne) {
-  struct Case { const char* what; std::string target; std::string fileName; };
   fs::create_directory(dir / "folder.txt");
   writeFile(dir / "folder.txt" / "keep.txt", "kept\r\n");
-  const std::vector<Case> cases = {
-      {"missing folder", (dir / "missing" / "sheet.txt").string(), "sheet.txt"},
-      {"onto a folder", (dir / "folder.txt").string(), "folder.txt"},
-      {"missing folder with a line break in its name", (dir / "no\nsuch" / "sheet.txt").string(), "sheet.txt"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    chosen = c.target;
-    Form1State expected = f;
-    f.SAVE_Click();
-    const std::string message = f.message_window.text;
-    EXPECT_NE(message.find(c.fileName), std::string::npos) << message;
-    EXPECT_EQ(message.find_first_of("\r\n"), std::string::npos) << message;
-    expected.message_window.text = message;
-    EXPECT_TRUE(same(f, expected));
-  }
+  expectFailureNaming((dir / "missing" / "sheet.txt").string(), "sheet.txt");
+  expectFailureNaming((dir / "folder.txt").string(), "folder.txt");
+  expectFailureNaming((dir / "no\nsuch" / "sheet.txt").string(), "sheet.txt");
   EXPECT_FALSE(fs::exists(dir / "missing"));
   EXPECT_FALSE(fs::exists(dir / "no\nsuch"));
-  EXPECT_TRUE(fs::is_directory(dir / "folder.txt"));
   EXPECT_EQ(readFile(dir / "folder.txt" / "keep.txt"), "kept\r\n");
 }
 
@@ -326,14 +282,7 @@ TEST_F(SheetFile, FailedSaveIntoAReadOnlyFolderKeepsTheOldFile) {
   fs::create_directory(locked);
   writeFile(locked / "sheet.txt", "old sheet\r\n");
   ASSERT_EQ(chmod(locked.c_str(), 0555), 0);
-  if (access(locked.c_str(), W_OK) == 0) GTEST_SKIP() << "this user may write into read-only folders";
-  chosen = (locked / "sheet.txt").string();
-  Form1State expected = f;
-  f.SAVE_Click();
-  const std::string message = f.message_window.text;
-  EXPECT_NE(message.find("sheet.txt"), std::string::npos) << message;
-  EXPECT_EQ(message.find_first_of("\r\n"), std::string::npos) << message;
-  expected.message_window.text = message;
-  EXPECT_TRUE(same(f, expected));
+  if (access(locked.c_str(), W_OK) == 0) GTEST_SKIP() << "this user may write into the folder";
+  expectFailureNaming((locked / "sheet.txt").string(), "sheet.txt");
   EXPECT_EQ(readFile(locked / "sheet.txt"), "old sheet\r\n");
 }
