@@ -55,6 +55,8 @@ void ListBox::keyPressEvent(QKeyEvent* e) {
   if (n == 0) return;
   to = std::clamp(to, 0, n - 1);
   if (to != row && onEntryClick) onEntryClick(to);
+  // A keyboard move brings the new entry wholly into sight.
+  if (QListWidgetItem* item = this->item(selectedRow())) scrollToItem(item);
 }
 
 }  // namespace kethmor::ui

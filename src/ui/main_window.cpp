@@ -130,6 +130,7 @@ void MainWindow::build() {
       case Kind::ListBox: {
         auto* list = new ListBox(this);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setAutoScroll(false);  // the redraw scrolls, only to entries out of sight
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->onEntryClick = [this, id](int row) { run([this, id, row] { form_.selectEntry(id, row); }); };
         list->onDoubleClick = [this, id] { run([this, id] { form_.DblClick(id); }); };
@@ -228,7 +229,11 @@ void MainWindow::apply(Ctl id, const Control& c, bool force) {
       if (force || c.listIndex != was.listIndex || list->currentRow() != c.listIndex) {
         if (c.listIndex >= 0 && c.listIndex < list->count()) {
           list->setCurrentRow(c.listIndex, QItemSelectionModel::ClearAndSelect);
-          list->scrollToItem(list->item(c.listIndex));
+          // Scroll only to an entry out of sight: an entry the user pressed
+          // stays where it is, so the second press of a double click lands
+          // on it again.
+          if (!list->viewport()->rect().intersects(list->visualItemRect(list->item(c.listIndex))))
+            list->scrollToItem(list->item(c.listIndex));
         } else {
           list->clearSelection();
           list->setCurrentRow(-1, QItemSelectionModel::Clear);

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -214,6 +215,26 @@ class WindowTest : public QObject {
     QCOMPARE(get<QLabel>(Ctl::Current_race)->text(), QStringLiteral("Dwarf"));
     QCOMPARE(get<QLabel>(Ctl::Current_background)->text(), QStringLiteral("None"));
     QCOMPARE(get<QLineEdit>(Ctl::Adjstrength)->palette().color(QPalette::Base), QColor(0x00, 0xFA, 0x00));
+  }
+
+  void aPartlyShownEntryStaysPutForTheSecondPress() {
+    auto* races = get<QListWidget>(Ctl::Race_Selection);
+    races->scrollToTop();
+    const QRect partly = races->visualItemRect(races->item(7));
+    QVERIFY(partly.bottom() > races->viewport()->height());  // only its top shows
+    const QPoint at(partly.center().x(), partly.top() + 1);
+    const int scrolled = races->verticalScrollBar()->value();
+    QTest::mouseClick(races->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(races->verticalScrollBar()->value(), scrolled);
+    QTest::mouseDClick(races->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(w->model().Current_race.text, std::string("Half-Ogre"));
+    // A keyboard move shows the whole of the entry it moves to.
+    races->setFocus();
+    races->scrollToTop();
+    QTest::keyClick(races, Qt::Key_Home);
+    for (int i = 0; i < 7; ++i) QTest::keyClick(races, Qt::Key_Down);
+    QCOMPARE(w->model().Race_Selection.listIndex, 7);
+    QVERIFY(races->viewport()->rect().contains(races->visualItemRect(races->item(7))));
   }
 
   void clickOnEmptyListAreaSelectsNothing() {
