@@ -2,24 +2,6 @@
 
 namespace kethmor {
 
-void refillEntries(Form1& f, const Control& groups, Control& entries, const char* const* names,
-                   int groupCount, int perGroup) {
-  f.message_window.text.clear();
-  entries.clear();
-  const int g = groups.listIndex;
-  if (g < 0 || g >= groupCount) return;
-  for (int k = 0; k < perGroup; ++k) entries.addItem(names[g * perGroup + k]);
-}
-
-void describeEntry(Form1& f, const Control& groups, const Control& entries,
-                   const char* const* descriptions, int groupCount, int perGroup) {
-  const int g = groups.listIndex;
-  if (g < 0 || g >= groupCount) return;
-  const int k = entries.listIndex;
-  if (k < 0 || k >= perGroup) return;
-  f.background_explanations.text = descriptions[g * perGroup + k];
-}
-
 void showPair(Form1& f, Control& hideGroups, Control& hideEntries, Control& showGroups,
               Control& showEntries, const char* caption, Colour colour) {
   hideGroups.visible = false;

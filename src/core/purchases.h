@@ -12,13 +12,27 @@ namespace kethmor {
 
 // The entries of the selected group, refilled into the entry list with none
 // selected; the message is emptied.
-void refillEntries(Form1& f, const Control& groups, Control& entries, const char* const* names,
-                   int groupCount, int perGroup);
+template <std::size_t Groups, std::size_t PerGroup>
+void refillEntries(Form1& f, const Control& groups, Control& entries,
+                   const char* const (&names)[Groups][PerGroup]) {
+  f.message_window.text.clear();
+  entries.clear();
+  const int g = groups.listIndex;
+  if (g < 0 || g >= static_cast<int>(Groups)) return;
+  for (const char* name : names[g]) entries.addItem(name);
+}
 
 // Shows the description of the selected entry of the selected group, if both
 // are selected.
+template <std::size_t Groups, std::size_t PerGroup>
 void describeEntry(Form1& f, const Control& groups, const Control& entries,
-                   const char* const* descriptions, int groupCount, int perGroup);
+                   const char* const (&descriptions)[Groups][PerGroup]) {
+  const int g = groups.listIndex;
+  if (g < 0 || g >= static_cast<int>(Groups)) return;
+  const int k = entries.listIndex;
+  if (k < 0 || k >= static_cast<int>(PerGroup)) return;
+  f.background_explanations.text = descriptions[g][k];
+}
 
 // Shows one pair of lists in place of the other and names it in the
 // indicator.

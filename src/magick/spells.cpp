@@ -8,13 +8,11 @@ using magick::kCollegeCount;
 using magick::kSpellsPerCollege;
 
 void Form1::Magick_list_Click() {
-  refillEntries(*this, Magick_list, Spell_list, &magick::kSpellNames[0][0], kCollegeCount,
-                kSpellsPerCollege);
+  refillEntries(*this, Magick_list, Spell_list, magick::kSpellNames);
 }
 
 void Form1::Spell_list_Click() {
-  describeEntry(*this, Magick_list, Spell_list, &magick::kSpellDescriptions[0][0], kCollegeCount,
-                kSpellsPerCollege);
+  describeEntry(*this, Magick_list, Spell_list, magick::kSpellDescriptions);
 }
 
 void Form1::Magick_select_Click() {

@@ -8,13 +8,11 @@ using technology::kDisciplineCount;
 using technology::kSchematicsPerDiscipline;
 
 void Form1::Tech_list_Click() {
-  refillEntries(*this, Tech_list, Schematic_list, &technology::kSchematicNames[0][0],
-                kDisciplineCount, kSchematicsPerDiscipline);
+  refillEntries(*this, Tech_list, Schematic_list, technology::kSchematicNames);
 }
 
 void Form1::Schematic_list_Click() {
-  describeEntry(*this, Tech_list, Schematic_list, &technology::kSchematicDescriptions[0][0],
-                kDisciplineCount, kSchematicsPerDiscipline);
+  describeEntry(*this, Tech_list, Schematic_list, technology::kSchematicDescriptions);
 }
 
 void Form1::Tech_select_Click() {

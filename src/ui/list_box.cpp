@@ -1,8 +1,8 @@
 #include "ui/list_box.h"
 
 #include <QKeyEvent>
-#include <algorithm>
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace kethmor::ui {
 
