@@ -3,17 +3,26 @@
 # when any is missing. Safe to run again: it does nothing when all are there.
 set -euo pipefail
 packages=(qt6-base-dev qt6-qpa-plugins libgtest-dev cmake ninja-build g++ fonts-wine
-          xvfb xdotool imagemagick x11-utils libbenchmark-dev)
+          xvfb xdotool imagemagick x11-utils libbenchmark-dev locales)
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
     missing+=("$p")
   fi
 done
-if [ ${#missing[@]} -eq 0 ]; then exit 0; fi
-echo "installing: ${missing[*]}"
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -ne 0 ]; then
+  echo "installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+# The tests run the model and a session under a comma-decimal locale, and
+# the sorted list under one whose case folding differs.
+for l in de_DE tr_TR; do
+  if ! locale -a 2>/dev/null | grep -qx "$l.utf8"; then
+    echo "generating $l.UTF-8"
+    $sudo localedef -i "$l" -f UTF-8 "$l.UTF-8"
+  fi
+done

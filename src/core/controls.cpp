@@ -1,7 +1,6 @@
 #include "core/controls.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace kethmor {
 
@@ -28,7 +27,8 @@ std::string sortKey(const std::string& s) {
   std::string k;
   for (char ch : s) {
     if (ch == '-') continue;
-    k.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(ch))));
+    // ASCII folding, whatever the locale: a Turkish one leaves 'I' upper.
+    k.push_back(ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch);
   }
   return k;
 }

@@ -2,7 +2,10 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
+
+// Reading and writing go through <charconv> alone: the C library's locale,
+// which the toolkit takes from the desktop at start-up, never touches a
+// number, so a comma-decimal desktop still shows and saves "0.5".
 
 namespace kethmor {
 
@@ -10,9 +13,10 @@ double num(const std::string& text) {
   const char* begin = text.data();
   const char* end = begin + text.size();
   while (begin < end && (*begin == ' ' || *begin == '\t')) ++begin;
+  while (end > begin && (end[-1] == ' ' || end[-1] == '\t')) --end;
   double v = 0.0;
   const auto result = std::from_chars(begin, end, v);
-  if (result.ec != std::errc() || !std::isfinite(v)) return 0.0;
+  if (result.ec != std::errc() || result.ptr != end || !std::isfinite(v)) return 0.0;
   return v;
 }
 
@@ -20,17 +24,15 @@ namespace {
 std::string format(double value, int digits) {
   if (!std::isfinite(value) || value == 0.0) return "0";  // also -0
   char buf[64];
-  if (value == std::trunc(value) && std::fabs(value) < 1e15) {
-    const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(value));
-    return std::string(buf, r.ptr);
-  }
-  const int n = std::snprintf(buf, sizeof buf, "%.*g", digits, value);
-  return std::string(buf, static_cast<std::size_t>(n));
+  const auto r = value == std::trunc(value) && std::fabs(value) < 1e15
+                     ? std::to_chars(buf, buf + sizeof buf, static_cast<long long>(value))
+                     : std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, digits);
+  return std::string(buf, r.ptr);
 }
 }  // namespace
 
 std::string numText(double value) { return format(value, 15); }
 std::string numText(float value) { return format(static_cast<double>(value), 7); }
-std::string numText(int value) { return std::to_string(value); }
+std::string numText(int value) { return format(value, 15); }
 
 }  // namespace kethmor

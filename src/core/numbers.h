@@ -4,8 +4,9 @@
 
 namespace kethmor {
 
-// A box's number: its text converted to a double ("05" is 5, "-0.25"). Text
-// that does not start with a number reads as 0.
+// A box's number: its whole text converted to a double ("05" is 5, "-0.25"),
+// blanks around it aside. Text that is not wholly a number ("abc", "1.5x",
+// "0,5") reads as 0, never as a number cut short.
 double num(const std::string& text);
 
 // A number as a box shows it: plain decimal, whole values without a point,

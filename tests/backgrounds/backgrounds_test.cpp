@@ -258,7 +258,8 @@ TEST(BackgroundSelection, EveryBackgroundMovesExactlyItsBoxes) {
     std::istringstream in(kModifiers[b]);
     for (std::string token; in >> token;) {
       const auto sign = token.find_first_of("+-");
-      delta[token.substr(0, sign)] = std::stod(token.substr(sign));
+      const double size = num(token.substr(sign + 1));
+      delta[token.substr(0, sign)] = token[sign] == '-' ? -size : size;
     }
     for (const StatRow& s : kStats) {
       const double want = std::max(1.0, num(plain.*s.adjusted) + delta[s.name]);

@@ -48,6 +48,8 @@ TEST(Startup, RaceListIsSortedWithHyphensIgnored) {
   sorted.sorted = true;
   for (auto it = expected.rbegin(); it != expected.rend(); ++it) sorted.addItem(*it);
   EXPECT_EQ(sorted.items, expected);
+  EXPECT_TRUE(sortsBefore("hat", "Ice"));  // 'I' folds to 'i' under any locale
+  EXPECT_FALSE(sortsBefore("Ice", "ice") || sortsBefore("ice", "Ice"));
 }
 
 // A group click empties the message and refills the entries with none
