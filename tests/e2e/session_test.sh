@@ -7,7 +7,7 @@
 # save through the real dialog. The saved sheet must match the expected one
 # byte for byte; a screenshot of the end is kept among the test artefacts.
 #
-# Usage: session_test.sh planner layout_probe expected-dir artefact-dir
+# Usage: [KETHMOR_LOCALE=locale] session_test.sh planner layout_probe expected-dir artefact-dir
 set -euo pipefail
 planner=$1 probe=$2 here=$3 artefacts=$4
 mkdir -p "$artefacts"
@@ -23,7 +23,9 @@ export DISPLAY=$display
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 # Without a window manager the keyboard goes where the pointer is.
 export QT_QPA_PLATFORM=xcb
-"$planner" >/dev/null 2>&1 &
+# KETHMOR_LOCALE (de_DE.UTF-8, say) starts the planner as a desktop of that
+# locale would; the sheet must not change.
+${KETHMOR_LOCALE:+env LANG=$KETHMOR_LOCALE LC_ALL=$KETHMOR_LOCALE} "$planner" >/dev/null 2>&1 &
 app=$!
 win=""
 for _ in $(seq 100); do
