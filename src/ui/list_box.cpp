@@ -15,6 +15,10 @@ void ListBox::mousePressEvent(QMouseEvent* e) {
 
 void ListBox::mouseDoubleClickEvent(QMouseEvent* e) {
   if (e->button() != Qt::LeftButton) return;
+  // The toolkit turns the second press into this event alone: when it lands
+  // on another entry than the first press, that entry is clicked first.
+  const QModelIndex at = indexAt(e->position().toPoint());
+  if (at.isValid() && at.row() != selectedRow() && onEntryClick) onEntryClick(at.row());
   if (onDoubleClick) onDoubleClick();
 }
 

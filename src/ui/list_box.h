@@ -7,8 +7,9 @@ namespace kethmor::ui {
 
 // A list whose selection belongs to the model: a press on an entry, or a
 // keyboard move, asks for that entry to be clicked; a double click anywhere
-// in the list, or Enter, asks for the list's double click. The widget itself
-// never changes its selection; the window redraws it from the model.
+// in the list, or Enter, asks for the list's double click (a second press on
+// another entry clicks that entry first). The widget itself never changes
+// its selection; the window redraws it from the model.
 class ListBox : public QListWidget {
  public:
   explicit ListBox(QWidget* parent) : QListWidget(parent) {}

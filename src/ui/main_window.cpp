@@ -11,6 +11,7 @@
 
 #include "ui/colours.h"
 #include "ui/list_box.h"
+#include "ui/push_button.h"
 #include "ui/text_boxes.h"
 
 // The background picture is compiled into this library; it must be
@@ -120,7 +121,7 @@ void MainWindow::build() {
         break;
       }
       case Kind::Button: {
-        auto* button = new QPushButton(this);
+        auto* button = new PushButton(this);
         button->setAutoFillBackground(true);
         button->setFocusPolicy(Qt::TabFocus);
         connect(button, &QPushButton::clicked, this, [this, id] { run([this, id] { form_.Click(id); }); });
@@ -151,7 +152,7 @@ void MainWindow::build() {
           }
           w = box;
         } else {
-          auto* box = new QLineEdit(this);
+          auto* box = new LineBox(this);
           box->setReadOnly(ci.flags & READONLY);
           if (ci.maxLength > 0) box->setMaxLength(ci.maxLength);
           box->setAlignment((ci.flags & CENTER) ? Qt::AlignHCenter : Qt::AlignLeft);

@@ -1,6 +1,11 @@
 #include "ui/text_boxes.h"
 
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QTextCursor>
+#include <QValidator>
+#include <algorithm>
+#include <climits>
 
 namespace kethmor::ui {
 
@@ -8,10 +13,39 @@ MultiLineBox::MultiLineBox(QWidget* parent) : QPlainTextEdit(parent) {
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  setTabChangesFocus(false);
+  setTabChangesFocus(true);
   connect(this, &QPlainTextEdit::textChanged, this, [this] { enforceLimit(); });
 }
 
+int MultiLineBox::room() const {
+  if (maxLength_ <= 0) return INT_MAX;
+  const QTextCursor c = textCursor();
+  return maxLength_ - (document()->characterCount() - 1) + (c.selectionEnd() - c.selectionStart());
+}
+
+void MultiLineBox::keyPressEvent(QKeyEvent* e) {
+  if (isReadOnly()) return QPlainTextEdit::keyPressEvent(e);
+  const bool ctrlTab = e->key() == Qt::Key_Tab && e->modifiers() == Qt::ControlModifier;
+  const bool newLine = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+  const bool character = !e->text().isEmpty() && e->text().front().isPrint();
+  if ((ctrlTab || newLine || character) && room() < std::max<qsizetype>(1, e->text().size())) return;
+  if (ctrlTab) {
+    insertPlainText(QStringLiteral("\t"));
+    return;
+  }
+  QPlainTextEdit::keyPressEvent(e);
+}
+
+void MultiLineBox::insertFromMimeData(const QMimeData* source) {
+  const int left = room();
+  if (!source->hasText() || source->text().size() <= left) return QPlainTextEdit::insertFromMimeData(source);
+  QMimeData cut;
+  cut.setText(source->text().left(std::max(0, left)));
+  QPlainTextEdit::insertFromMimeData(&cut);
+}
+
+// What still gets past the checks above (an input method's text, the
+// program's own inserts) is cut back here.
 void MultiLineBox::enforceLimit() {
   if (maxLength_ <= 0 || trimming_) return;
   const int length = document()->characterCount() - 1;
@@ -35,5 +69,32 @@ void MultiLineBox::enforceLimit() {
   setTextCursor(c);
   trimming_ = false;
 }
+
+namespace {
+// Turns every line break (CR LF counted once) into a blank.
+class OneLine : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& text, int& pos) const override {
+    QString out;
+    out.reserve(text.size());
+    int cursor = pos;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+      const char16_t c = text[i].unicode();
+      if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+        if (i < pos) --cursor;
+        continue;
+      }
+      const bool lineBreak = c == u'\r' || c == u'\n' || c == 0x85 || c == 0x2028 || c == 0x2029;
+      out += lineBreak ? QChar(u' ') : text[i];
+    }
+    text = out;
+    pos = cursor;
+    return Acceptable;
+  }
+};
+}  // namespace
+
+LineBox::LineBox(QWidget* parent) : QLineEdit(parent) { setValidator(new OneLine(this)); }
 
 }  // namespace kethmor::ui

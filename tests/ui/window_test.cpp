@@ -1,5 +1,6 @@
 // The real window under the offscreen platform: what only the widgets do.
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -164,18 +165,42 @@ class WindowTest : public QObject {
 
     auto* alt = get<ui::MultiLineBox>(Ctl::alternativebackground);
     alt->setFocus();
-    alt->insertPlainText(QString(2998, QLatin1Char('x')));
+    const QString full(2998, QLatin1Char('x'));
+    alt->setPlainText(full);
+    alt->moveCursor(QTextCursor::End);
     QTest::keyClicks(alt, "abcd");
+    QCOMPARE(alt->toPlainText(), full + QStringLiteral("ab"));
+    alt->undo();  // the keys refused at the limit leave the typing to undo
+    QCOMPARE(alt->toPlainText(), full);
+    // A paste far past the limit keeps the first 3000 characters, and undo
+    // takes it back whole.
+    alt->setPlainText(QStringLiteral("start "));
+    alt->moveCursor(QTextCursor::End);
+    QGuiApplication::clipboard()->setText(QString(100000, QLatin1Char('y')));
+    alt->paste();
     QCOMPARE(alt->toPlainText().size(), 3000);
-    QVERIFY(alt->toPlainText().endsWith(QStringLiteral("xab")));
-    // A paste far past the limit keeps the first 3000 characters.
-    alt->clear();
-    alt->insertPlainText(QStringLiteral("start "));
-    alt->insertPlainText(QString(100000, QLatin1Char('y')));
+    alt->undo();
+    QCOMPARE(alt->toPlainText(), QStringLiteral("start "));
+    alt->redo();
     QCOMPARE(alt->toPlainText().size(), 3000);
     QVERIFY(alt->toPlainText().startsWith(QStringLiteral("start y")));
     QCOMPARE(w->model().alternativebackground.text.size(), 3000u);
     QCOMPARE(w->model().PCname.text.size(), 22u);
+    // Tab leaves the box, Ctrl+Tab puts a tab into it.
+    alt->setPlainText(QStringLiteral("a"));
+    alt->moveCursor(QTextCursor::End);
+    QTest::keyClick(alt, Qt::Key_Tab);
+    QVERIFY(w->focusWidget() != alt);
+    QTest::keyClick(alt, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(alt->toPlainText(), QStringLiteral("a\t"));
+  }
+
+  void enterAndSpacePressAFocusedButton() {
+    QWidget* plus = w->widget(Ctl::ST_plus);
+    QTest::keyClick(plus, Qt::Key_Return);
+    QTest::keyClick(plus, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(plus, Qt::Key_Space);
+    QCOMPARE(text(Ctl::Strength), QStringLiteral("11"));
   }
 
   void hiddenListTakesNoClicks() {
@@ -215,6 +240,12 @@ class WindowTest : public QObject {
     QCOMPARE(get<QLabel>(Ctl::Current_race)->text(), QStringLiteral("Dwarf"));
     QCOMPARE(get<QLabel>(Ctl::Current_background)->text(), QStringLiteral("None"));
     QCOMPARE(get<QLineEdit>(Ctl::Adjstrength)->palette().color(QPalette::Base), QColor(0x00, 0xFA, 0x00));
+    // The second press lands on the next entry: that one is clicked and applied.
+    clickEntry(Ctl::Race_Selection, 2);
+    QTest::mouseDClick(get<QListWidget>(Ctl::Race_Selection)->viewport(), Qt::LeftButton, {},
+                       entryCentre(Ctl::Race_Selection, 3));
+    QCOMPARE(get<QLabel>(Ctl::Current_race)->text(), QStringLiteral("Gnome"));
+    QCOMPARE(get<QListWidget>(Ctl::Race_Selection)->currentRow(), 3);
   }
 
   void aPartlyShownEntryStaysPutForTheSecondPress() {
@@ -282,13 +313,14 @@ class WindowTest : public QObject {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("hero.txt"));
     w->setSaveDialog([&] { return path.toStdString(); });
-    get<QLineEdit>(Ctl::PCname)->setText(QStringLiteral("Kara"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("Ka\r\nra\n"));
+    get<QLineEdit>(Ctl::PCname)->paste();  // the line breaks become blanks
     press(Ctl::SAVE);
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();
     QCOMPARE(bytes.toStdString(), exporter::sheetBytes(w->model()));
-    QVERIFY(bytes.startsWith("Name:  Kara\r\nRace:  Human/male"));
+    QVERIFY(bytes.startsWith("Name:  Ka ra \r\nRace:  Human/male"));
   }
 
   void oddTextInBothBoxesKeepsTheFileWellFormed() {
