@@ -9,15 +9,11 @@ constexpr Kind Label = Kind::Label;
 constexpr Kind TextBox = Kind::TextBox;
 constexpr Kind ListBox = Kind::ListBox;
 constexpr Kind Button = Kind::Button;
-constexpr Font B8 = Font::B8;
-constexpr Font B10 = Font::B10;
-constexpr Font R10 = Font::R10;
-constexpr Font R8 = Font::R8;
 }  // namespace
 
 const ControlInfo kControls[kControlCount] = {
-#define CTL(name, kind, l, t, w, h, text, tip, back, fore, font, flags, maxlen) \
-  {#name, kind, l, t, w, h, text, tip, static_cast<Colour>(back), static_cast<Colour>(fore), font, flags, maxlen},
+#define CTL(name, kind, text, back, fore, flags) \
+  {#name, kind, text, static_cast<Colour>(back), static_cast<Colour>(fore), flags},
 #include "core/controls.def"
 #undef CTL
 };

@@ -30,14 +30,11 @@ inline constexpr bool isSystemColour(Colour c) {
 }
 
 enum class Kind { Label, TextBox, ListBox, Button };
-enum class Font { B8, B10, R10, R8 };
 
+// The two flags the model itself reads.
 enum Flag : unsigned {
-  CENTER = 1u,
-  READONLY = 2u,
-  MULTILINE = 4u,
-  HIDDEN = 8u,
-  SORTED = 16u,
+  HIDDEN = 1u,  // not shown at start
+  SORTED = 2u,  // a list that keeps its entries in order
 };
 
 // Every control of the window, in creation order.
@@ -53,18 +50,14 @@ inline constexpr int kControlCount = 0
 #undef CTL
     ;
 
-// How a control looks when the window opens: the one layout table.
+// What the model holds of a control when the window is created.
 struct ControlInfo {
   const char* name;
   Kind kind;
-  int left, top, width, height;  // twips
-  const char* text;              // start text or caption
-  const char* tooltip;
-  Colour back;                   // DEF: the kind's default
+  const char* text;  // start text or caption
+  Colour back;       // DEF: the kind's default
   Colour fore;
-  Font font;
   unsigned flags;
-  int maxLength;                 // 0: no limit
 };
 
 inline constexpr Colour DEF = -1;

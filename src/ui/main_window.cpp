@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "ui/colours.h"
+#include "ui/layout.h"
 #include "ui/list_box.h"
 #include "ui/push_button.h"
 #include "ui/text_boxes.h"
@@ -22,7 +23,6 @@ namespace kethmor::ui {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr const char* kFontFile = "/usr/share/wine/fonts/ms_sans_serif.ttf";
 constexpr const char* kCaption = "Kethmor Character Planner          v 1.7";
 
@@ -37,11 +37,6 @@ QFont fontFor(Font f) {
   font.setBold(f == Font::B8 || f == Font::B10);
   font.setStyleStrategy(QFont::PreferDefault);
   return font;
-}
-
-QRect place(const ControlInfo& ci) {
-  return {ci.left / kTwipsPerPixel, ci.top / kTwipsPerPixel, ci.width / kTwipsPerPixel,
-          ci.height / kTwipsPerPixel};
 }
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
@@ -107,6 +102,7 @@ void MainWindow::run(const std::function<void()>& event) {
 void MainWindow::build() {
   for (int i = 0; i < kControlCount; ++i) {
     const ControlInfo& ci = kControls[i];
+    const Placement& at = kLayout[static_cast<std::size_t>(i)];
     const Ctl id = static_cast<Ctl>(i);
     QWidget* w = nullptr;
     switch (ci.kind) {
@@ -114,7 +110,7 @@ void MainWindow::build() {
         auto* label = new QLabel(this);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
-        label->setAlignment(((ci.flags & CENTER) ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        label->setAlignment(((at.flags & CENTER) ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         label->setAttribute(Qt::WA_TranslucentBackground);
         label->setAutoFillBackground(false);
         w = label;
@@ -139,11 +135,11 @@ void MainWindow::build() {
         break;
       }
       case Kind::TextBox: {
-        if (ci.flags & MULTILINE) {
+        if (at.flags & MULTILINE) {
           auto* box = new MultiLineBox(this);
-          box->setReadOnly(ci.flags & READONLY);
-          box->setMaxLength(ci.maxLength);
-          if (!(ci.flags & READONLY)) {
+          box->setReadOnly(at.flags & READONLY);
+          box->setMaxLength(at.maxLength);
+          if (!(at.flags & READONLY)) {
             connect(box, &QPlainTextEdit::textChanged, this, [this, box, i] {
               std::string text = box->toPlainText().toStdString();
               form_.ctl(static_cast<Ctl>(i)).text = text;
@@ -153,11 +149,11 @@ void MainWindow::build() {
           w = box;
         } else {
           auto* box = new LineBox(this);
-          box->setReadOnly(ci.flags & READONLY);
-          if (ci.maxLength > 0) box->setMaxLength(ci.maxLength);
-          box->setAlignment((ci.flags & CENTER) ? Qt::AlignHCenter : Qt::AlignLeft);
+          box->setReadOnly(at.flags & READONLY);
+          if (at.maxLength > 0) box->setMaxLength(at.maxLength);
+          box->setAlignment((at.flags & CENTER) ? Qt::AlignHCenter : Qt::AlignLeft);
           box->setTextMargins(0, 0, 0, 0);
-          if (!(ci.flags & READONLY)) {
+          if (!(at.flags & READONLY)) {
             connect(box, &QLineEdit::textChanged, this, [this, i](const QString& t) {
               std::string text = t.toStdString();
               form_.ctl(static_cast<Ctl>(i)).text = text;
@@ -170,9 +166,9 @@ void MainWindow::build() {
       }
     }
     w->setObjectName(QString::fromLatin1(ci.name));
-    w->setGeometry(place(ci));
-    w->setFont(fontFor(ci.font));
-    if (*ci.tooltip) w->setToolTip(QString::fromLatin1(ci.tooltip));
+    w->setGeometry(pixelRect(at));
+    w->setFont(fontFor(at.font));
+    if (*at.tooltip) w->setToolTip(QString::fromLatin1(at.tooltip));
     widgets_[static_cast<std::size_t>(i)] = w;
   }
 }

@@ -14,9 +14,11 @@ int main(int argc, char** argv) {
   kethmor::ui::MainWindow w;
   w.show();
   for (int i = 0; i < kethmor::kControlCount; ++i) {
-    const auto& ci = kethmor::kControls[i];
-    std::printf("%s %d %d %d %d\n", ci.name, ci.left / 15, ci.top / 15, ci.width / 15, ci.height / 15);
-    auto* list = dynamic_cast<QListWidget*>(w.widget(static_cast<kethmor::Ctl>(i)));
+    const char* name = kethmor::kControls[i].name;
+    QWidget* control = w.widget(static_cast<kethmor::Ctl>(i));
+    const QRect g = control->geometry();
+    std::printf("%s %d %d %d %d\n", name, g.x(), g.y(), g.width(), g.height());
+    auto* list = dynamic_cast<QListWidget*>(control);
     if (!list) continue;
     list->scrollToTop();
     for (int row = 0; row < 8; ++row) {
@@ -27,7 +29,7 @@ int main(int argc, char** argv) {
         r.translate(0, r.height() * (row - list->count() + 1));
       }
       const QPoint at = list->viewport()->mapTo(&w, r.topLeft());
-      std::printf("%s#%d %d %d %d %d\n", ci.name, row, at.x(), at.y(), r.width(), r.height());
+      std::printf("%s#%d %d %d %d %d\n", name, row, at.x(), at.y(), r.width(), r.height());
     }
   }
   return 0;

@@ -13,6 +13,7 @@
 
 #include "export/sheet.h"
 #include "ui/colours.h"
+#include "ui/layout.h"
 #include "ui/list_box.h"
 #include "ui/main_window.h"
 #include "ui/text_boxes.h"
@@ -66,13 +67,14 @@ class WindowTest : public QObject {
   void everyControlIsPlacedCaptionedAndTippedAsTheTableSays() {
     for (int i = 0; i < kControlCount; ++i) {
       const ControlInfo& ci = kControls[i];
+      const ui::Placement& at = ui::kLayout[static_cast<std::size_t>(i)];
       QWidget* wd = w->widget(static_cast<Ctl>(i));
       const QByteArray name(ci.name);
       QVERIFY2(wd, name);
-      QCOMPARE(wd->geometry(), QRect(ci.left / 15, ci.top / 15, ci.width / 15, ci.height / 15));
-      QCOMPARE(wd->toolTip(), QString::fromLatin1(ci.tooltip));
-      const bool bold = ci.font == Font::B8 || ci.font == Font::B10;
-      const int pixels = (ci.font == Font::B10 || ci.font == Font::R10) ? 13 : 11;
+      QCOMPARE(wd->geometry(), ui::pixelRect(at));
+      QCOMPARE(wd->toolTip(), QString::fromLatin1(at.tooltip));
+      const bool bold = at.font == ui::Font::B8 || at.font == ui::Font::B10;
+      const int pixels = (at.font == ui::Font::B10 || at.font == ui::Font::R10) ? 13 : 11;
       QVERIFY2(wd->font().pixelSize() == pixels, name);
       QVERIFY2(wd->font().bold() == bold, name);
       QCOMPARE(wd->font().family(), ui::windowFontFamily());
@@ -82,13 +84,19 @@ class WindowTest : public QObject {
       if (auto* button = dynamic_cast<QPushButton*>(wd)) QCOMPARE(button->text(), QString::fromLatin1(ci.text));
       if (auto* line = dynamic_cast<QLineEdit*>(wd)) {
         QCOMPARE(line->text(), QString::fromStdString(c.text));
-        QVERIFY2(line->isReadOnly() == ((ci.flags & READONLY) != 0), name);
+        QVERIFY2(line->isReadOnly() == ((at.flags & ui::READONLY) != 0), name);
       }
       if (auto* multi = dynamic_cast<QPlainTextEdit*>(wd))
-        QVERIFY2(multi->isReadOnly() == ((ci.flags & READONLY) != 0), name);
+        QVERIFY2(multi->isReadOnly() == ((at.flags & ui::READONLY) != 0), name);
     }
     QVERIFY(!w->widget(Ctl::dummy)->isVisible());
-    QCOMPARE(get<QLabel>(Ctl::Label10)->geometry(), QRect(648, 104, 28, 17));
+    // A handful of places as the layout publishes them, in twips.
+    const struct { Ctl id; int l, t, w, h; } published[] = {
+        {Ctl::Label10, 9720, 1560, 420, 255},       {Ctl::ST_minus, 8520, 1080, 225, 240},
+        {Ctl::Adjcharisma, 11040, 2760, 375, 285},  {Ctl::ADTraps_plus, 11520, 7560, 225, 240},
+        {Ctl::Schematic_list, 120, 7440, 2655, 1035}, {Ctl::SAVE, 7920, 8160, 855, 255}};
+    for (const auto& p : published)
+      QCOMPARE(w->widget(p.id)->geometry(), QRect(p.l / 15, p.t / 15, p.w / 15, p.h / 15));
     QCOMPARE(w->widget(Ctl::ST_plus)->toolTip(), QStringLiteral("bonus for 20 =  +10 Damage(double damage)"));
     QCOMPARE(w->widget(Ctl::SAVE)->toolTip(), QStringLiteral("saves  current inforamtion to text file"));
     QCOMPARE(w->widget(Ctl::Adjperception)->toolTip(), QStringLiteral("bonus for 20 = sense invisible "));
