@@ -410,6 +410,60 @@ class WindowTest : public QObject {
     QCOMPARE(box->text(), QStringLiteral("No CPs left"));
   }
 
+  // Ctrl+O opens a saved sheet after a race wiped the build, a file that is
+  // no sheet changes nothing, and closing keeps the last session for
+  // Ctrl+Shift+O; the save dialog proposes the name in the last folder.
+  void sheetsOpenAgainAndTheLastSessionIsKept() {
+    QTemporaryDir dir;
+    auto bytesOf = [](const QString& path) {
+      QFile f(path);
+      return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string("(missing)");
+    };
+    auto key = [this](Qt::KeyboardModifiers mods) {
+      w->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(w.get()));
+      QTest::keyClick(w.get(), Qt::Key_O, mods);
+    };
+    doubleClickEntry(Ctl::Race_Selection, 0);
+    doubleClickEntry(Ctl::Background_Selection, 9);
+    for (Ctl b : {Ctl::levelup, Ctl::ST_plus, Ctl::WP_plus, Ctl::Hitpoints_plus, Ctl::bow_plus}) press(b);
+    doubleClickEntry(Ctl::Spell_list, 0);
+    get<QLineEdit>(Ctl::PCname)->setText(QStringLiteral("Kara/Hel:1"));
+    QCOMPARE(w->proposedSavePath(), QDir::current().filePath(QStringLiteral("Kara_Hel_1.txt")));
+    const QString path = dir.filePath(QStringLiteral("kara.txt"));
+    w->setSaveDialog([&] { return path.toStdString(); });
+    press(Ctl::SAVE);
+    QCOMPARE(w->proposedSavePath(), dir.filePath(QStringLiteral("Kara_Hel_1.txt")));
+    const std::string saved = bytesOf(path);
+    const Form1State kept = w->model();
+    doubleClickEntry(Ctl::Race_Selection, 5);
+    QString chosen = path;
+    w->setOpenDialog([&] { return chosen.toStdString(); });
+    key(Qt::ControlModifier);
+    QCOMPARE(exporter::sheetBytes(w->model()), saved);
+    QCOMPARE(text(Ctl::CPs_remaining).toStdString(), kept.CPs_remaining.text);
+    QCOMPARE(get<QListWidget>(Ctl::Race_Selection)->currentRow(), 0);
+    QCOMPARE(get<QListWidget>(Ctl::purchased)->count(), 1);
+
+    chosen = dir.filePath(QStringLiteral("bad.txt"));
+    QFile bad(chosen);
+    QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write(QByteArray(saved.data(), 30) + "\r\n") > 0);
+    bad.close();
+    const Form1State before = w->model();
+    key(Qt::ControlModifier);
+    QCOMPARE(text(Ctl::message_window), QStringLiteral("could not open bad.txt: line 2 is wrong"));
+    Form1State after = w->model();
+    after.message_window = before.message_window;
+    QVERIFY(after == before);
+
+    QFile::remove(MainWindow::lastSessionPath());
+    w->close();
+    QCOMPARE(bytesOf(MainWindow::lastSessionPath()), saved);
+    init();
+    key(Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(exporter::sheetBytes(w->model()), saved);
+  }
+
   void quitClosesTheWindow() {
     press(Ctl::Quit);
     QVERIFY(!w->isVisible());
@@ -419,6 +473,8 @@ class WindowTest : public QObject {
 
 int main(int argc, char** argv) {
   mountSmallDisk();  // before any thread starts
+  QTemporaryDir state;  // where closing the window keeps the last session
+  qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
   QApplication app(argc, argv);
   ui::registerWindowFont();
   WindowTest test;
