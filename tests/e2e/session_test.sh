@@ -5,7 +5,8 @@
 # points, a skill, a spell and a schematic bought (switching with "Tech" and
 # "Magick", clicking the hidden list's rectangle), a level-up, Clear, and a
 # save through the real dialog. The saved sheet must match the expected one
-# byte for byte; a screenshot of the end is kept among the test artefacts.
+# byte for byte and be kept as the last session on Quit, and the sheet named
+# on the command line must open; a screenshot is kept among the artefacts.
 #
 # Usage: session_test.sh planner layout_probe expected-dir artefact-dir
 set -euo pipefail
@@ -22,17 +23,21 @@ xvfb=$!
 export DISPLAY=$display
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 # Without a window manager the keyboard goes where the pointer is.
-export QT_QPA_PLATFORM=xcb
-"$planner" >/dev/null 2>&1 &
-app=$!
-win=""
-for _ in $(seq 100); do
-  win=$(xdotool search --onlyvisible --name "Kethmor Character Planner" 2>/dev/null | head -1 || true)
-  [ -n "$win" ] && break
-  sleep 0.1
-done
-[ -n "$win" ] || { echo "the window did not open"; exit 1; }
-sleep 0.5
+export QT_QPA_PLATFORM=xcb XDG_STATE_HOME=$work/state
+last=$work/state/kethmor-planner/last-session.txt
+start() {  # starts the planner with the given arguments and waits for its window
+  "$planner" "$@" >/dev/null 2>&1 &
+  app=$!
+  win=""
+  for _ in $(seq 100); do
+    win=$(xdotool search --onlyvisible --name "Kethmor Character Planner" 2>/dev/null | head -1 || true)
+    [ -n "$win" ] && break
+    sleep 0.1
+  done
+  [ -n "$win" ] || { echo "the window did not open"; exit 1; }
+  sleep 0.5
+}
+start
 eval "$(xdotool getwindowgeometry --shell "$win")"
 ox=$X oy=$Y
 
@@ -98,4 +103,13 @@ click Quit
 for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$app" 2>/dev/null; then echo "Quit did not end the program"; exit 1; fi
 app=""
-echo "session saved and matched"
+cmp "$sheet" "$last" || { echo "closing did not keep the last session"; exit 1; }
+
+# The command line opens a sheet; Quit keeps it again as the last session.
+rm "$last"
+start "$sheet"
+click Quit
+for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+app=""
+cmp "$sheet" "$last" || { echo "the sheet named on the command line did not open"; exit 1; }
+echo "session saved and matched, opened again from the command line"
