@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cerrno>
 #include <vector>
 
@@ -82,27 +84,26 @@ void pressUntil(Form1& f, Ctl button, const Control& box, double target) {
   }
 }
 
-// Buys the named spell or schematic as the window does: group and entry
+// Buys the named entry of one kind as the window does: group and entry
 // selected, then the double click. Returns whether it joined the list.
-bool buyByName(Form1& f, const std::string& name) {
+template <std::size_t Groups, std::size_t Ranks>
+bool buyNamed(Form1& f, const std::string& name, const char* const (&names)[Groups][Ranks],
+              const std::array<std::array<std::int16_t, Ranks>, Groups>& owned, Ctl groups, Ctl entries) {
   const int had = f.purchased.listCount();
-  for (int c = 0; c < magick::kCollegeCount; ++c)
-    for (int k = 0; k < magick::kSpellsPerCollege; ++k)
-      if (name == magick::kSpellNames[c][k] && f.spell_owned[c][k] == 0) {
-        f.selectEntry(Ctl::Magick_list, c);
-        f.selectEntry(Ctl::Spell_list, k);
-        f.DblClick(Ctl::Spell_list);
-        if (f.purchased.listCount() > had) return true;
-      }
-  for (int d = 0; d < technology::kDisciplineCount; ++d)
-    for (int k = 0; k < technology::kSchematicsPerDiscipline; ++k)
-      if (name == technology::kSchematicNames[d][k] && f.schematic_owned[d][k] == 0) {
-        f.selectEntry(Ctl::Tech_list, d);
-        f.selectEntry(Ctl::Schematic_list, k);
-        f.DblClick(Ctl::Schematic_list);
+  for (std::size_t g = 0; g < Groups; ++g)
+    for (std::size_t k = 0; k < Ranks; ++k)
+      if (name == names[g][k] && owned[g][k] == 0) {
+        f.selectEntry(groups, static_cast<int>(g));
+        f.selectEntry(entries, static_cast<int>(k));
+        f.DblClick(entries);
         if (f.purchased.listCount() > had) return true;
       }
   return false;
+}
+
+bool buyByName(Form1& f, const std::string& name) {
+  return buyNamed(f, name, magick::kSpellNames, f.spell_owned, Ctl::Magick_list, Ctl::Spell_list) ||
+         buyNamed(f, name, technology::kSchematicNames, f.schematic_owned, Ctl::Tech_list, Ctl::Schematic_list);
 }
 
 std::string wrongLine(std::size_t index) { return "line " + std::to_string(index + 1) + " is wrong"; }
@@ -160,8 +161,21 @@ std::string rebuildSheet(const std::string& bytes, const Form1State& current, Fo
   if (title == n || title + 29 > n) return wrongLine(title == n ? altAt + 1 : n - 1);
   std::string alternative = joined(lines, altAt, title - 1).substr(24);
 
-  Form1 f;
-  f.Form_Load();
+  // Longer texts than the boxes hold cannot come from the window.
+  auto tooLong = [](const std::string& text, Ctl box) {
+    const auto letters = std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
+    return letters > info(box).maxLength;
+  };
+  if (tooLong(name, Ctl::PCname)) return wrongLine(0);
+  if (tooLong(alternative, Ctl::alternativebackground)) return wrongLine(altAt);
+
+  // Every rebuild starts from the window as it opens.
+  static const Form1 opened = [] {
+    Form1 w;
+    w.Form_Load();
+    return w;
+  }();
+  Form1 f = opened;
   f.PCname.text = std::move(name);
   f.alternativebackground.text = std::move(alternative);
 

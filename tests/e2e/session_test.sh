@@ -25,15 +25,19 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 # Without a window manager the keyboard goes where the pointer is.
 export QT_QPA_PLATFORM=xcb XDG_STATE_HOME=$work/state
 last=$work/state/kethmor-planner/last-session.txt
+find_window() {  # prints the visible window of that name, waiting up to 10 s
+  local id=""
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+    [ -n "$id" ] && break
+    sleep 0.1
+  done
+  echo "$id"
+}
 start() {  # starts the planner with the given arguments and waits for its window
   "$planner" "$@" >/dev/null 2>&1 &
   app=$!
-  win=""
-  for _ in $(seq 100); do
-    win=$(xdotool search --onlyvisible --name "Kethmor Character Planner" 2>/dev/null | head -1 || true)
-    [ -n "$win" ] && break
-    sleep 0.1
-  done
+  win=$(find_window "Kethmor Character Planner")
   [ -n "$win" ] || { echo "the window did not open"; exit 1; }
   sleep 0.5
 }
@@ -75,12 +79,7 @@ dclick "Spell_list#0"                           # Unseen Force again
 
 sheet="$work/sheet.txt"
 click SAVE
-dialog=""
-for _ in $(seq 50); do
-  dialog=$(xdotool search --onlyvisible --name "Save character sheet" 2>/dev/null | head -1 || true)
-  [ -n "$dialog" ] && break
-  sleep 0.1
-done
+dialog=$(find_window "Save character sheet")
 [ -n "$dialog" ] || { echo "the save dialog did not open"; exit 1; }
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
