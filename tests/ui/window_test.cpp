@@ -478,7 +478,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   ui::registerWindowFont();
   WindowTest test;
-  return QTest::qExec(&test, argc, argv);
+  const int failed = QTest::qExec(&test, argc, argv);
+  if (!fullDisk.isEmpty() && umount(qPrintable(fullDisk)) == 0) rmdir(qPrintable(fullDisk));
+  return failed;
 }
 
 #include "window_test.moc"
