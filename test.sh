@@ -14,5 +14,6 @@ ctest --test-dir build --output-on-failure -R e2e_session --repeat until-pass:2
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKETHMOR_WERROR=ON \
   -DKETHMOR_GUI=OFF -DKETHMOR_SANITIZE=ON >/dev/null
 cmake --build build-sanitize
+# Fewer seeded sessions and sheet mutations here: the sanitizers slow them tenfold.
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-sanitize --output-on-failure -j2
+  KETHMOR_ROUNDTRIP_SESSIONS=300 KETHMOR_READER_MUTATIONS=20000 ctest --test-dir build-sanitize --output-on-failure -j2

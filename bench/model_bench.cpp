@@ -4,7 +4,12 @@
 
 #include <QApplication>
 
+#include <QDir>
+
 #include "core/form1.h"
+#include "export/sheet.h"
+#include "export/sheet_file.h"
+#include "export/sheet_reader.h"
 #include "ui/main_window.h"
 
 using namespace kethmor;
@@ -111,6 +116,40 @@ void WindowRefreshAfterRace(benchmark::State& state) {
   }
 }
 
+// Opening a saved sheet, file read included, in the model alone and with
+// the window's redraw,
+// between a richly built character and a plain one.
+void OpenSheet(benchmark::State& state) {
+  Form1 rich = started();
+  rich.selectEntry(Ctl::Race_Selection, 0);
+  rich.DblClick(Ctl::Race_Selection);
+  for (int i = 0; i < 49; ++i) rich.levelup_Click();
+  for (Ctl b : {Ctl::WP_plus, Ctl::WP_plus, Ctl::WP_plus, Ctl::WP_plus, Ctl::DX_plus, Ctl::bow_plus,
+                Ctl::bow_plus, Ctl::Hitpoints_plus, Ctl::Fatigue_plus})
+    rich.Click(b);
+  for (int c = 0; c < 4; ++c)
+    for (int k = 0; k < 4; ++k) {
+      rich.selectEntry(Ctl::Magick_list, c);
+      rich.selectEntry(Ctl::Spell_list, k);
+      rich.DblClick(Ctl::Spell_list);
+    }
+  rich.alternativebackground.text = "raised by\nwandering\nscholars";
+  const std::string folder = QDir::tempPath().toStdString() + "/kethmor-bench-" + std::to_string(QCoreApplication::applicationPid());
+  QDir().mkpath(QString::fromStdString(folder));
+  const std::string paths[2] = {folder + "/rich.txt", folder + "/plain.txt"};
+  exporter::saveBytes(paths[0], exporter::sheetBytes(rich));
+  exporter::saveBytes(paths[1], exporter::sheetBytes(started()));
+  ui::MainWindow w;
+  w.show();
+  int i = 0;
+  for (auto _ : state) {
+    if (state.range(0)) w.openFile(paths[i++ % 2]);
+    else exporter::openSheet(w.model(), paths[i++ % 2]);
+  }
+  if (!w.model().message_window.text.empty()) state.SkipWithError(w.model().message_window.text.c_str());
+  QDir(QString::fromStdString(folder)).removeRecursively();
+}
+
 }  // namespace
 
 BENCHMARK_CAPTURE(Pair, ST_plus_minus, Ctl::ST_plus, Ctl::ST_minus);
@@ -138,6 +177,7 @@ BENCHMARK(Startup);
 BENCHMARK_CAPTURE(WindowRefreshAfterHandler, ST_plus_minus, Ctl::ST_plus, Ctl::ST_minus);
 BENCHMARK_CAPTURE(WindowRefreshAfterHandler, Tech_Magick, Ctl::Tech_select, Ctl::Magick_select);
 BENCHMARK(WindowRefreshAfterRace);
+BENCHMARK(OpenSheet)->Arg(0)->Arg(1);  // 0: the model alone, 1: with the redraw
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

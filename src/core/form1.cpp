@@ -190,6 +190,8 @@ void Form1::SAVE_Click() {
   if (name.empty()) return;
   const std::string failure = saver->writeSheet(*this, name);
   if (!failure.empty()) message_window.text = failure;
+  // A save that went through takes back an earlier save's failure, and only that.
+  else if (message_window.text.rfind(kSaveFailurePrefix, 0) == 0) message_window.text.clear();
 }
 
 }  // namespace kethmor

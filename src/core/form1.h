@@ -12,6 +12,9 @@ namespace kethmor {
 
 class Form1;
 
+// How a save failure's message begins ("could not save hero.txt: disk full").
+inline constexpr const char* kSaveFailurePrefix = "could not save ";
+
 // What the SAVE button needs from the outside world: a file name chosen by
 // the user, and a way to write the sheet under it.
 class SheetSaver {

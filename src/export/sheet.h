@@ -18,4 +18,8 @@ int nextZone(int column);
 // becomes "?". Line breaks of any kind become CR LF.
 std::string toCodePage(const std::string& utf8);
 
+// Windows-1252 bytes as UTF-8 text; a byte the code page leaves unassigned
+// becomes U+FFFD, which no sheet holds.
+std::string fromCodePage(const std::string& bytes);
+
 }  // namespace kethmor::exporter

@@ -1,5 +1,11 @@
 #include "export/sheet_file.h"
 
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+
+#include <cerrno>
+
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QString>
@@ -9,30 +15,91 @@
 namespace kethmor::exporter {
 
 namespace {
-std::string failure(const QString& name, const QString& reason) {
-  QString line = QStringLiteral("could not save %1: %2").arg(name, reason);
-  line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
-  return line.toStdString();
+
+// errno as a few words; the toolkit's own text when there is no short one.
+std::string reasonFor(int error, const QString& path, const QString& fallback) {
+  switch (error) {
+    case ENOSPC:
+    case EDQUOT: return "disk full";
+    case EACCES:
+    case EPERM: return "permission denied";
+    case ENOENT:
+    case ENOTDIR: return "no such folder";
+    case EISDIR: return "is a folder";
+    case ENAMETOOLONG: return "name too long";
+    case EROFS: return "read-only disk";
+    case EIO: return "write error";
+    default: break;
+  }
+  // The error may have been overwritten on the way out: a full disk still
+  // shows in the folder's free space.
+  struct statvfs fs {};
+  if (statvfs(QFileInfo(path).absolutePath().toLocal8Bit().constData(), &fs) == 0 && fs.f_bavail == 0)
+    return "disk full";
+  std::string text = fallback.isEmpty() ? std::string("write error") : fallback.toLower().toStdString();
+  for (char& c : text)
+    if (c == '\n' || c == '\r') c = ' ';
+  return text;
 }
+
 }  // namespace
 
-std::string writeFileAtomically(const std::string& fileName, const std::string& bytes) {
-  const QString name = QString::fromStdString(fileName);
-  if (QFileInfo(name).isDir()) return failure(name, QStringLiteral("it is a folder"));
-  QSaveFile file(name);
-  if (!file.open(QIODevice::WriteOnly)) return failure(name, file.errorString());
-  const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-  if (written != static_cast<qint64>(bytes.size())) {
-    const QString reason = file.errorString();
+std::string plainFileMessage(const std::string& verb, const std::string& name, const std::string& reason) {
+  return "could not " + verb + " " + name + ": " + reason;
+}
+
+std::string shownName(const std::string& path) {
+  std::string name = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
+  for (char& c : name)
+    if (c == '\n' || c == '\r') c = ' ';
+  return name;
+}
+
+std::string saveBytes(const std::string& fileName, const std::string& bytes) {
+  const QString path = QString::fromStdString(fileName);
+  const QFileInfo info(path);
+  if (info.fileName().toLocal8Bit().size() > 255) return "name too long";
+  if (info.isDir()) return "is a folder";
+  if (!info.absoluteDir().exists()) return "no such folder";
+  struct stat st {};
+  if (stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode)) return "not a regular file";
+
+  QSaveFile file(path);
+  // Only where the folder takes no temporary file is the file written in place.
+  file.setDirectWriteFallback(true);
+  errno = 0;
+  if (!file.open(QIODevice::WriteOnly)) return reasonFor(errno, path, file.errorString());
+  errno = 0;
+  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+    const std::string reason = reasonFor(errno, path, file.errorString());
     file.cancelWriting();
-    return failure(name, reason);
+    return reason;
   }
-  if (!file.commit()) return failure(name, file.errorString());
+  // What is still buffered goes out here, and a full disk usually shows only
+  // here: commit() would flush too, but without telling of a failure, and
+  // then put the empty file in place of the old one.
+  errno = 0;
+  if (!file.flush()) {
+    const std::string reason = reasonFor(errno, path, file.errorString());
+    file.cancelWriting();
+    return reason;
+  }
+  errno = 0;
+  if (!file.commit()) return reasonFor(errno, path, file.errorString());
   return {};
 }
 
+std::string writeFileAtomically(const std::string& fileName, const std::string& bytes,
+                                const FileMessage& message) {
+  const std::string reason = saveBytes(fileName, bytes);
+  if (reason.empty()) return {};
+  return message("save", shownName(fileName), reason);
+}
+
 std::string FileSheetSaver::writeSheet(const Form1& form, const std::string& fileName) {
-  return writeFileAtomically(fileName, sheetBytes(form));
+  const std::string failure = writeFileAtomically(fileName, sheetBytes(form), message);
+  if (failure.empty() && onSaved) onSaved(fileName);
+  return failure;
 }
 
 }  // namespace kethmor::exporter

@@ -9,5 +9,7 @@ int main(int argc, char** argv) {
   kethmor::ui::registerWindowFont();
   kethmor::ui::MainWindow window;
   window.show();
+  // kethmor-planner FILE opens a saved sheet.
+  if (QApplication::arguments().size() > 1) window.openFile(QApplication::arguments().at(1).toStdString());
   return QApplication::exec();
 }

@@ -69,6 +69,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   form_.onQuit = [this] { close(); };
 
   build();
+  installSheetCommands();
   form_.Form_Load();
   for (int i = 0; i < kControlCount; ++i) {
     const Ctl id = static_cast<Ctl>(i);
@@ -89,6 +90,7 @@ std::string MainWindow::askFileName() {
   dialog.setDefaultSuffix(QStringLiteral("txt"));
   dialog.setNameFilters({QStringLiteral("Text files (*.txt)"), QStringLiteral("All files (*)")});
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog.selectFile(proposedSavePath());
   if (dialog.exec() != QDialog::Accepted) return {};
   const QStringList files = dialog.selectedFiles();
   return files.isEmpty() ? std::string() : files.first().toStdString();
@@ -259,6 +261,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
 
 void MainWindow::closeEvent(QCloseEvent* e) {
   form_.ended = true;
+  saveLastSession();
   e->accept();
   QApplication::quit();
 }

@@ -33,20 +33,42 @@ class MainWindow : public QWidget {
   // Runs one of the model's events, then redraws.
   void run(const std::function<void()>& event);
 
+  // Opens a saved sheet as one action of the window (Ctrl+O, a dropped
+  // file, the command line); a file that is no sheet is refused in the
+  // message box.
+  void openFile(const std::string& fileName);
+  // Replaces the open dialog (tests answer it themselves).
+  void setOpenDialog(std::function<std::string()> dialog) { openDialog_ = std::move(dialog); }
+  // Where the save dialog starts: the folder of the last save or open, and
+  // the character's name as the file name.
+  QString proposedSavePath() const;
+  // The sheet written when the window closes, opened again by Ctrl+Shift+O.
+  static QString lastSessionPath();
+  // A file message shortened to fit the message box.
+  std::string fitMessage(const std::string& verb, const std::string& name, const std::string& reason) const;
+
  protected:
   void paintEvent(QPaintEvent*) override;
   void closeEvent(QCloseEvent*) override;
+  void dragEnterEvent(QDragEnterEvent*) override;
+  void dropEvent(QDropEvent*) override;
 
  private:
   void build();
   void apply(Ctl id, const Control& c, bool force);
   std::string askFileName();
+  // Ctrl+O, Ctrl+Shift+O, drops and the last folder used.
+  void installSheetCommands();
+  std::string askOpenName();
+  void saveLastSession() const;
 
   Form1 form_;
   std::array<QWidget*, kControlCount> widgets_{};
   std::array<Control, kControlCount> shown_{};
   std::unique_ptr<exporter::FileSheetSaver> saver_;
   std::function<std::string()> dialog_;
+  std::function<std::string()> openDialog_;
+  QString lastFolder_;
   QPixmap background_;
 };
 

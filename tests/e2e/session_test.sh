@@ -5,7 +5,8 @@
 # points, a skill, a spell and a schematic bought (switching with "Tech" and
 # "Magick", clicking the hidden list's rectangle), a level-up, Clear, and a
 # save through the real dialog. The saved sheet must match the expected one
-# byte for byte; a screenshot of the end is kept among the test artefacts.
+# byte for byte and be kept as the last session on Quit, and the sheet named
+# on the command line must open; a screenshot is kept among the artefacts.
 #
 # Usage: [KETHMOR_LOCALE=locale] session_test.sh planner layout_probe expected-dir artefact-dir
 set -euo pipefail
@@ -22,19 +23,27 @@ xvfb=$!
 export DISPLAY=$display
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 # Without a window manager the keyboard goes where the pointer is.
-export QT_QPA_PLATFORM=xcb
+export QT_QPA_PLATFORM=xcb XDG_STATE_HOME=$work/state
 # KETHMOR_LOCALE (de_DE.UTF-8, say) starts the planner as a desktop of that
 # locale would; the sheet must not change.
-${KETHMOR_LOCALE:+env LANG=$KETHMOR_LOCALE LC_ALL=$KETHMOR_LOCALE} "$planner" >/dev/null 2>&1 &
-app=$!
-win=""
-for _ in $(seq 100); do
-  win=$(xdotool search --onlyvisible --name "Kethmor Character Planner" 2>/dev/null | head -1 || true)
-  [ -n "$win" ] && break
-  sleep 0.1
-done
-[ -n "$win" ] || { echo "the window did not open"; exit 1; }
-sleep 0.5
+last=$work/state/kethmor-planner/last-session.txt
+find_window() {  # prints the visible window of that name, waiting up to 10 s
+  local id=""
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+    [ -n "$id" ] && break
+    sleep 0.1
+  done
+  echo "$id"
+}
+start() {  # starts the planner with the given arguments and waits for its window
+  ${KETHMOR_LOCALE:+env LANG=$KETHMOR_LOCALE LC_ALL=$KETHMOR_LOCALE} "$planner" "$@" >/dev/null 2>&1 &
+  app=$!
+  win=$(find_window "Kethmor Character Planner")
+  [ -n "$win" ] || { echo "the window did not open"; exit 1; }
+  sleep 0.5
+}
+start
 eval "$(xdotool getwindowgeometry --shell "$win")"
 ox=$X oy=$Y
 
@@ -72,12 +81,7 @@ dclick "Spell_list#0"                           # Unseen Force again
 
 sheet="$work/sheet.txt"
 click SAVE
-dialog=""
-for _ in $(seq 50); do
-  dialog=$(xdotool search --onlyvisible --name "Save character sheet" 2>/dev/null | head -1 || true)
-  [ -n "$dialog" ] && break
-  sleep 0.1
-done
+dialog=$(find_window "Save character sheet")
 [ -n "$dialog" ] || { echo "the save dialog did not open"; exit 1; }
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
@@ -100,4 +104,13 @@ click Quit
 for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$app" 2>/dev/null; then echo "Quit did not end the program"; exit 1; fi
 app=""
-echo "session saved and matched"
+cmp "$sheet" "$last" || { echo "closing did not keep the last session"; exit 1; }
+
+# The command line opens a sheet; Quit keeps it again as the last session.
+rm "$last"
+start "$sheet"
+click Quit
+for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+app=""
+cmp "$sheet" "$last" || { echo "the sheet named on the command line did not open"; exit 1; }
+echo "session saved and matched, opened again from the command line"

@@ -277,12 +277,20 @@ TEST_F(SheetFile, FailedSaveNamesTheFileAndKeepsTheOldOne) {
   EXPECT_EQ(readFile(dir / "folder.txt" / "keep.txt"), "kept\r\n");
 }
 
-TEST_F(SheetFile, FailedSaveIntoAReadOnlyFolderKeepsTheOldFile) {
+// A read-only folder takes no new file, but a writable file in it is still
+// saved (in place, as nothing can be made beside it), which also takes back
+// the failure's message.
+TEST_F(SheetFile, ReadOnlyFolderTakesNoNewFileButSavesItsWritableFile) {
   const fs::path locked = dir / "locked";
   fs::create_directory(locked);
   writeFile(locked / "sheet.txt", "old sheet\r\n");
   ASSERT_EQ(chmod(locked.c_str(), 0555), 0);
   if (access(locked.c_str(), W_OK) == 0) GTEST_SKIP() << "this user may write into the folder";
-  expectFailureNaming((locked / "sheet.txt").string(), "sheet.txt");
-  EXPECT_EQ(readFile(locked / "sheet.txt"), "old sheet\r\n");
+  expectFailureNaming((locked / "new.txt").string(), "new.txt");
+  EXPECT_EQ(f.message_window.text, "could not save new.txt: permission denied");
+  EXPECT_FALSE(fs::exists(locked / "new.txt"));
+  chosen = (locked / "sheet.txt").string();
+  f.SAVE_Click();
+  EXPECT_EQ(readFile(locked / "sheet.txt"), sheetBytes(f));
+  EXPECT_EQ(f.message_window.text, "");
 }

@@ -1,4 +1,13 @@
 // The real window under the offscreen platform: what only the widgets do.
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -20,6 +29,20 @@
 
 using namespace kethmor;
 using kethmor::ui::MainWindow;
+
+// A small full file system of the test's own, mounted where only this
+// process sees it (root only); otherwise why it is missing.
+static QString fullDisk, fullDiskSkipped = QStringLiteral("needs root");
+static void mountSmallDisk() {
+  if (geteuid() != 0) return;
+  static char folder[] = "/tmp/kethmor-full-XXXXXX";
+  if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+      !mkdtemp(folder) || mount("tmpfs", folder, "tmpfs", 0, "size=64k") != 0) {
+    fullDiskSkipped = QStringLiteral("no private mount: ") + QString::fromLocal8Bit(strerror(errno));
+    return;
+  }
+  fullDisk = QString::fromLocal8Bit(folder);
+}
 
 class WindowTest : public QObject {
   Q_OBJECT
@@ -363,34 +386,122 @@ class WindowTest : public QObject {
     QCOMPARE(name->text().toStdString(), typedName);
   }
 
+  // Failed saves keep every old file byte for byte, leave nothing behind and
+  // say why in one line that fits the box; a good save takes that back.
   void aSaveThatCannotBeWrittenSaysSoAndKeepsTheOldFile() {
     QTemporaryDir dir;
-    const QString old = dir.filePath(QStringLiteral("old.txt"));
-    {
-      QFile f(old);
-      QVERIFY(f.open(QIODevice::WriteOnly));
-      f.write("keep me");
+    auto contents = [](const QString& folder) {
+      QStringList all;
+      for (const QFileInfo& fi : QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)) {
+        QFile f(fi.filePath());
+        all << fi.fileName() + (fi.isFile() && f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : "*");
+      }
+      return all;
+    };
+    auto write = [](const QString& path, const QByteArray& bytes) {
+      QFile f(path);
+      return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush();
+    };
+    QVERIFY(write(dir.filePath(QStringLiteral("old.txt")), "keep me"));
+    QList<std::pair<QString, QString>> cases = {
+        {dir.filePath(QString(300, QLatin1Char('n')) + QStringLiteral(".txt")), QStringLiteral("name too long")},
+        {dir.filePath(QStringLiteral("no/such/folder/x.txt")), QStringLiteral("could not save x.txt: no such folder")},
+        {dir.filePath(QStringLiteral("sub.txt")), QStringLiteral("could not save sub.txt: is a folder")}};
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub.txt")));
+    const QString node = dir.filePath(QStringLiteral("node.txt"));
+    if (mknod(QFile::encodeName(node).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0)
+      cases.append({node, QStringLiteral("could not save node.txt: not a regular file")});
+    else
+      qInfo("device node case skipped: mknod needs root");
+    QStringList folders{dir.path()};
+    if (!fullDisk.isEmpty()) {
+      QVERIFY(write(fullDisk + QStringLiteral("/old.txt"), "keep me"));
+      for (int i = 0; write(fullDisk + QStringLiteral("/filler%1").arg(i), QByteArray(4096, 'f')); ++i) {}
+      cases.append({fullDisk + QStringLiteral("/old.txt"), QStringLiteral("could not save old.txt: disk full")});
+      cases.append({fullDisk + QStringLiteral("/new.txt"), QStringLiteral("could not save new.txt: disk full")});
+      folders << fullDisk;
+    } else {
+      qInfo("full disk case skipped: %s", qPrintable(fullDiskSkipped));
     }
-    const QString tooLong = dir.filePath(QString(5000, QLatin1Char('n')) + QStringLiteral(".txt"));
-    const QString missing = dir.filePath(QStringLiteral("no/such/folder/x.txt"));
-    for (const QString& target : {tooLong, missing, dir.path()}) {
+    QList<QStringList> before;
+    for (const QString& folder : folders) before << contents(folder);
+    auto* box = get<QLineEdit>(Ctl::message_window);
+    for (const auto& [target, want] : cases) {
       w->setSaveDialog([&] { return target.toStdString(); });
       press(Ctl::ST_plus);  // something on the sheet that must survive
-      const Form1State before = w->model();
+      const Form1State was = w->model();
       press(Ctl::SAVE);
-      const std::string message = w->model().message_window.text;
-      QVERIFY(message.rfind("could not save ", 0) == 0);
-      QVERIFY(message.find(target.toStdString()) != std::string::npos);
-      QVERIFY(message.find('\n') == std::string::npos);
-      QCOMPARE(get<QLineEdit>(Ctl::message_window)->text().toStdString(), message);
+      const QString message = box->text();
+      QVERIFY2(message == want || (message.startsWith("could not save nnn") && message.endsWith(": " + want)),
+               qPrintable(target + " " + message));
+      QVERIFY2(QFontMetrics(box->font()).horizontalAdvance(message) <= box->width(), qPrintable(message));
+      QCOMPARE(w->model().message_window.text, message.toStdString());
       Form1State after = w->model();
-      after.message_window.text = before.message_window.text;
-      QVERIFY(after == before);
+      after.message_window.text = was.message_window.text;
+      QVERIFY(after == was);
     }
-    QFile f(old);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), QByteArray("keep me"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
+    for (int i = 0; i < folders.size(); ++i) QCOMPARE(contents(folders[i]), before[i]);
+    // A good save clears a save failure, and only that.
+    w->setSaveDialog([&] { return dir.filePath(QStringLiteral("old.txt")).toStdString(); });
+    press(Ctl::SAVE);
+    QCOMPARE(box->text(), QString());
+    for (int i = 0; i < 10; ++i) press(Ctl::ST_plus);
+    press(Ctl::SAVE);
+    QCOMPARE(box->text(), QStringLiteral("No CPs left"));
+  }
+
+  // Ctrl+O opens a saved sheet after a race wiped the build, a file that is
+  // no sheet changes nothing, and closing keeps the last session for
+  // Ctrl+Shift+O; the save dialog proposes the name in the last folder.
+  void sheetsOpenAgainAndTheLastSessionIsKept() {
+    QTemporaryDir dir;
+    auto bytesOf = [](const QString& path) {
+      QFile f(path);
+      return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string("(missing)");
+    };
+    auto key = [this](Qt::KeyboardModifiers mods) {
+      w->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(w.get()));
+      QTest::keyClick(w.get(), Qt::Key_O, mods);
+    };
+    doubleClickEntry(Ctl::Race_Selection, 0);
+    doubleClickEntry(Ctl::Background_Selection, 9);
+    for (Ctl b : {Ctl::levelup, Ctl::ST_plus, Ctl::WP_plus, Ctl::Hitpoints_plus, Ctl::bow_plus}) press(b);
+    doubleClickEntry(Ctl::Spell_list, 0);
+    get<QLineEdit>(Ctl::PCname)->setText(QStringLiteral("Kara/Hel:1"));
+    QCOMPARE(w->proposedSavePath(), QDir::current().filePath(QStringLiteral("Kara_Hel_1.txt")));
+    const QString path = dir.filePath(QStringLiteral("kara.txt"));
+    w->setSaveDialog([&] { return path.toStdString(); });
+    press(Ctl::SAVE);
+    QCOMPARE(w->proposedSavePath(), dir.filePath(QStringLiteral("Kara_Hel_1.txt")));
+    const std::string saved = bytesOf(path);
+    const Form1State kept = w->model();
+    doubleClickEntry(Ctl::Race_Selection, 5);
+    QString chosen = path;
+    w->setOpenDialog([&] { return chosen.toStdString(); });
+    key(Qt::ControlModifier);
+    QCOMPARE(exporter::sheetBytes(w->model()), saved);
+    QCOMPARE(text(Ctl::CPs_remaining).toStdString(), kept.CPs_remaining.text);
+    QCOMPARE(get<QListWidget>(Ctl::Race_Selection)->currentRow(), 0);
+    QCOMPARE(get<QListWidget>(Ctl::purchased)->count(), 1);
+
+    chosen = dir.filePath(QStringLiteral("bad.txt"));
+    QFile bad(chosen);
+    QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write(QByteArray(saved.data(), 30) + "\r\n") > 0);
+    bad.close();
+    const Form1State before = w->model();
+    key(Qt::ControlModifier);
+    QCOMPARE(text(Ctl::message_window), QStringLiteral("could not open bad.txt: line 2 is wrong"));
+    Form1State after = w->model();
+    after.message_window = before.message_window;
+    QVERIFY(after == before);
+
+    QFile::remove(MainWindow::lastSessionPath());
+    w->close();
+    QCOMPARE(bytesOf(MainWindow::lastSessionPath()), saved);
+    init();
+    key(Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(exporter::sheetBytes(w->model()), saved);
   }
 
   void quitClosesTheWindow() {
@@ -401,10 +512,15 @@ class WindowTest : public QObject {
 };
 
 int main(int argc, char** argv) {
+  mountSmallDisk();  // before any thread starts
+  QTemporaryDir state;  // where closing the window keeps the last session
+  qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
   QApplication app(argc, argv);
   ui::registerWindowFont();
   WindowTest test;
-  return QTest::qExec(&test, argc, argv);
+  const int failed = QTest::qExec(&test, argc, argv);
+  if (!fullDisk.isEmpty() && umount(qPrintable(fullDisk)) == 0) rmdir(qPrintable(fullDisk));
+  return failed;
 }
 
 #include "window_test.moc"

@@ -1,0 +1,108 @@
+// Opening saved sheets (Ctrl+O, a dropped file, the command line), the last
+// session kept on close (Ctrl+Shift+O), and where the save dialog starts.
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QMimeData>
+#include <QShortcut>
+#include <QUrl>
+#include <algorithm>
+
+#include "export/sheet.h"
+#include "export/sheet_reader.h"
+#include "ui/main_window.h"
+
+namespace kethmor::ui {
+
+void MainWindow::installSheetCommands() {
+  setAcceptDrops(true);
+  saver_->message = [this](const std::string& verb, const std::string& name, const std::string& reason) {
+    return fitMessage(verb, name, reason);
+  };
+  saver_->onSaved = [this](const std::string& fileName) {
+    lastFolder_ = QFileInfo(QString::fromStdString(fileName)).absolutePath();
+  };
+  auto* open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
+  connect(open, &QShortcut::activated, this, [this] {
+    const std::string name = askOpenName();
+    if (!name.empty()) openFile(name);
+  });
+  auto* last = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), this);
+  connect(last, &QShortcut::activated, this, [this] { openFile(lastSessionPath().toStdString()); });
+}
+
+std::string MainWindow::fitMessage(const std::string& verb, const std::string& name,
+                                   const std::string& reason) const {
+  const QWidget* box = widget(Ctl::message_window);
+  const QFontMetrics metrics(box->font());
+  const QString head = QStringLiteral("could not %1 ").arg(QString::fromStdString(verb));
+  const QString tail = QStringLiteral(": %1").arg(QString::fromStdString(reason));
+  // The box's frame and margins take a few pixels of each side.
+  const int room = box->width() - 8 - metrics.horizontalAdvance(head + tail);
+  const QString shown = metrics.elidedText(QString::fromStdString(name), Qt::ElideMiddle,
+                                           std::max(room, metrics.horizontalAdvance(QChar(0x2026))));
+  return (head + shown + tail).toStdString();
+}
+
+void MainWindow::openFile(const std::string& fileName) {
+  bool opened = false;
+  run([&] {
+    opened = exporter::openSheet(form_, fileName, [this](const std::string& v, const std::string& n,
+                                                         const std::string& r) { return fitMessage(v, n, r); });
+  });
+  if (opened && QString::fromStdString(fileName) != lastSessionPath())
+    lastFolder_ = QFileInfo(QString::fromStdString(fileName)).absolutePath();
+}
+
+std::string MainWindow::askOpenName() {
+  if (openDialog_) return openDialog_();
+  QFileDialog dialog(this, QStringLiteral("Open character sheet"), lastFolder_);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters({QStringLiteral("Text files (*.txt)"), QStringLiteral("All files (*)")});
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  const QStringList files = dialog.selectedFiles();
+  return files.isEmpty() ? std::string() : files.first().toStdString();
+}
+
+QString MainWindow::proposedSavePath() const {
+  // Characters no file name can hold, or that other systems refuse, become "_".
+  QString name = QString::fromStdString(form_.PCname.text).trimmed();
+  for (QChar& c : name)
+    if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c)) c = QLatin1Char('_');
+  if (name.startsWith(QLatin1Char('.'))) name.replace(0, 1, QLatin1Char('_'));
+  if (!name.isEmpty()) name += QStringLiteral(".txt");
+  const QString folder = lastFolder_.isEmpty() ? QDir::currentPath() : lastFolder_;
+  return QDir(folder).filePath(name);
+}
+
+QString MainWindow::lastSessionPath() {
+  QString state = qEnvironmentVariable("XDG_STATE_HOME");
+  if (state.isEmpty() || QDir::isRelativePath(state)) state = QDir::homePath() + QStringLiteral("/.local/state");
+  return state + QStringLiteral("/kethmor-planner/last-session.txt");
+}
+
+void MainWindow::saveLastSession() const {
+  // Silent: a folder that cannot be made or written is simply skipped.
+  const QString path = lastSessionPath();
+  if (QDir().mkpath(QFileInfo(path).absolutePath()))
+    exporter::saveBytes(path.toStdString(), exporter::sheetBytes(form_));
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
+  const QList<QUrl> urls = e->mimeData()->urls();
+  if (!urls.isEmpty() && urls.first().isLocalFile()) e->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* e) {
+  const QList<QUrl> urls = e->mimeData()->urls();
+  if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+  e->acceptProposedAction();
+  openFile(urls.first().toLocalFile().toStdString());
+}
+
+}  // namespace kethmor::ui

@@ -1,0 +1,134 @@
+// Opening a saved sheet: every mutation of a valid sheet is either refused
+// without a change or is itself a sheet that saves back byte for byte.
+// KETHMOR_READER_MUTATIONS (default 100000) makes a longer run.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "export/sheet.h"
+#include "export/sheet_reader.h"
+#include "support/sheet_actions.h"
+
+using namespace kethmor;
+using namespace kethmor::testkit;
+using exporter::sheetBytes;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::string> validSheets() {
+  Form1 dwarf = raceWithBackground(kDwarf, kClanlessDwarf);
+  levelTo(dwarf, 16);
+  raiseWillpowerTo(dwarf, 18);
+  raiseIntelligenceTo(dwarf, 12);
+  press(dwarf, Ctl::Hitpoints_plus, 2);
+  press(dwarf, Ctl::bow_plus, 2);
+  press(dwarf, Ctl::Repair_plus);
+  buySpell(dwarf, 3, 0);
+  buySchematic(dwarf, 1, 0);
+  buySpell(dwarf, 3, 1);
+  dwarf.PCname.text = "Ren\xC3\xA9" "e \xE2\x82\xAC";
+  dwarf.alternativebackground.text = "two\n\nlines\n";
+  Form1 elf = raceWithBackground(kElfFemale, kNoBackground);
+  press(elf, Ctl::Fatigue_plus);
+  return {sheetBytes(started()), sheetBytes(dwarf), sheetBytes(elf)};
+}
+
+std::string mutate(std::string s, std::mt19937& rng) {
+  auto lineStarts = [&s] {
+    std::vector<std::size_t> at{0};
+    for (std::size_t i = 0; i + 1 < s.size(); ++i)
+      if (s[i] == '\n') at.push_back(i + 1);
+    return at;
+  };
+  auto pick = [&rng](std::size_t n) { return static_cast<std::size_t>(rng() % std::max<std::size_t>(n, 1)); };
+  const std::vector<std::size_t> at = lineStarts();
+  const std::size_t a = at[pick(at.size())], b = at[pick(at.size())];
+  auto lineAt = [&s](std::size_t from) { return s.substr(from, s.find('\n', from) + 1 - from); };
+  switch (rng() % 9) {
+    case 0: s[pick(s.size())] = static_cast<char>(rng()); break;
+    case 1: s[pick(s.size())] = static_cast<char>('0' + rng() % 10); break;
+    case 2: s.erase(a, lineAt(a).size()); break;
+    case 3: s.insert(a, lineAt(a)); break;
+    case 4: {
+      const std::size_t lo = std::min(a, b), hi = std::max(a, b);
+      const std::string x = lineAt(lo), y = lineAt(hi);
+      if (lo != hi) s = s.substr(0, lo) + y + s.substr(lo + x.size(), hi - lo - x.size()) + x + s.substr(hi + y.size());
+      break;
+    }
+    case 5: s.resize(pick(s.size())); break;
+    case 6:
+      for (std::size_t i; (i = s.find("\r\n")) != std::string::npos;) s.erase(i + (rng() % 2), 1);
+      break;
+    case 7:
+      for (int i = 0; i < 16; ++i) s.insert(pick(s.size()), 1, static_cast<char>(rng()));
+      break;
+    default: s.insert(a, std::string(1 + rng() % 3, ' ')); break;
+  }
+  return s;
+}
+
+}  // namespace
+
+TEST(SheetReader, EveryMutationIsRefusedUnchangedOrSavesBackExactly) {
+  const char* env = std::getenv("KETHMOR_READER_MUTATIONS");
+  const long count = env && *env ? std::atol(env) : 100000;
+  const std::vector<std::string> sheets = validSheets();
+  const Form1 current = started();
+  Form1State untouched = current;
+  untouched.PCname.text = "untouched";
+  for (const std::string& sheet : sheets) {
+    Form1State out = untouched;
+    ASSERT_EQ(exporter::rebuildSheet(sheet, current, out), "");
+    ASSERT_EQ(sheetBytes(out), sheet);
+  }
+  std::mt19937 rng(12);
+  long refused = 0;
+  for (long i = 0; i < count; ++i) {
+    const std::string bytes = mutate(sheets[static_cast<std::size_t>(i) % sheets.size()], rng);
+    Form1State out = untouched;
+    const std::string why = exporter::rebuildSheet(bytes, current, out);
+    if (why.empty()) {
+      ASSERT_EQ(sheetBytes(out), bytes) << "mutation " << i;
+      continue;
+    }
+    ++refused;
+    ASSERT_TRUE(why.rfind("line ", 0) == 0 && why.ends_with(" is wrong")) << why;
+    ASSERT_TRUE(same(out, untouched)) << "mutation " << i;
+  }
+  EXPECT_GT(refused, count * 9 / 10);
+}
+
+// Opening through the file: what is refused, and how it is told.
+TEST(SheetReader, FilesThatAreNoSheetAreRefusedByName) {
+  const fs::path dir = fs::temp_directory_path() / ("kethmor-reader-" + std::to_string(::getpid()));
+  fs::create_directories(dir / "folder");
+  const std::string sheet = validSheets()[1];
+  std::ofstream(dir / "huge.txt").close();
+  fs::resize_file(dir / "huge.txt", 100u << 20);  // sparse: nothing is read
+  std::ofstream(dir / "one line.txt", std::ios::binary) << sheet.substr(0, 40) << "x\r\n";
+  std::ofstream(dir / "ok.txt", std::ios::binary) << sheet;
+  const std::pair<const char*, const char*> cases[] = {
+      {"missing.txt", "could not open missing.txt: no such file"},
+      {"folder", "could not open folder: is a folder"},
+      {"huge.txt", "could not open huge.txt: too large"},
+      {"one line.txt", "could not open one line.txt: line 2 is wrong"},
+      {"ok.txt", ""},
+  };
+  for (const auto& [file, message] : cases) {
+    Form1 f = started();
+    press(f, Ctl::ST_plus);
+    f.message_window.text = "earlier message";
+    Form1State want = f;
+    want.message_window.text = message;
+    EXPECT_EQ(exporter::openSheet(f, (dir / file).string()), !*message) << file;
+    if (*message) EXPECT_TRUE(same(f, want)) << file;
+    else EXPECT_EQ(sheetBytes(f), sheet);
+  }
+  fs::remove_all(dir);
+}
