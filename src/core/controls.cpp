@@ -12,8 +12,8 @@ constexpr Kind Button = Kind::Button;
 }  // namespace
 
 const ControlInfo kControls[kControlCount] = {
-#define CTL(name, kind, text, back, fore, flags) \
-  {#name, kind, text, static_cast<Colour>(back), static_cast<Colour>(fore), flags},
+#define CTL(name, kind, text, back, fore, flags, maxlen) \
+  {#name, kind, text, static_cast<Colour>(back), static_cast<Colour>(fore), flags, maxlen},
 #include "core/controls.def"
 #undef CTL
 };

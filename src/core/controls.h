@@ -58,6 +58,7 @@ struct ControlInfo {
   Colour back;       // DEF: the kind's default
   Colour fore;
   unsigned flags;
+  int maxLength;     // 0: no limit
 };
 
 inline constexpr Colour DEF = -1;

@@ -7,8 +7,8 @@ namespace {
 constexpr std::array<Placement, kControlCount> makeLayout() {
   std::array<Placement, kControlCount> table{};
   using enum Font;
-#define AT(name, l, t, w, h, font, flags, maxlen, tip) \
-  table[static_cast<std::size_t>(Ctl::name)] = Placement{l, t, w, h, font, flags, maxlen, tip};
+#define AT(name, l, t, w, h, font, flags, tip) \
+  table[static_cast<std::size_t>(Ctl::name)] = Placement{l, t, w, h, font, flags, tip};
 #include "ui/layout.def"
 #undef AT
   return table;

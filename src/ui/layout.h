@@ -22,7 +22,6 @@ struct Placement {
   int left = 0, top = 0, width = 0, height = 0;
   Font font = Font::B8;
   unsigned flags = 0;
-  int maxLength = 0;  // 0: no limit
   const char* tooltip = "";
 };
 

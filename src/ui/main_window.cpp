@@ -140,7 +140,7 @@ void MainWindow::build() {
         if (at.flags & MULTILINE) {
           auto* box = new MultiLineBox(this);
           box->setReadOnly(at.flags & READONLY);
-          box->setMaxLength(at.maxLength);
+          box->setMaxLength(ci.maxLength);
           if (!(at.flags & READONLY)) {
             connect(box, &QPlainTextEdit::textChanged, this, [this, box, i] {
               std::string text = box->toPlainText().toStdString();
@@ -152,7 +152,7 @@ void MainWindow::build() {
         } else {
           auto* box = new LineBox(this);
           box->setReadOnly(at.flags & READONLY);
-          if (at.maxLength > 0) box->setMaxLength(at.maxLength);
+          if (ci.maxLength > 0) box->setMaxLength(ci.maxLength);
           box->setAlignment((at.flags & CENTER) ? Qt::AlignHCenter : Qt::AlignLeft);
           box->setTextMargins(0, 0, 0, 0);
           if (!(at.flags & READONLY)) {
