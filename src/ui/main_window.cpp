@@ -73,6 +73,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   form_.onQuit = [this] { close(); };
 
   build();
+  installUndoKeys();
   form_.Form_Load();
   for (int i = 0; i < kControlCount; ++i) {
     const Ctl id = static_cast<Ctl>(i);
@@ -99,7 +100,13 @@ std::string MainWindow::askFileName() {
 }
 
 void MainWindow::run(const std::function<void()>& event) {
+  // A click on a button or a list gives the undo keys back to the sheet.
+  if (QWidget* typing = QApplication::focusWidget();
+      typing && (typing == widget(Ctl::PCname) || typing == widget(Ctl::alternativebackground)))
+    setFocus(Qt::OtherFocusReason);
+  const Form1State before = form_;
   event();
+  history_.record(before, form_);
   refresh();
 }
 

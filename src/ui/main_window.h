@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/form1.h"
+#include "core/history.h"
 #include "export/sheet_file.h"
 
 namespace kethmor::ui {
@@ -30,8 +31,13 @@ class MainWindow : public QWidget {
   void setSaveDialog(std::function<std::string()> dialog);
   // Redraws every widget whose control changed since the last redraw.
   void refresh();
-  // Runs one of the model's events, then redraws.
+  // Runs one of the model's events, then redraws; an event that changed the
+  // sheet becomes a step that undo() takes back.
   void run(const std::function<void()>& event);
+  // Ctrl+Z; Ctrl+Y or Ctrl+Shift+Z (while a text box is typed in, its own).
+  void undo();
+  void redo();
+  const History& history() const { return history_; }
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -41,6 +47,7 @@ class MainWindow : public QWidget {
   void build();
   void apply(Ctl id, const Control& c, bool force);
   std::string askFileName();
+  void installUndoKeys();
 
   Form1 form_;
   std::array<QWidget*, kControlCount> widgets_{};
@@ -48,6 +55,7 @@ class MainWindow : public QWidget {
   std::unique_ptr<exporter::FileSheetSaver> saver_;
   std::function<std::string()> dialog_;
   QPixmap background_;
+  History history_;
 };
 
 }  // namespace kethmor::ui
