@@ -4,7 +4,7 @@
 //
 // KETHMOR_SOAK_ACTIONS (default 200000) and KETHMOR_SOAK_SEED (default 1)
 // make a longer or a different run; KETHMOR_SOAK_UNDO_ACTIONS (default
-// 20000) how many of them are also undone and redone.
+// 10000) how many of them are also undone and redone.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -197,7 +197,7 @@ std::pair<int, std::string> replay(const std::vector<Action>& actions, const std
   if (!why.empty()) return {0, why};
   // Undo is checked on the first actions (KETHMOR_SOAK_UNDO_ACTIONS): a copy
   // of the whole state each time is slow under the sanitizers.
-  static const auto undoChecked = static_cast<std::size_t>(envInt("KETHMOR_SOAK_UNDO_ACTIONS", 20000));
+  static const auto undoChecked = static_cast<std::size_t>(envInt("KETHMOR_SOAK_UNDO_ACTIONS", 10000));
   for (std::size_t i = 0; i < actions.size(); ++i) {
     Form1State before = i < undoChecked ? f : Form1State();
     perform(f, actions[i]);
