@@ -101,9 +101,7 @@ std::string MainWindow::askFileName() {
 
 void MainWindow::run(const std::function<void()>& event) {
   // A click on a button or a list gives the undo keys back to the sheet.
-  if (QWidget* typing = QApplication::focusWidget();
-      typing && (typing == widget(Ctl::PCname) || typing == widget(Ctl::alternativebackground)))
-    setFocus(Qt::OtherFocusReason);
+  if (typingBox()) setFocus(Qt::OtherFocusReason);
   const Form1State before = form_;
   event();
   history_.record(before, form_);

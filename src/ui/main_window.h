@@ -48,6 +48,7 @@ class MainWindow : public QWidget {
   void apply(Ctl id, const Control& c, bool force);
   std::string askFileName();
   void installUndoKeys();
+  QWidget* typingBox() const;  // the text box being typed in, or null
 
   Form1 form_;
   std::array<QWidget*, kControlCount> widgets_{};

@@ -157,14 +157,14 @@ std::string broken(const Form1& f, Tracker& t, bool applied) {
   return {};
 }
 
-// A step is undone to exactly the state before it and redone to exactly the
-// state after it; an action that is no step left the saved sheet and the CPs
-// as they were. Typing has the boxes' own undo.
 int envInt(const char* name, int fallback) {
   const char* v = std::getenv(name);
   return v && *v ? std::atoi(v) : fallback;
 }
 
+// A step is undone to exactly the state before it and redone to exactly the
+// state after it; an action that is no step left the saved sheet and the CPs
+// as they were. Typing has the boxes' own undo.
 std::string brokenUndo(History& h, Form1& f, Form1State& before, const Action& a) {
   if (a.op == Op::TypeName || a.op == Op::TypeBackground) return {};
   if (!h.record(before, f)) {
