@@ -395,11 +395,12 @@ class WindowTest : public QObject {
     QTest::keyClick(name, Qt::Key_X);
     key(Qt::Key_Z);  // the box takes back all that was typed in a row
     QCOMPARE(name->text(), QString());
-    QCOMPARE(text(Ctl::CPs_remaining), QStringLiteral("2"));
+    key(Qt::Key_Y);  // and gives it back; the purchase undone stays undone
+    QCOMPARE(name->text() + text(Ctl::CPs_remaining), QStringLiteral("Karax2"));
     QTest::keyClick(name, Qt::Key_Y, Qt::NoModifier);
     press(Ctl::levelup);
     key(Qt::Key_Z);
-    QCOMPARE(text(Ctl::Clevel) + text(Ctl::hitpoints) + name->text(), QStringLiteral("135y"));
+    QCOMPARE(text(Ctl::Clevel) + text(Ctl::hitpoints) + name->text(), QStringLiteral("135Karaxy"));
   }
 
   void quitClosesTheWindow() {
