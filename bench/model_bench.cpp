@@ -2,9 +2,12 @@
 // after one. Run with scripts/measure_speed.sh.
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+
 #include <QApplication>
 
 #include <QDir>
+#include "core/history.h"
 
 #include "core/form1.h"
 #include "export/sheet.h"
@@ -148,10 +151,79 @@ void OpenSheet(benchmark::State& state) {
   }
   if (!w.model().message_window.text.empty()) state.SkipWithError(w.model().message_window.text.c_str());
   QDir(QString::fromStdString(folder)).removeRecursively();
+// A built character: level 20, statistics, skills and six spells bought.
+Form1 built() {
+  Form1 f = started();
+  for (int i = 0; i < 19; ++i) f.levelup_Click();
+  for (int i = 0; i < 3; ++i) f.WP_plus_Click(), f.DX_plus_Click(), f.bow_plus_Click();
+  for (int k = 0; k < 3; ++k)
+    for (int c = 0; c < 2; ++c) {
+      f.selectEntry(Ctl::Magick_list, c);
+      f.selectEntry(Ctl::Spell_list, k);
+      f.Spell_list_DblClick();
+    }
+  return f;
+}
+
+// The step that wipes a built character (a race double click) taken back and
+// done again: the largest step to write back.
+void UndoRedoOfARaceOverABuild(benchmark::State& state) {
+  Form1 f = built();
+  History h;
+  const Form1State before = f;
+  f.selectEntry(Ctl::Race_Selection, 0);
+  f.Race_Selection_DblClick();
+  h.record(before, f);
+  for (auto _ : state) {
+    h.undo(f);
+    h.redo(f);
+  }
+  state.SetItemsProcessed(state.iterations() * 2);
+}
+
+// The same through the window, with its redraw.
+void WindowUndoRedoOfARaceOverABuild(benchmark::State& state) {
+  ui::MainWindow w;
+  w.show();
+  w.run([&] { static_cast<Form1State&>(w.model()) = built(); });
+  w.run([&] {
+    w.model().selectEntry(Ctl::Race_Selection, 0);
+    w.model().Race_Selection_DblClick();
+  });
+  for (auto _ : state) {
+    w.undo();
+    w.redo();
+  }
+  state.SetItemsProcessed(state.iterations() * 2);
+}
+
+// 1000 kept steps, each a fresh start on another race over a character with
+// a few purchases: their size as counted, and as the heap sees it.
+void HistoryOf1000Steps(benchmark::State& state) {
+  for (auto _ : state) {
+    const std::size_t heapBefore = mallinfo2().uordblks;
+    History h;
+    Form1 f = built();
+    for (int i = 0; h.size() < 1000; ++i) {
+      const Form1State before = f;
+      if (i % 4 == 3) {
+        f.selectEntry(Ctl::Race_Selection, i % 12);
+        f.Race_Selection_DblClick();
+      } else {
+        f.Click(i % 2 ? Ctl::levelup : Ctl::ST_plus);
+      }
+      h.record(before, f);
+    }
+    state.counters["counted_MiB"] = static_cast<double>(h.bytes()) / (1 << 20);
+    state.counters["heap_MiB"] = static_cast<double>(mallinfo2().uordblks - heapBefore) / (1 << 20);
+  }
 }
 
 }  // namespace
 
+BENCHMARK(UndoRedoOfARaceOverABuild);
+BENCHMARK(WindowUndoRedoOfARaceOverABuild);
+BENCHMARK(HistoryOf1000Steps)->Iterations(3);
 BENCHMARK_CAPTURE(Pair, ST_plus_minus, Ctl::ST_plus, Ctl::ST_minus);
 BENCHMARK_CAPTURE(Pair, DX_plus_minus, Ctl::DX_plus, Ctl::DX_minus);
 BENCHMARK_CAPTURE(Pair, WP_plus_minus, Ctl::WP_plus, Ctl::WP_minus);

@@ -5,13 +5,13 @@
 
 namespace kethmor {
 
-namespace {
-
 Control Form1State::* const kMembers[kControlCount] = {
 #define CTL(name, ...) &Form1State::name,
 #include "core/controls.def"
 #undef CTL
 };
+
+namespace {
 
 Colour defaultBack(Kind k) {
   switch (k) {

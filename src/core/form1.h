@@ -55,6 +55,9 @@ struct Form1State {
   bool operator==(const Form1State&) const = default;
 };
 
+// Each control of the state, by its Ctl number.
+extern Control Form1State::* const kMembers[kControlCount];
+
 inline constexpr std::int16_t kTrue = -1;
 inline constexpr std::int16_t kFalse = 0;
 

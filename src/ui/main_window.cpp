@@ -70,6 +70,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 
   build();
   installSheetCommands();
+  installUndoKeys();
   form_.Form_Load();
   for (int i = 0; i < kControlCount; ++i) {
     const Ctl id = static_cast<Ctl>(i);
@@ -97,7 +98,11 @@ std::string MainWindow::askFileName() {
 }
 
 void MainWindow::run(const std::function<void()>& event) {
+  // A click on a button or a list gives the undo keys back to the sheet.
+  if (typingBox()) setFocus(Qt::OtherFocusReason);
+  const Form1State before = form_;
   event();
+  history_.record(before, form_);
   refresh();
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/form1.h"
+#include "core/history.h"
 #include "export/sheet_file.h"
 
 namespace kethmor::ui {
@@ -30,8 +31,13 @@ class MainWindow : public QWidget {
   void setSaveDialog(std::function<std::string()> dialog);
   // Redraws every widget whose control changed since the last redraw.
   void refresh();
-  // Runs one of the model's events, then redraws.
+  // Runs one of the model's events, then redraws; an event that changed the
+  // sheet becomes a step that undo() takes back.
   void run(const std::function<void()>& event);
+  // Ctrl+Z; Ctrl+Y or Ctrl+Shift+Z (while a text box is typed in, its own).
+  void undo();
+  void redo();
+  const History& history() const { return history_; }
 
   // Opens a saved sheet as one action of the window (Ctrl+O, a dropped
   // file, the command line); a file that is no sheet is refused in the
@@ -61,6 +67,8 @@ class MainWindow : public QWidget {
   void installSheetCommands();
   std::string askOpenName();
   void saveLastSession() const;
+  void installUndoKeys();
+  QWidget* typingBox() const;  // the text box being typed in, or null
 
   Form1 form_;
   std::array<QWidget*, kControlCount> widgets_{};
@@ -70,6 +78,7 @@ class MainWindow : public QWidget {
   std::function<std::string()> openDialog_;
   QString lastFolder_;
   QPixmap background_;
+  History history_;
 };
 
 }  // namespace kethmor::ui

@@ -3,8 +3,9 @@
 // the shortest action sequence it could find that still fails.
 //
 // KETHMOR_SOAK_ACTIONS (default 200000) and KETHMOR_SOAK_SEED (default 1)
-// make a longer or a different run; KETHMOR_ROUNDTRIP_SESSIONS (default
-// 3000) more sessions whose sheet is opened again.
+// make a longer or a different run; KETHMOR_SOAK_UNDO_ACTIONS (default
+// 10000) how many of them are also undone and redone; KETHMOR_ROUNDTRIP_SESSIONS
+// (default 3000) more sessions whose sheet is opened again.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include <sstream>
 
 #include "core/form1.h"
+#include "core/history.h"
 #include "export/sheet.h"
 #include "export/sheet_file.h"
 #include "export/sheet_reader.h"
@@ -157,6 +159,29 @@ std::string broken(const Form1& f, Tracker& t, bool applied) {
   return {};
 }
 
+int envInt(const char* name, int fallback) {
+  const char* v = std::getenv(name);
+  return v && *v ? std::atoi(v) : fallback;
+}
+
+// A step is undone to exactly the state before it and redone to exactly the
+// state after it; an action that is no step left the saved sheet and the CPs
+// as they were. Typing has the boxes' own undo.
+std::string brokenUndo(History& h, Form1& f, Form1State& before, const Action& a) {
+  if (a.op == Op::TypeName || a.op == Op::TypeBackground) return {};
+  if (!h.record(before, f)) {
+    std::string typed = std::move(f.alternativebackground.text);  // long, and alike on both sides
+    before.alternativebackground.text.clear();
+    const bool same = exporter::sheetBytes(before) == exporter::sheetBytes(f) && before.CP_pool == f.CP_pool;
+    f.alternativebackground.text = std::move(typed);
+    return same ? "" : "a change of the sheet is no undo step";
+  }
+  const Form1State after = f;
+  if (!h.undo(f) || !(f == before)) return "undo does not give back the state before the step";
+  if (!h.redo(f) || !(f == after)) return "redo does not give back the state after the step";
+  return {};
+}
+
 bool isApplication(const Action& a) {
   return a.op == Op::DblClick && (a.target == Ctl::Race_Selection || a.target == Ctl::Background_Selection);
 }
@@ -169,11 +194,25 @@ std::pair<int, std::string> replay(const std::vector<Action>& actions, const std
   f.saver = &saver;
   f.Form_Load();
   Tracker t;
+  History h;
   std::string why = broken(f, t, true);
   if (!why.empty()) return {0, why};
+  // Undo is checked on the first actions (KETHMOR_SOAK_UNDO_ACTIONS): a copy
+  // of the whole state each time is slow under the sanitizers.
+  static const auto undoChecked = static_cast<std::size_t>(envInt("KETHMOR_SOAK_UNDO_ACTIONS", 10000));
   for (std::size_t i = 0; i < actions.size(); ++i) {
+    Form1State before = i < undoChecked ? f : Form1State();
     perform(f, actions[i]);
     why = broken(f, t, isApplication(actions[i]));
+    if (why.empty() && i < undoChecked) why = brokenUndo(h, f, before, actions[i]);
+    if (why.empty() && i < undoChecked && i % 5000 == 4999) {  // all the way back and forth again
+      const Form1State now = f;
+      while (h.undo(f)) {}
+      while (h.redo(f)) {}
+      if (exporter::sheetBytes(f) != exporter::sheetBytes(now) || h.size() != 1000 || h.bytes() > (16u << 20))
+        why = "undoing and redoing every step does not give the sheet back, or the history is not 1000 steps in 16 MiB";
+      static_cast<Form1State&>(f) = now;
+    }
     if (!why.empty()) return {static_cast<int>(i), why};
   }
   return {-1, {}};
@@ -190,11 +229,6 @@ std::vector<Action> shrink(std::vector<Action> actions, const std::string& folde
     if (chunk == 1) break;
   }
   return actions;
-}
-
-int envInt(const char* name, int fallback) {
-  const char* v = std::getenv(name);
-  return v && *v ? std::atoi(v) : fallback;
 }
 
 }  // namespace

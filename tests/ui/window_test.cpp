@@ -504,6 +504,56 @@ class WindowTest : public QObject {
     QCOMPARE(exporter::sheetBytes(w->model()), saved);
   }
 
+  void undoKeysTakeBackAWipedBuildAndLeaveTypingToTheBoxes() {
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    const auto key = [](int k, Qt::KeyboardModifiers m = Qt::ControlModifier) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key(k), m);
+    };
+    const auto sheet = [this] { return exporter::sheetBytes(w->model()); };
+    auto* name = get<QLineEdit>(Ctl::PCname);
+    QTest::mouseClick(name, Qt::LeftButton);
+    QTest::keyClicks(name, "Kara");
+    for (Ctl b : {Ctl::WP_plus, Ctl::bow_plus, Ctl::Hitpoints_plus}) press(b);
+    doubleClickEntry(Ctl::Spell_list, 0);
+    const std::string built = sheet();
+    clickEntry(Ctl::Race_Selection, 0);  // the first press only shows the dwarves
+    const Form1State pointed = w->model();
+    QTest::mouseDClick(get<QListWidget>(Ctl::Race_Selection)->viewport(), Qt::LeftButton, {},
+                       entryCentre(Ctl::Race_Selection, 0));
+    const std::string wiped = sheet();
+    key(Qt::Key_Z);
+    QVERIFY(w->model() == pointed && sheet() == built && wiped != built);
+    QCOMPARE(text(Ctl::CPs_remaining), QStringLiteral("1"));
+    QCOMPARE(get<QLineEdit>(Ctl::bow)->palette().color(QPalette::Base), QColor(0x00, 0xFA, 0x00));
+    QCOMPARE(get<QListWidget>(Ctl::purchased)->count(), 1);
+    key(Qt::Key_Y);
+    QVERIFY(sheet() == wiped);
+    QCOMPARE(get<QLabel>(Ctl::Current_race)->text(), QStringLiteral("Dwarf"));
+    key(Qt::Key_Z);
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);  // the other redo key
+    QVERIFY(sheet() == wiped);
+    key(Qt::Key_Z);
+    // Browsing is no step: the purchase goes, the college shown stays.
+    clickEntry(Ctl::Magick_list, 5);
+    key(Qt::Key_Z);
+    QCOMPARE(get<QListWidget>(Ctl::purchased)->count(), 0);
+    QCOMPARE(text(Ctl::CPs_remaining), QStringLiteral("2"));
+    QCOMPARE(w->model().Magick_list.listIndex, 5);
+    // Typing in the box: Ctrl+Z is the box's; after a button, the sheet's,
+    // and the text typed since stays.
+    QTest::mouseClick(name, Qt::LeftButton);
+    QTest::keyClick(name, Qt::Key_X);
+    key(Qt::Key_Z);  // the box takes back all that was typed in a row
+    QCOMPARE(name->text(), QString());
+    key(Qt::Key_Y);  // and gives it back; the purchase undone stays undone
+    QCOMPARE(name->text() + text(Ctl::CPs_remaining), QStringLiteral("Karax2"));
+    QTest::keyClick(name, Qt::Key_Y, Qt::NoModifier);
+    press(Ctl::levelup);
+    key(Qt::Key_Z);
+    QCOMPARE(text(Ctl::Clevel) + text(Ctl::hitpoints) + name->text(), QStringLiteral("135Karaxy"));
+  }
+
   void quitClosesTheWindow() {
     press(Ctl::Quit);
     QVERIFY(!w->isVisible());
