@@ -68,13 +68,13 @@ class WindowTest : public QObject {
       QWidget* wd = w->widget(static_cast<Ctl>(i));
       const QByteArray name(ci.name);
       QVERIFY2(wd, name);
-      QCOMPARE(wd->geometry(), QRect(ci.left / 15, ci.top / 15, ci.width / 15, ci.height / 15));
+      if (static_cast<Ctl>(i) != Ctl::Label32) QCOMPARE(wd->geometry(), QRect(ci.left / 15, ci.top / 15, ci.width / 15, ci.height / 15));
       QCOMPARE(wd->toolTip(), QString::fromLatin1(ci.tooltip));
       const bool bold = ci.font == Font::B8 || ci.font == Font::B10;
       const int pixels = (ci.font == Font::B10 || ci.font == Font::R10) ? 13 : 11;
       QVERIFY2(wd->font().pixelSize() == pixels, name);
-      QVERIFY2(wd->font().bold() == bold, name);
-      QCOMPARE(wd->font().family(), ui::windowFontFamily());
+      QVERIFY2(QFontInfo(wd->font()).bold() == bold, name);
+      QCOMPARE(QFontInfo(wd->font()).family(), QLatin1String(pixels == 13 ? ui::kFontFamily10 : ui::kFontFamily8));
       const Control& c = w->model().ctl(static_cast<Ctl>(i));
       QVERIFY2(wd->isVisible() == c.visible, name);
       if (auto* label = dynamic_cast<QLabel*>(wd)) QCOMPARE(label->text(), QString::fromStdString(c.text));
@@ -87,6 +87,8 @@ class WindowTest : public QObject {
         QVERIFY2(multi->isReadOnly() == ((ci.flags & READONLY) != 0), name);
     }
     QVERIFY(!w->widget(Ctl::dummy)->isVisible());
+    // The bold "Arm/Disarm Traps" is wider than its label, which reaches left to hold it on one line.
+    QCOMPARE(get<QLabel>(Ctl::Label32)->geometry(), QRect(610, 504, 101, 17));
     QCOMPARE(get<QLabel>(Ctl::Label10)->geometry(), QRect(648, 104, 28, 17));
     QCOMPARE(w->widget(Ctl::ST_plus)->toolTip(), QStringLiteral("bonus for 20 =  +10 Damage(double damage)"));
     QCOMPARE(w->widget(Ctl::SAVE)->toolTip(), QStringLiteral("saves  current inforamtion to text file"));
@@ -219,6 +221,7 @@ class WindowTest : public QObject {
 
   void aPartlyShownEntryStaysPutForTheSecondPress() {
     auto* races = get<QListWidget>(Ctl::Race_Selection);
+    races->resize(races->width(), races->height() + 6);  // a height of no whole number of rows
     races->scrollToTop();
     const QRect partly = races->visualItemRect(races->item(7));
     QVERIFY(partly.bottom() > races->viewport()->height());  // only its top shows
@@ -239,6 +242,7 @@ class WindowTest : public QObject {
 
   void clickOnEmptyListAreaSelectsNothing() {
     auto* spells = get<QListWidget>(Ctl::Spell_list);
+    spells->resize(spells->width(), spells->height() + 6);  // room below the last spell
     const QPoint below(20, spells->viewport()->height() - 2);
     QVERIFY(!spells->indexAt(below).isValid());
     QTest::mouseClick(spells->viewport(), Qt::LeftButton, {}, below);
