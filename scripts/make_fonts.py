@@ -6,7 +6,8 @@ rasterised at its design size gives back the bitmap exactly, at twice the size
 every pixel is a 2x2 block, and in between the text is smooth and in
 proportion. Each strike gives a regular face and a bold face made the classic
 way: every glyph drawn a second time one pixel to the right, its advance one
-pixel wider.
+pixel wider. The source's ligatures are left out: they would turn a typed
+"TM" into a trademark sign.
 
 Usage: make_fonts.py SOURCE.ttf OUTPUT-DIR
 Writes OUTPUT-DIR/sans8.ttf, sans8-bold.ttf (from the 13-pixel strike, em 11

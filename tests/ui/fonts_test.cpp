@@ -97,6 +97,8 @@ class FontsTest : public QObject {
     ui::MainWindow w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QFontMetrics typed(w.widget(Ctl::PCname)->font());  // no ligatures: a typed "TM" stays two letters
+    QCOMPARE(typed.horizontalAdvance("ATM"), typed.horizontalAdvance("A") + typed.horizontalAdvance("T") + typed.horizontalAdvance("M"));
     std::map<double, QImage> shots;
     for (const QString& item : qEnvironmentVariable("KETHMOR_SHOTS").split(QLatin1Char(' '), Qt::SkipEmptyParts))
       shots[item.section(QLatin1Char('='), 0, 0).toDouble()] = QImage(item.section(QLatin1Char('='), 1));
