@@ -27,14 +27,19 @@ UNITS_PER_PIXEL = 64
 # (strike height in pixels, em in pixels, file stem, family)
 FACES = [(13, 11, "sans8", "Kethmor Sans 8"), (16, 13, "sans10", "Kethmor Sans 10")]
 # A fixed time stamp keeps the output the same from build to build.
-TIMESTAMP = 0x7C259DC0  # 2024-01-01, seconds since 1904
+TIMESTAMP = 3786912000  # 2024-01-01, in seconds since 1904
+
+
+def strike_index(font, height):
+    """The strike whose lines are `height` pixels high."""
+    return next(i for i, s in enumerate(font["EBLC"].strikes)
+                if s.bitmapSizeTable.hori.ascender - s.bitmapSizeTable.hori.descender == height)
 
 
 def strike_bitmaps(font, height):
     """Returns {glyph: (rows of 0/1, left bearing, top bearing, advance)}."""
     eblc, ebdt = font["EBLC"], font["EBDT"]
-    index = next(i for i, s in enumerate(eblc.strikes)
-                 if s.bitmapSizeTable.hori.ascender - s.bitmapSizeTable.hori.descender == height)
+    index = strike_index(font, height)
     shared = {}  # glyphs of constant-metric ranges keep their metrics in the index
     for sub in eblc.strikes[index].indexSubTables:
         if hasattr(sub, "metrics"):
@@ -103,8 +108,7 @@ def build(source, height, em, family, bold):
             pixels, advance = embolden(pixels), advance + 1
         glyphs[name] = outline(pixels, left, top)
         metrics[name] = (advance * UNITS_PER_PIXEL, left * UNITS_PER_PIXEL)
-    strike = next(s.bitmapSizeTable for s in source["EBLC"].strikes
-                  if s.bitmapSizeTable.hori.ascender - s.bitmapSizeTable.hori.descender == height)
+    strike = source["EBLC"].strikes[strike_index(source, height)].bitmapSizeTable
     ascent, descent = strike.hori.ascender * UNITS_PER_PIXEL, -strike.hori.descender * UNITS_PER_PIXEL
     style = "Bold" if bold else "Regular"
     fb = FontBuilder(em * UNITS_PER_PIXEL, isTTF=True)
