@@ -48,6 +48,8 @@ def strike_bitmaps(font, height):
     out = {}
     for name, glyph in ebdt.strikeData[index].items():
         glyph.ensureDecompiled()
+        if glyph.getFormat() not in (2, 5):  # only rows packed bit to bit are read
+            sys.exit(f"{name}: bitmap format {glyph.getFormat()} is not read")
         m = getattr(glyph, "metrics", None) or shared[name]
         width, rows = m.width, m.height
         left = getattr(m, "BearingX", getattr(m, "horiBearingX", 0))
