@@ -3,7 +3,7 @@
 # when any is missing. Safe to run again: it does nothing when all are there.
 set -euo pipefail
 packages=(qt6-base-dev qt6-qpa-plugins libgtest-dev cmake ninja-build g++ fonts-wine
-          xvfb xdotool imagemagick x11-utils libbenchmark-dev locales)
+          xvfb xdotool imagemagick x11-utils libbenchmark-dev locales python3-fonttools)
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

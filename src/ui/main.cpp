@@ -1,12 +1,9 @@
 #include <QApplication>
-#include <QStyleFactory>
 
 #include "ui/main_window.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-  kethmor::ui::registerWindowFont();
   kethmor::ui::MainWindow window;
   window.show();
   // kethmor-planner FILE opens a saved sheet.

@@ -4,10 +4,13 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 
 #include "ui/colours.h"
 #include "ui/layout.h"
@@ -23,19 +26,21 @@ namespace kethmor::ui {
 
 namespace {
 
-constexpr const char* kFontFile = "/usr/share/wine/fonts/ms_sans_serif.ttf";
 constexpr const char* kCaption = "Kethmor Character Planner          v 1.7";
 
-QString& fontFamily() {
-  static QString family = QStringLiteral("Sans Serif");
-  return family;
-}
-
+// The window's fonts are compiled in (made at build time from the bitmap
+// strikes of MS Sans Serif): the 13-pixel strike at em 11 pixels for 8.25 pt,
+// the 16-pixel strike at em 13 for 9.75 pt, each with a regular and a bold
+// face. Their outlines are whole pixels at these sizes, so they stay sharp at
+// every whole display scale; hinting and subpixel colour fringes would only
+// blur them.
 QFont fontFor(Font f) {
-  QFont font(windowFontFamily());
-  font.setPixelSize(f == Font::B10 || f == Font::R10 ? 13 : 11);
+  const bool large = f == Font::B10 || f == Font::R10;
+  QFont font(QString::fromLatin1(large ? kFontFamily10 : kFontFamily8));
+  font.setPixelSize(large ? 13 : 11);
   font.setBold(f == Font::B8 || f == Font::B10);
-  font.setStyleStrategy(QFont::PreferDefault);
+  font.setStyleStrategy(QFont::NoSubpixelAntialias);
+  font.setHintingPreference(QFont::PreferFullHinting);
   return font;
 }
 
@@ -43,18 +48,24 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-QString windowFontFamily() { return fontFamily(); }
+bool registerWindowFont() {
+  static const bool registered = [] {
+    bool all = true;
+    for (const char* file : {"sans8", "sans8-bold", "sans10", "sans10-bold"})
+      all &= QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/%1.ttf").arg(QLatin1String(file))) >= 0;
+    return all;
+  }();
+  return registered;
+}
 
-QString registerWindowFont() {
-  const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kFontFile));
-  if (id >= 0) {
-    const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    if (!families.isEmpty()) fontFamily() = families.first();
-  }
-  return fontFamily();
+void useClassicStyle() {
+  if (QApplication::style()->name() != QLatin1String("windows"))
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
 }
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+  registerWindowFont();
+  useClassicStyle();
   setWindowTitle(QString::fromLatin1(kCaption));
   setFixedSize(11850 / kTwipsPerPixel, 8595 / kTwipsPerPixel);
   QPalette pal = palette();

@@ -13,11 +13,14 @@
 
 namespace kethmor::ui {
 
-// Where the font of the window comes from: the family registered at
-// start-up, or a plain sans font when it is missing.
-QString windowFontFamily();
-// Registers the window's font file; returns the family to use.
-QString registerWindowFont();
+// The families of the window's compiled-in fonts, for 8.25 pt and 9.75 pt.
+inline constexpr const char* kFontFamily8 = "Kethmor Sans 8";
+inline constexpr const char* kFontFamily10 = "Kethmor Sans 10";
+// Registers the window's fonts (once); false when one could not be loaded.
+bool registerWindowFont();
+// Draws every control the classic way: flat button faces in exactly their
+// colour with a 3-D bevel, sunken boxes and lists.
+void useClassicStyle();
 
 // The main window: draws the model and forwards every event to it.
 class MainWindow : public QWidget {

@@ -1,0 +1,41 @@
+#!/bin/bash
+# The real window under Xvfb at display scales 1, 1.5 (set per screen) and 2:
+# in its X screenshots every caption must have grown by the factor and every
+# button face must show exactly its colour (fonts_tests measures them).
+# Usage: scale_test.sh planner fonts_tests artefact-dir
+set -euo pipefail
+planner=$1 check=$2 artefacts=$3
+mkdir -p "$artefacts"
+display=:$((500 + $$ % 300))
+Xvfb "$display" -screen 0 1700x1250x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill ${app:-} $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+shots=""
+for scale in 1 1.5 2; do
+  setting=QT_SCALE_FACTOR=$scale
+  [ "$scale" = 1.5 ] && setting=QT_SCREEN_SCALE_FACTORS=$scale
+  env QT_QPA_PLATFORM=xcb "$setting" "$planner" >/dev/null 2>&1 &
+  app=$!
+  win=""
+  for _ in $(seq 100); do
+    win=$(xdotool search --onlyvisible --name "Kethmor Character Planner" 2>/dev/null | head -1 || true)
+    [ -n "$win" ] && break
+    sleep 0.1
+  done
+  [ -n "$win" ] || { echo "the window did not open at scale $scale"; exit 1; }
+  # Shot again until two shots agree: the window has finished painting.
+  shot=$artefacts/scale-$scale.png next=$artefacts/scale-next.png
+  for _ in $(seq 20); do
+    sleep 0.3
+    import -window "$win" -define png:exclude-chunks=date,time "$next"
+    cmp -s "$next" "$shot" 2>/dev/null && break
+    mv "$next" "$shot"
+  done
+  rm -f "$next"
+  kill "$app"; wait "$app" 2>/dev/null || true
+  app=""
+  shots+="$scale=$artefacts/scale-$scale.png "
+done
+KETHMOR_SHOTS=$shots QT_QPA_PLATFORM=offscreen "$check" captionsFacesAndBoldGrowWithTheScale
