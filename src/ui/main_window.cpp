@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "ui/accessibility.h"
 #include "ui/colours.h"
 #include "ui/list_box.h"
 #include "ui/text_boxes.h"
@@ -73,6 +74,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   form_.onQuit = [this] { close(); };
 
   build();
+  makeAccessible(*this);
   form_.Form_Load();
   for (int i = 0; i < kControlCount; ++i) {
     const Ctl id = static_cast<Ctl>(i);
