@@ -8,7 +8,9 @@ set(KETHMOR_APP_ID org.kethmor.Planner)
 set(_pkg ${CMAKE_CURRENT_LIST_DIR})
 set(_assets ${CMAKE_CURRENT_LIST_DIR}/../assets)
 
-install(TARGETS kethmor-planner RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Debian keeps games in games/ beside bin/, on every user's path.
+set(KETHMOR_INSTALL_GAMESDIR games CACHE STRING "Where the program goes, under the prefix")
+install(TARGETS kethmor-planner RUNTIME DESTINATION ${KETHMOR_INSTALL_GAMESDIR})
 install(FILES ${_pkg}/${KETHMOR_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${_pkg}/${KETHMOR_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${_assets}/kethmor-planner.svg
@@ -19,12 +21,16 @@ foreach(size 48 256)
           RENAME kethmor-planner.png)
 endforeach()
 
-# Debian wants the changelog compressed without a time stamp, and the
-# copyright beside it.
-set(_changelog ${CMAKE_BINARY_DIR}/changelog.gz)
-execute_process(COMMAND gzip -9nc ${_pkg}/changelog OUTPUT_FILE ${_changelog} COMMAND_ERROR_IS_FATAL ANY)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_pkg}/changelog)
-install(FILES ${_changelog} ${_pkg}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kethmor-planner)
+# Debian wants the changelog and the manual page compressed without a time
+# stamp, and the copyright beside the changelog.
+foreach(file changelog kethmor-planner.6)
+  execute_process(COMMAND gzip -9nc ${_pkg}/${file} OUTPUT_FILE ${CMAKE_BINARY_DIR}/${file}.gz
+                  COMMAND_ERROR_IS_FATAL ANY)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_pkg}/${file})
+endforeach()
+install(FILES ${CMAKE_BINARY_DIR}/changelog.gz ${_pkg}/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kethmor-planner)
+install(FILES ${CMAKE_BINARY_DIR}/kethmor-planner.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kethmor-planner)

@@ -1,6 +1,7 @@
 #include "ui/accessibility.h"
 
 #include <QApplication>
+#include <QFocusFrame>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <algorithm>
@@ -94,10 +95,12 @@ const std::array<Place, kControlCount>& places() {
 }
 
 // A ring drawn around the focused control, over the window's own drawing,
-// so that the focus shows on every control in every style.
-class FocusRing : public QWidget {
+// so that the focus shows on every control in every style. As a focus frame
+// it stays out of the accessible tree.
+class FocusRing : public QFocusFrame {
  public:
-  explicit FocusRing(QWidget* window) : QWidget(window) {
+  explicit FocusRing(QWidget* window) : QFocusFrame(window) {
+    setObjectName(QStringLiteral("focus_ring"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     hide();

@@ -19,10 +19,10 @@ cp "$deb" "$artefacts/"
 dpkg-deb -c "$deb" | awk '{ print $1, $6 }'
 dpkg-deb -f "$deb" Package Version Section Maintainer Depends Recommends | tee "$work/fields"
 grep -q '^Section: games$' "$work/fields"
-grep -q '^Depends: .*libqt6widgets6.*qt6-qpa-plugins' "$work/fields"
+grep -q '^Depends: qt6-qpa-plugins, .*libqt6widgets6' "$work/fields"
 
 start=$(date +%s)
-lintian --no-tag-display-limit "$deb" | tee "$work/lintian" || true
+lintian --tag-display-limit 0 "$deb" | tee "$work/lintian" || true
 echo "lintian took $(($(date +%s) - start)) s"
 if grep -q '^E:' "$work/lintian"; then echo "lintian reports errors"; exit 1; fi
 
@@ -38,6 +38,7 @@ done
 # The unpacked program, started as the desktop entry starts it (a file
 # argument included), opens its window with its icon.
 start_xvfb
-start_planner "$root/usr/bin/kethmor-planner" "$work/no-such-sheet.txt"
-xprop -id "$win" _NET_WM_ICON | grep -q 'Icon (48 x 48)' || { echo "the window has no icon"; exit 1; }
+start_planner "$root/usr/games/kethmor-planner" "$work/no-such-sheet.txt"
+xprop -id "$win" _NET_WM_ICON > "$work/icon"
+grep -q 'Icon (48 x 48)' "$work/icon" || { echo "the window has no icon"; exit 1; }
 echo "the packaged planner started with its icon"

@@ -391,8 +391,10 @@ class WindowTest : public QObject {
   void tabVisitsWhatAUserActsOnInReadingOrder() {
     QStringList visited;
     w->widget(Ctl::Race_Selection)->setFocus();
+    const QWidget* ring = w->findChild<QWidget*>(QStringLiteral("focus_ring"));
     for (int k = 0; k < 99 && !visited.contains(QApplication::focusWidget()->objectName()); ++k) {
       visited << QApplication::focusWidget()->objectName();
+      QVERIFY(ring->isVisible() && ring->geometry().contains(QApplication::focusWidget()->geometry()));
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     QCOMPARE(visited.join(' '),
