@@ -65,7 +65,7 @@ std::array<Place, kControlCount> derivePlaces() {
   for (int i = 0; i < kControlCount; ++i) {
     const ControlInfo& ci = kControls[i];
     if (!is(ci, Kind::Label)) {
-      if (p[i].name.isEmpty()) p[i].name = spoken(ci.text);
+      if (is(ci, Kind::Button) && p[i].name.isEmpty()) p[i].name = spoken(ci.text);  // a button says its caption
       continue;
     }
     if (i + 4 < kControlCount && is(at(i + 1), Kind::TextBox) && is(at(i + 2), Kind::Button, "+") &&
@@ -142,17 +142,17 @@ const std::vector<Ctl>& tabOrder() {
     // below the last skill row.
     const int middle = info(Ctl::purchased).left;
     const int commands = info(Ctl::ADTraps_plus).top;
-    std::vector<std::tuple<int, int, int, int, int>> keyed;
+    std::vector<std::tuple<int, int, int, int>> keyed;
     for (int i = 0; i < kControlCount; ++i) {
       const ControlInfo& ci = kControls[i];
       if (!takesFocus(ci)) continue;
       const Place& p = places()[i];
-      if (p.row >= 0) keyed.emplace_back(2, p.row, p.rowLeft, i, i);
-      else keyed.emplace_back(ci.left < middle ? 0 : ci.top <= commands ? 1 : 3, ci.top, ci.left, i, i);
+      if (p.row >= 0) keyed.emplace_back(2, p.row, p.rowLeft, i);
+      else keyed.emplace_back(ci.left < middle ? 0 : ci.top <= commands ? 1 : 3, ci.top, ci.left, i);
     }
     std::sort(keyed.begin(), keyed.end());
     std::vector<Ctl> out;
-    for (const auto& k : keyed) out.push_back(static_cast<Ctl>(std::get<4>(k)));
+    for (const auto& k : keyed) out.push_back(static_cast<Ctl>(std::get<3>(k)));
     return out;
   }();
   return order;
@@ -165,8 +165,12 @@ void makeAccessible(MainWindow& window) {
     w->setAccessibleName(accessibleName(id));
     w->setAccessibleDescription(QString::fromLatin1(kControls[i].tooltip));
     // Buttons take the focus from Tab only: a click leaves it where it was.
-    const Kind kind = kControls[i].kind;
-    w->setFocusPolicy(!takesFocus(kControls[i]) ? Qt::NoFocus : kind == Kind::Button ? Qt::TabFocus : Qt::StrongFocus);
+    // A click still focuses a read-only box, so that its text can be copied.
+    const ControlInfo& ci = kControls[i];
+    const bool readOnlyBox = ci.kind == Kind::TextBox && (ci.flags & READONLY) && !(ci.flags & HIDDEN);
+    w->setFocusPolicy(takesFocus(ci) ? (ci.kind == Kind::Button ? Qt::TabFocus : Qt::StrongFocus)
+                      : readOnlyBox  ? Qt::ClickFocus
+                                     : Qt::NoFocus);
     // Tab leaves a multi-line box, as it leaves every other control.
     if (auto* multi = qobject_cast<QPlainTextEdit*>(w)) multi->setTabChangesFocus(true);
   }
