@@ -3,7 +3,8 @@
 # when any is missing. Safe to run again: it does nothing when all are there.
 set -euo pipefail
 packages=(qt6-base-dev qt6-qpa-plugins libgtest-dev cmake ninja-build g++ fonts-wine
-          xvfb xdotool imagemagick x11-utils libbenchmark-dev locales python3-fonttools)
+          xvfb xdotool imagemagick x11-utils libbenchmark-dev locales python3-fonttools
+          dpkg-dev lintian desktop-file-utils appstream at-spi2-core dbus python3-pyatspi)
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include "ui/accessibility.h"
 #include "ui/colours.h"
 #include "ui/layout.h"
 #include "ui/list_box.h"
@@ -82,6 +83,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   build();
   installSheetCommands();
   installUndoKeys();
+  makeAccessible(*this);
   form_.Form_Load();
   for (int i = 0; i < kControlCount; ++i) {
     const Ctl id = static_cast<Ctl>(i);

@@ -14,46 +14,24 @@ planner=$1 probe=$2 here=$3 artefacts=$4
 mkdir -p "$artefacts"
 work=$(mktemp -d)
 trap 'kill ${app:-} ${xvfb:-} 2>/dev/null || true; rm -rf "$work"' EXIT
+. "$here/x_helpers.sh"
 
 QT_QPA_PLATFORM=offscreen "$probe" > "$work/layout" 2>/dev/null
 
-display=:$((200 + $$ % 300))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+start_xvfb
 # Without a window manager the keyboard goes where the pointer is.
-export QT_QPA_PLATFORM=xcb XDG_STATE_HOME=$work/state
+export XDG_STATE_HOME=$work/state
+last=$work/state/kethmor-planner/last-session.txt
 # KETHMOR_LOCALE (de_DE.UTF-8, say) starts the planner as a desktop of that
 # locale would; the sheet must not change.
-last=$work/state/kethmor-planner/last-session.txt
-find_window() {  # prints the visible window of that name, waiting up to 10 s
-  local id=""
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-    [ -n "$id" ] && break
-    sleep 0.1
-  done
-  echo "$id"
-}
-start() {  # starts the planner with the given arguments and waits for its window
-  ${KETHMOR_LOCALE:+env LANG=$KETHMOR_LOCALE LC_ALL=$KETHMOR_LOCALE} "$planner" "$@" >/dev/null 2>&1 &
-  app=$!
-  win=$(find_window "Kethmor Character Planner")
-  [ -n "$win" ] || { echo "the window did not open"; exit 1; }
-  sleep 0.5
-}
+start() { start_planner ${KETHMOR_LOCALE:+env LANG=$KETHMOR_LOCALE LC_ALL=$KETHMOR_LOCALE} "$planner" "$@"; }
 start
-eval "$(xdotool getwindowgeometry --shell "$win")"
-ox=$X oy=$Y
 
 centre() {  # prints the screen point at the centre of a control or list row
   awk -v n="$1" -v ox="$ox" -v oy="$oy" '$1 == n { printf "%d %d", ox + $2 + int($4 / 2), oy + $3 + int($5 / 2) }' "$work/layout"
 }
 click() { xdotool mousemove $(centre "$1") sleep 0.1 click 1 sleep 0.25; }
 dclick() { xdotool mousemove $(centre "$1") sleep 0.1 click --repeat 2 --delay 60 1 sleep 0.3; }
-key() { xdotool key "$@"; sleep 0.2; }
-type_text() { xdotool type --delay 15 "$1"; sleep 0.2; }
 
 click PCname
 type_text "Kethmor Dwarf Adventurer X"          # 26 characters: 22 are kept
@@ -81,23 +59,10 @@ dclick "Spell_list#0"                           # Unseen Force again
 
 sheet="$work/sheet.txt"
 click SAVE
-dialog=$(find_window "Save character sheet")
-[ -n "$dialog" ] || { echo "the save dialog did not open"; exit 1; }
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$dialog")"
-xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
-xdotool windowfocus --sync "$dialog" 2>/dev/null || true
-sleep 0.3
-type_text "${sheet%.txt}"                       # the default suffix adds ".txt"
-key Return
-for _ in $(seq 50); do [ -s "$sheet" ] && break; sleep 0.1; done
-sleep 0.3
+point_at_dialog=1 save_through_dialog "$sheet"
 import -window root "$artefacts/e2e-session.png" 2>/dev/null || true
 
-if ! cmp "$here/expected_session.txt" "$sheet"; then
-  diff <(od -c "$here/expected_session.txt") <(od -c "$sheet") | head -40 || true
-  exit 1
-fi
+same_sheet "$here/expected_session.txt" "$sheet"
 
 # Quit ends the program.
 click Quit

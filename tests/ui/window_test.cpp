@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -21,6 +22,7 @@
 #include <QTest>
 
 #include "export/sheet.h"
+#include "ui/accessibility.h"
 #include "ui/colours.h"
 #include "ui/layout.h"
 #include "ui/list_box.h"
@@ -554,6 +556,64 @@ class WindowTest : public QObject {
     press(Ctl::levelup);
     key(Qt::Key_Z);
     QCOMPARE(text(Ctl::Clevel) + text(Ctl::hitpoints) + name->text(), QStringLiteral("135Karaxy"));
+  }
+
+  void screenReadersHearNamesRolesTipsAndValues() {
+    QAccessibleInterface* win = QAccessible::queryAccessibleInterface(w.get());
+    QCOMPARE(win->childCount(), kControlCount);
+    QSet<QString> names;
+    for (int k = 0; k < win->childCount(); ++k) {
+      QAccessibleInterface* a = win->child(k);
+      const int i = static_cast<int>(std::find_if(kControls, kControls + kControlCount, [&](const ControlInfo& ci) {
+                                       return a->object()->objectName() == QLatin1String(ci.name);
+                                     }) - kControls);
+      QVERIFY(i < kControlCount);
+      const QAccessible::Role role[] = {QAccessible::StaticText, QAccessible::EditableText, QAccessible::List,
+                                        QAccessible::Button};
+      QCOMPARE(a->role(), role[static_cast<int>(kControls[i].kind)]);
+      QCOMPARE(a->text(QAccessible::Description), QString::fromLatin1(kControls[i].tooltip));
+      QVERIFY2(!a->text(QAccessible::Name).isEmpty(), kControls[i].name);
+      if (kControls[i].kind == Kind::Label) continue;
+      QVERIFY2(!names.contains(a->text(QAccessible::Name)), kControls[i].name);
+      names.insert(a->text(QAccessible::Name));
+    }
+    const std::pair<Ctl, const char*> heard[] = {
+        {Ctl::Strength, "Strength, base"}, {Ctl::Adjcharisma, "Charisma, adjusted"}, {Ctl::ST_plus, "Strength plus"},
+        {Ctl::WP_minus, "Willpower minus"}, {Ctl::bow, "Bow"}, {Ctl::ADTraps_plus, "Arm/Disarm Traps plus"},
+        {Ctl::Race_Selection, "Race Selection"}, {Ctl::Spell_list, "Spells"}, {Ctl::Fatigue_minus, "Fatigue minus"},
+        {Ctl::PCname, "Name"}, {Ctl::purchased, "Purchased Spells and Schematics"}, {Ctl::Clevel, "Current Level"},
+        {Ctl::Hitpoints_plus, "Hit points plus"}, {Ctl::levelup, "Level-up"}, {Ctl::Label5, "ST:"}};
+    for (const auto& [id, name] : heard)
+      QCOMPARE(QAccessible::queryAccessibleInterface(w->widget(id))->text(QAccessible::Name), QString::fromLatin1(name));
+    for (int k = 0; k < 6; ++k) press(Ctl::ST_plus);
+    press(Ctl::bow_plus);
+    for (auto [id, value] : {std::pair{Ctl::Strength, "13"}, {Ctl::message_window, "No CPs left"}})
+      QCOMPARE(QAccessible::queryAccessibleInterface(w->widget(id))->text(QAccessible::Value), QLatin1String(value));
+  }
+
+  void tabVisitsWhatAUserActsOnInReadingOrder() {
+    QStringList visited;
+    w->widget(Ctl::Race_Selection)->setFocus();
+    const QWidget* ring = w->findChild<QWidget*>(QStringLiteral("focus_ring"));
+    for (int k = 0; k < 99 && !visited.contains(QApplication::focusWidget()->objectName()); ++k) {
+      visited << QApplication::focusWidget()->objectName();
+      QVERIFY(ring->isVisible() && ring->geometry().contains(QApplication::focusWidget()->geometry()));
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited.join(' '),
+             QStringLiteral("Race_Selection Background_Selection Magick_select Tech_select Magick_list Spell_list "
+                            "PCname Hitpoints_minus Hitpoints_plus Fatigue_minus Fatigue_plus levelup purchased Clear "
+                            "alternativebackground ST_plus ST_minus IN_plus IN_minus CN_plus CN_minus WP_plus "
+                            "WP_minus DX_plus DX_minus PE_plus PE_minus BE_plus BE_minus CH_plus CH_minus bow_minus "
+                            "bow_plus backstab_minus backstab_plus dodge_minus dodge_plus pickpocket_minus "
+                            "pickpocket_plus melee_minus melee_plus prowling_minus prowling_plus throwing_minus "
+                            "throwing_plus spottrap_minus spottrap_plus Gambling_minus Gambling_plus Repair_minus "
+                            "Repair_plus Haggle_minus Haggle_plus Firearms_minus Firearms_plus Heal_minus Heal_plus "
+                            "Picklocks_minus Picklocks_plus Persausion_minus Persausion_plus ADTraps_minus "
+                            "ADTraps_plus SAVE Quit"));
+    // Space presses the focused button.
+    QTest::keyClick(w->widget(Ctl::levelup), Qt::Key_Space);
+    QCOMPARE(text(Ctl::Clevel), QStringLiteral("2"));
   }
 
   void quitClosesTheWindow() {

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "core/controls.h"
+
+class QWidget;
+
+namespace kethmor::ui {
+
+class MainWindow;
+
+// What a screen reader calls a control: the words a sighted user reads from
+// the captions around it ("Strength, base", "Bow minus", "Race Selection").
+// Labels speak their own caption and get an empty name here.
+QString accessibleName(Ctl id);
+
+// The controls a user acts on, in the order Tab visits them: the left
+// column top to bottom, the middle, the statistics and skills row by row,
+// the commands last.
+const std::vector<Ctl>& tabOrder();
+
+// Names every widget of the window, lets only the controls a user acts on
+// take the focus, and chains them in tab order.
+void makeAccessible(MainWindow& window);
+
+}  // namespace kethmor::ui
