@@ -151,6 +151,8 @@ void OpenSheet(benchmark::State& state) {
   }
   if (!w.model().message_window.text.empty()) state.SkipWithError(w.model().message_window.text.c_str());
   QDir(QString::fromStdString(folder)).removeRecursively();
+}
+
 // A built character: level 20, statistics, skills and six spells bought.
 Form1 built() {
   Form1 f = started();

@@ -1,4 +1,5 @@
 #include "ui/accessibility.h"
+#include "ui/layout.h"
 
 #include <QApplication>
 #include <QFocusFrame>
@@ -62,6 +63,7 @@ struct Place {
 std::array<Place, kControlCount> derivePlaces() {
   std::array<Place, kControlCount> p{};
   auto at = [](int i) -> const ControlInfo& { return kControls[std::min(i, kControlCount - 1)]; };
+  auto here = [](int i) -> const Placement& { return kLayout[static_cast<std::size_t>(i)]; };
   for (int i = 0; i < kControlCount; ++i) {
     const ControlInfo& ci = kControls[i];
     if (!is(ci, Kind::Label)) {
@@ -72,15 +74,15 @@ std::array<Place, kControlCount> derivePlaces() {
         is(at(i + 3), Kind::Button, "-") && is(at(i + 4), Kind::TextBox)) {
       const QString stat = QString::fromLatin1(at(i + 1).name);
       const char* suffix[] = {", base", " plus", " minus", ", adjusted"};
-      for (int k = 0; k < 4; ++k) p[i + 1 + k] = {stat + QLatin1String(suffix[k]), ci.top, ci.left};
+      for (int k = 0; k < 4; ++k) p[i + 1 + k] = {stat + QLatin1String(suffix[k]), here(i).top, here(i).left};
     } else if (i + 3 < kControlCount && is(at(i + 1), Kind::Button, "-") && is(at(i + 2), Kind::TextBox) &&
                is(at(i + 3), Kind::Button, "+")) {
       const QString skill = spoken(ci.text);
       // Hit points and fatigue stand above the skills, apart from the grid.
-      const int row = at(i + 1).top > info(Ctl::Label24).top ? at(i + 1).top : -1;
-      p[i + 1] = {skill + QLatin1String(" minus"), row, ci.left};
-      p[i + 2] = {skill, row, ci.left};
-      p[i + 3] = {skill + QLatin1String(" plus"), row, ci.left};
+      const int row = here(i + 1).top > layout(Ctl::Label24).top ? here(i + 1).top : -1;
+      p[i + 1] = {skill + QLatin1String(" minus"), row, here(i).left};
+      p[i + 2] = {skill, row, here(i).left};
+      p[i + 3] = {skill + QLatin1String(" plus"), row, here(i).left};
     } else if (i + 1 < kControlCount && (is(at(i + 1), Kind::TextBox) || is(at(i + 1), Kind::ListBox))) {
       p[i + 1].name = spoken(ci.text);
     }
@@ -124,9 +126,9 @@ class FocusRing : public QFocusFrame {
   }
 };
 
-bool takesFocus(const ControlInfo& ci) {
+bool takesFocus(const ControlInfo& ci, const Placement& at) {
   if (ci.flags & HIDDEN) return false;
-  if (ci.kind == Kind::TextBox) return !(ci.flags & READONLY);
+  if (ci.kind == Kind::TextBox) return !(at.flags & READONLY);
   return ci.kind == Kind::Button || ci.kind == Kind::ListBox;
 }
 
@@ -140,15 +142,16 @@ const std::vector<Ctl>& tabOrder() {
   static const std::vector<Ctl> order = [] {
     // The left column is left of the purchased list; the commands stand
     // below the last skill row.
-    const int middle = info(Ctl::purchased).left;
-    const int commands = info(Ctl::ADTraps_plus).top;
+    const int middle = layout(Ctl::purchased).left;
+    const int commands = layout(Ctl::ADTraps_plus).top;
     std::vector<std::tuple<int, int, int, int>> keyed;
     for (int i = 0; i < kControlCount; ++i) {
       const ControlInfo& ci = kControls[i];
-      if (!takesFocus(ci)) continue;
+      const Placement& at = kLayout[static_cast<std::size_t>(i)];
+      if (!takesFocus(ci, at)) continue;
       const Place& p = places()[i];
       if (p.row >= 0) keyed.emplace_back(2, p.row, p.rowLeft, i);
-      else keyed.emplace_back(ci.left < middle ? 0 : ci.top <= commands ? 1 : 3, ci.top, ci.left, i);
+      else keyed.emplace_back(at.left < middle ? 0 : at.top <= commands ? 1 : 3, at.top, at.left, i);
     }
     std::sort(keyed.begin(), keyed.end());
     std::vector<Ctl> out;
@@ -163,12 +166,13 @@ void makeAccessible(MainWindow& window) {
     const Ctl id = static_cast<Ctl>(i);
     QWidget* w = window.widget(id);
     w->setAccessibleName(accessibleName(id));
-    w->setAccessibleDescription(QString::fromLatin1(kControls[i].tooltip));
+    const Placement& at = kLayout[static_cast<std::size_t>(i)];
+    w->setAccessibleDescription(QString::fromLatin1(at.tooltip));
     // Buttons take the focus from Tab only: a click leaves it where it was.
     // A click still focuses a read-only box, so that its text can be copied.
     const ControlInfo& ci = kControls[i];
-    const bool readOnlyBox = ci.kind == Kind::TextBox && (ci.flags & READONLY) && !(ci.flags & HIDDEN);
-    w->setFocusPolicy(takesFocus(ci) ? (ci.kind == Kind::Button ? Qt::TabFocus : Qt::StrongFocus)
+    const bool readOnlyBox = ci.kind == Kind::TextBox && (at.flags & READONLY) && !(ci.flags & HIDDEN);
+    w->setFocusPolicy(takesFocus(ci, at) ? (ci.kind == Kind::Button ? Qt::TabFocus : Qt::StrongFocus)
                       : readOnlyBox  ? Qt::ClickFocus
                                      : Qt::NoFocus);
     // Tab leaves a multi-line box, as it leaves every other control.

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -59,6 +60,16 @@ class WindowTest : public QObject {
     return p;
   }
   QString text(Ctl id) { return get<QLineEdit>(id)->text(); }
+  // A failure message as the box shows it: the file's name may be shortened
+  // in the middle so that the line fits.
+  static bool sameMessage(const QString& shown, const QString& want) {
+    static const QRegularExpression parts(QStringLiteral("^(could not \\w+ )(.*)(: [^:]*)$"));
+    const auto a = parts.match(shown), b = parts.match(want);
+    if (shown == want) return true;
+    const QStringList ends = a.captured(2).split(QChar(0x2026));
+    return a.hasMatch() && b.hasMatch() && a.captured(1) == b.captured(1) && a.captured(3) == b.captured(3) &&
+           ends.size() == 2 && b.captured(2).startsWith(ends[0]) && b.captured(2).endsWith(ends[1]);
+  }
   void press(Ctl id) { QTest::mouseClick(get<QPushButton>(id), Qt::LeftButton); }
   QPoint entryCentre(Ctl list, int row) {
     auto* l = get<QListWidget>(list);
@@ -408,7 +419,8 @@ class WindowTest : public QObject {
     };
     QVERIFY(write(dir.filePath(QStringLiteral("old.txt")), "keep me"));
     QList<std::pair<QString, QString>> cases = {
-        {dir.filePath(QString(300, QLatin1Char('n')) + QStringLiteral(".txt")), QStringLiteral("name too long")},
+        {dir.filePath(QString(300, QLatin1Char('n')) + QStringLiteral(".txt")),
+         QStringLiteral("could not save ") + QString(300, QLatin1Char('n')) + QStringLiteral(".txt: name too long")},
         {dir.filePath(QStringLiteral("no/such/folder/x.txt")), QStringLiteral("could not save x.txt: no such folder")},
         {dir.filePath(QStringLiteral("sub.txt")), QStringLiteral("could not save sub.txt: is a folder")}};
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub.txt")));
@@ -436,8 +448,7 @@ class WindowTest : public QObject {
       const Form1State was = w->model();
       press(Ctl::SAVE);
       const QString message = box->text();
-      QVERIFY2(message == want || (message.startsWith("could not save nnn") && message.endsWith(": " + want)),
-               qPrintable(target + " " + message));
+      QVERIFY2(sameMessage(message, want), qPrintable(target + " " + message));
       QVERIFY2(QFontMetrics(box->font()).horizontalAdvance(message) <= box->width(), qPrintable(message));
       QCOMPARE(w->model().message_window.text, message.toStdString());
       Form1State after = w->model();
@@ -495,7 +506,7 @@ class WindowTest : public QObject {
     bad.close();
     const Form1State before = w->model();
     key(Qt::ControlModifier);
-    QCOMPARE(text(Ctl::message_window), QStringLiteral("could not open bad.txt: line 2 is wrong"));
+    QVERIFY(sameMessage(text(Ctl::message_window), QStringLiteral("could not open bad.txt: line 2 is wrong")));
     Form1State after = w->model();
     after.message_window = before.message_window;
     QVERIFY(after == before);
@@ -571,7 +582,7 @@ class WindowTest : public QObject {
       const QAccessible::Role role[] = {QAccessible::StaticText, QAccessible::EditableText, QAccessible::List,
                                         QAccessible::Button};
       QCOMPARE(a->role(), role[static_cast<int>(kControls[i].kind)]);
-      QCOMPARE(a->text(QAccessible::Description), QString::fromLatin1(kControls[i].tooltip));
+      QCOMPARE(a->text(QAccessible::Description), QString::fromLatin1(ui::kLayout[static_cast<std::size_t>(i)].tooltip));
       QVERIFY2(!a->text(QAccessible::Name).isEmpty(), kControls[i].name);
       if (kControls[i].kind == Kind::Label) continue;
       QVERIFY2(!names.contains(a->text(QAccessible::Name)), kControls[i].name);
