@@ -128,9 +128,10 @@ TEST(Purchases, DoubleClickWithoutASelectedEntryBuysNothing) {
     Form1 f = started();
     f.Click(controlsOf(lore).select);
     f.selectEntry(controlsOf(lore).groups, group);
+    f.message_window.text = "old";
     Form1State want = f;
-    f.DblClick(controlsOf(lore).entries);
-    want.message_window.text = f.message_window.text;  // the wording is free here
+    f.DblClick(controlsOf(lore).entries);  // nothing read past the tables: only the message goes
+    want.message_window.text = "";
     EXPECT_TRUE(same(f, want));
   }
 }
