@@ -64,7 +64,7 @@ namespace {
 // (Dwarf, Elf/female, Elf/male, Gnome, Half-Elf/female, Half-Elf/male,
 // Halfling, Half-Ogre, Half-Orc/female, Half-Orc/male, Human/female,
 // Human/male): 'y' open, 'n' refused.
-constexpr std::array<const char*, kBackgroundTotal> kOpen = {
+constexpr std::array<const char*, kBackgroundCount> kOpen = {
     "yyyyyyyyyyyy",  //  0 No Background
     "yyyyyyyyyyyy",  //  1 Apprentice to a Shopkeeper
     "nnnnnnnnnnyy",  //  2 Army Training
@@ -117,7 +117,7 @@ static_assert([] {
 }  // namespace
 
 bool refuses(int race, int background) {
-  if (race < 0 || race >= races::kRaceCount || background < 0 || background >= kBackgroundTotal)
+  if (race < 0 || race >= races::kRaceCount || background < 0 || background >= kBackgroundCount)
     return false;
   return kOpen[static_cast<std::size_t>(background)][race] == 'n';
 }

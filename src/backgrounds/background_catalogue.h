@@ -2,9 +2,9 @@
 
 #include <vector>
 
-namespace kethmor::backgrounds {
+#include "backgrounds/background_descriptions.h"
 
-inline constexpr int kBackgroundTotal = 38;
+namespace kethmor::backgrounds {
 
 // The adjusted statistics a background may change, in the order of
 // kStatBoxes.
@@ -23,6 +23,7 @@ struct BackgroundEntry {
   std::vector<SkillModifier> skills;
 };
 
+// kBackgroundCount entries, in list order.
 extern const std::vector<BackgroundEntry> kBackgrounds;
 
 // Whether the race entry (by its position in races::kRaces, whose caption is

@@ -45,8 +45,10 @@ void Form1::checkbackgroundrestriction() { judgeBackground(Current_race.text); }
 void Form1::backgroundselection() {
   checkbackgroundrestriction();
   if (backgroundallowed == kFalse) return;
+  // Deliberate mend: with no background entry selected the race alone
+  // stands; nothing is read past the table.
   const int index = Background_Selection.listIndex;
-  if (index >= 0 && index < backgrounds::kBackgroundTotal) {
+  if (index >= 0 && index < backgrounds::kBackgroundCount) {
     const backgrounds::BackgroundEntry& bg = backgrounds::kBackgrounds[static_cast<std::size_t>(index)];
     Current_background.text = bg.caption;
     for (const auto& m : bg.stats) {
@@ -70,7 +72,7 @@ void Form1::backgroundselection() {
 
 void Form1::showbackgroundinfo() {
   const int index = Background_Selection.listIndex;
-  if (index < 0 || index >= backgrounds::kBackgroundTotal) return;
+  if (index < 0 || index >= backgrounds::kBackgroundCount) return;
   background_explanations.text = backgrounds::kBackgroundDescriptions[index];
 }
 

@@ -23,7 +23,7 @@ char encode(char32_t cp) {
   return '?';
 }
 
-// Decodes one UTF-8 sequence at s[i]. A malformed byte, a truncated
+// Deliberate mend: decodes one UTF-8 sequence at s[i], strictly. A malformed byte, a truncated
 // sequence, an overlong form (C0 80 is not a NUL), a surrogate or a value
 // past U+10FFFF reads as U+FFFD: one for the lead byte and one for each
 // byte after it, so C0 80 reads as two.

@@ -9,6 +9,8 @@
 namespace kethmor::exporter {
 
 namespace {
+// Deliberate mend: a failed save reports one line naming the file; QSaveFile
+// leaves any old file untouched.
 std::string failure(const QString& name, const QString& reason) {
   QString line = QStringLiteral("could not save %1: %2").arg(name, reason);
   line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));

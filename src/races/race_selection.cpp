@@ -5,6 +5,11 @@
 
 namespace kethmor {
 
+// A race writes every skill box and every adjusted box.
+static_assert(std::tuple_size_v<decltype(kSkills)> == races::kSkillCount);
+static_assert(std::tuple_size_v<decltype(kStatBoxes)> ==
+              std::tuple_size_v<decltype(races::RaceEntry::adjusted)>);
+
 void Form1::RaceSelection() {
   // Start over.
   CP_pool = 5;
