@@ -44,7 +44,8 @@ struct Form1State {
         CPspent_persuasion = 0, CPspent_repair = 0, CPspent_firearms = 0,
         CPspent_picklocks = 0, CPspent_adtraps = 0;
   // Owned entries by college (discipline) and rank index.
-  std::array<std::array<std::int16_t, magick::kSpellsPerCollege>, magick::kCollegeCount> spell_owned{};
+  std::array<std::array<std::int16_t, magick::kSpellsPerCollege>, magick::kCollegeCount>
+      spell_owned{};
   std::array<std::array<std::int16_t, technology::kSchematicsPerDiscipline>,
              technology::kDisciplineCount> schematic_owned{};
   float aptitude_value = 0;

@@ -40,7 +40,8 @@ void Form1::RaceSelection() {
     Current_race.text = race.caption;
     put(hitpoints, race.hitpoints);
     put(fatigue, race.fatigue);
-    for (std::size_t i = 0; i < kStatBoxes.size(); ++i) put(this->*kStatBoxes[i].adjusted, race.adjusted[i]);
+    for (std::size_t i = 0; i < kStatBoxes.size(); ++i)
+      put(this->*kStatBoxes[i].adjusted, race.adjusted[i]);
     for (std::size_t i = 0; i < kSkills.size(); ++i) put(this->*kSkills[i].box, race.skills[i]);
     if (race.writesAptitude) race_aptitude = static_cast<std::int16_t>(race.raceAptitude);
   }

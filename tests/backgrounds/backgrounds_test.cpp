@@ -135,14 +135,16 @@ TEST(BackgroundSelection, TheHighlightedRaceIsTheOneApplied) {
   EXPECT_EQ(g.Current_race.text + "|" + g.Current_background.text + "|" + g.message_window.text,
             "Dwarf|Clanless Dwarf|");
 
-  // No background entry: the race alone is applied, nothing read past the table.
+  // No background entry: the click and the double click read nothing past
+  // the tables, and the race alone is applied.
   press(g, Ctl::ST_plus);
-  g.Background_Selection.listIndex = -1;
+  const std::string shown = g.background_explanations.text;
+  g.selectEntry(Ctl::Background_Selection, -1);
   g.DblClick(Ctl::Background_Selection);
   Form1 want = started();
   applyRace(want, kDwarf);
   want.Background_Selection.listIndex = -1;
-  want.background_explanations = g.background_explanations;
+  want.background_explanations.text = shown;
   EXPECT_TRUE(same(g, want));
 }
 
@@ -158,12 +160,14 @@ void purchases(Form1& f) {
 
 // A refused background costs the player nothing but the message.
 TEST(BackgroundSelection, ARefusedBackgroundChangesNothingButTheMessage) {
-  struct Case { const char* name; int race, background, highlight, refused; };  // -1: none
+  // -1: none; a race highlight of -1 leaves the current race to be judged.
+  struct Case { const char* name; int race, background, highlight, refused; };
   const Case cases[] = {
-      {"Half-Ogre, Bookworm", kHalfOgre, -1, -1, kBookworm},
-      {"Human male with Bully, Clanless Dwarf", kHumanMale, kBully, -1, kClanlessDwarf},
-      {"Elf female, Debutante", kElfFemale, kHyperactive, -1, kDebutante},
+      {"Half-Ogre, Bookworm", kHalfOgre, -1, kHalfOgre, kBookworm},
+      {"Human male with Bully, Clanless Dwarf", kHumanMale, kBully, kHumanMale, kClanlessDwarf},
+      {"Elf female, Debutante", kElfFemale, kHyperactive, kElfFemale, kDebutante},
       {"start character, Half-Ogre highlighted, Bookworm", -1, -1, kHalfOgre, kBookworm},
+      {"start character, no race highlighted, Clanless Dwarf", -1, -1, -1, kClanlessDwarf},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -171,7 +175,7 @@ TEST(BackgroundSelection, ARefusedBackgroundChangesNothingButTheMessage) {
     if (c.race >= 0) applyRace(f, c.race);
     if (c.background >= 0) applyBackground(f, c.background);
     purchases(f);
-    if (c.highlight >= 0) f.selectEntry(Ctl::Race_Selection, c.highlight);
+    f.selectEntry(Ctl::Race_Selection, c.highlight);
     f.selectEntry(Ctl::Background_Selection, c.refused);  // the click shows the description
     Form1State before = f;
     f.DblClick(Ctl::Background_Selection);
