@@ -1,25 +1,13 @@
-// The colours and the college names as compiled in.
+// The college, discipline and entry names as compiled in.
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 
-#include "core/controls.h"
 #include "magick/college_catalogue.h"
 #include "technology/discipline_catalogue.h"
 
 using namespace kethmor;
-
-// The saved sheet reads the aptitude's bias back from these values.
-TEST(Catalogue, ColoursHaveTheirValues) {
-  EXPECT_EQ(kGreen, 0x0000FA00);
-  EXPECT_EQ(kRed, 0x000000FF);
-  EXPECT_EQ(kPink, 0x00FF80FF);
-  EXPECT_EQ(kBrownOrange, 0x000040C0);
-  EXPECT_EQ(kWhite, 0x00FFFFFF);
-  EXPECT_EQ(kMagenta, 0x00FF00FF);
-  EXPECT_EQ(static_cast<std::uint32_t>(kSysWindow), 0x80000005u);
-}
 
 TEST(Catalogue, NamesAreDistinctAndKeepTheirBlanks) {
   EXPECT_STREQ(magick::kCollegeNames[1], "Divination ");

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "races/race_catalogue.h"
+
 namespace kethmor::backgrounds {
 
 namespace {
@@ -57,14 +59,12 @@ const std::vector<BackgroundEntry> kBackgrounds = {
     {"Wild half - ogre", "Wild half-ogre", {{S::WP, 1}, {S::CH, -1}}, {}},
 };
 
-const char* const kRaceKeys[kRaceKeyCount] = {
-    "Dwarf", "Elf/female", "Elf/male", "Gnome", "Half-Elf/female", "Half-Elf/male",
-    "Halfling", "Half-Ogre", "Half-Orc/female", "Half-Orc/male", "Human/female", "Human/male"};
-
 namespace {
-// One row per background; one letter per race key in kRaceKeys order:
-// 'y' open, 'n' refused.
-constexpr std::array<const char*, kBackgroundTotal> kOpen = {
+// One row per background; one letter per race entry in races::kRaces order
+// (Dwarf, Elf/female, Elf/male, Gnome, Half-Elf/female, Half-Elf/male,
+// Halfling, Half-Ogre, Half-Orc/female, Half-Orc/male, Human/female,
+// Human/male): 'y' open, 'n' refused.
+constexpr std::array<const char*, kBackgroundCount> kOpen = {
     "yyyyyyyyyyyy",  //  0 No Background
     "yyyyyyyyyyyy",  //  1 Apprentice to a Shopkeeper
     "nnnnnnnnnnyy",  //  2 Army Training
@@ -104,12 +104,22 @@ constexpr std::array<const char*, kBackgroundTotal> kOpen = {
     "yyyyyyyyyyyy",  // 36 Troll Offspring
     "nnnnnnnynnnn",  // 37 Wild half - ogre
 };
+
+// Every row has one letter per race entry.
+static_assert([] {
+  for (const char* row : kOpen) {
+    int n = 0;
+    while (row[n] != '\0') ++n;
+    if (n != races::kRaceCount) return false;
+  }
+  return true;
+}());
 }  // namespace
 
-bool refuses(int raceKey, int background) {
-  if (raceKey < 0 || raceKey >= kRaceKeyCount || background < 0 || background >= kBackgroundTotal)
+bool refuses(int race, int background) {
+  if (race < 0 || race >= races::kRaceCount || background < 0 || background >= kBackgroundCount)
     return false;
-  return kOpen[static_cast<std::size_t>(background)][raceKey] == 'n';
+  return kOpen[static_cast<std::size_t>(background)][race] == 'n';
 }
 
 }  // namespace kethmor::backgrounds

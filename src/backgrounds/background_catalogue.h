@@ -2,12 +2,13 @@
 
 #include <vector>
 
+#include "backgrounds/background_descriptions.h"
+
 namespace kethmor::backgrounds {
 
-inline constexpr int kBackgroundTotal = 38;
-
-// The adjusted statistics a background may change.
-enum class Stat { ST, DX, CN, BE, IN, WP, PE, CH };
+// The adjusted statistics a background may change, in the order of
+// kStatBoxes.
+enum class Stat { ST, CN, DX, BE, IN, WP, PE, CH };
 // The skill boxes a background may change.
 enum class Skill { bow, melee, dodge, throwing, haggle, persuasion, pickpocket, prowling,
                    repair, firearms, picklocks, adtraps };
@@ -22,13 +23,12 @@ struct BackgroundEntry {
   std::vector<SkillModifier> skills;
 };
 
+// kBackgroundCount entries, in list order.
 extern const std::vector<BackgroundEntry> kBackgrounds;
 
-// The race keys, in the order the restriction test compares them.
-inline constexpr int kRaceKeyCount = 12;
-extern const char* const kRaceKeys[kRaceKeyCount];
-
-// Whether the race key (by its position in kRaceKeys) refuses the background.
-bool refuses(int raceKey, int background);
+// Whether the race entry (by its position in races::kRaces, whose caption is
+// the race key) refuses the background; out-of-range positions refuse
+// nothing.
+bool refuses(int race, int background);
 
 }  // namespace kethmor::backgrounds

@@ -8,21 +8,6 @@
 namespace kethmor {
 
 namespace {
-Control& statBox(Form1State& f, backgrounds::Stat s) {
-  using St = backgrounds::Stat;
-  switch (s) {
-    case St::ST: return f.Adjstrength;
-    case St::DX: return f.Adjdexterity;
-    case St::CN: return f.Adjconstitution;
-    case St::BE: return f.Adjbeauty;
-    case St::IN: return f.Adjintelligence;
-    case St::WP: return f.Adjwillpower;
-    case St::PE: return f.Adjperception;
-    case St::CH: return f.Adjcharisma;
-  }
-  return f.Adjstrength;
-}
-
 Control& skillBox(Form1State& f, backgrounds::Skill s) {
   using K = backgrounds::Skill;
   switch (s) {
@@ -45,27 +30,29 @@ Control& skillBox(Form1State& f, backgrounds::Skill s) {
 const char* const kRefused = "Not available for this race/gender";
 }  // namespace
 
-bool Form1::backgroundRefused(const std::string& raceKey, int background) const {
-  for (int k = 0; k < backgrounds::kRaceKeyCount; ++k)
-    if (raceKey == backgrounds::kRaceKeys[k]) return backgrounds::refuses(k, background);
-  return false;
+// The one refusal check: the answer goes to backgroundallowed, and a refusal
+// is told in the message box.
+bool Form1::judgeBackground(const std::string& raceKey) {
+  backgroundallowed = kTrue;
+  if (backgrounds::refuses(races::raceKeyIndex(raceKey), Background_Selection.listIndex))
+    backgroundallowed = kFalse;
+  if (backgroundallowed == kFalse) message_window.text = kRefused;
+  return backgroundallowed == kTrue;
 }
 
-void Form1::checkbackgroundrestriction() {
-  backgroundallowed = kTrue;
-  if (backgroundRefused(Current_race.text, Background_Selection.listIndex)) backgroundallowed = kFalse;
-  if (backgroundallowed == kFalse) message_window.text = kRefused;
-}
+void Form1::checkbackgroundrestriction() { judgeBackground(Current_race.text); }
 
 void Form1::backgroundselection() {
   checkbackgroundrestriction();
   if (backgroundallowed == kFalse) return;
+  // Deliberate mend: with no background entry selected the race alone
+  // stands; nothing is read past the table.
   const int index = Background_Selection.listIndex;
-  if (index >= 0 && index < backgrounds::kBackgroundTotal) {
+  if (index >= 0 && index < backgrounds::kBackgroundCount) {
     const backgrounds::BackgroundEntry& bg = backgrounds::kBackgrounds[static_cast<std::size_t>(index)];
     Current_background.text = bg.caption;
     for (const auto& m : bg.stats) {
-      Control& box = statBox(*this, m.stat);
+      Control& box = this->*kStatBoxes[static_cast<std::size_t>(m.stat)].adjusted;
       put(box, num(box) + m.amount);
     }
     for (const auto& m : bg.skills) {
@@ -73,37 +60,34 @@ void Form1::backgroundselection() {
       put(box, num(box) + m.amount);
     }
   }
+  // Coloured before the floor: a statistic pushed below 1 shows 1 in red.
   recolourAdjusted(*this);
-  for (Control* box : {&Adjstrength, &Adjdexterity, &Adjconstitution, &Adjbeauty, &Adjintelligence,
-                       &Adjwillpower, &Adjperception, &Adjcharisma})
-    if (num(*box) < 1) box->text = "1";
+  for (const StatBoxes& s : kStatBoxes)
+    if (num(this->*s.adjusted) < 1) (this->*s.adjusted).text = "1";
   Speeddisplay();
   Armoradj();
   damageadj();
-  put(Carryweight, num(Adjstrength) * 500);
+  carryWeightAdj();
 }
 
 void Form1::showbackgroundinfo() {
   const int index = Background_Selection.listIndex;
-  if (index < 0 || index >= backgrounds::kBackgroundTotal) return;
+  if (index < 0 || index >= backgrounds::kBackgroundCount) return;
   background_explanations.text = backgrounds::kBackgroundDescriptions[index];
 }
 
 void Form1::Background_Selection_Click() { showbackgroundinfo(); }
 
-// A background the race may not take is refused before anything is rebuilt,
-// so the refusal costs the player nothing but the message. The race judged
-// is the one the double click would apply: the entry highlighted in the race
-// list.
+// Deliberate mend: a background the race may not take is refused before
+// anything is rebuilt, so the refusal costs the player nothing but the
+// message (the build, purchases and level stay). The race judged is the one
+// the double click would apply: the entry highlighted in the race list, or
+// the current race when none is highlighted.
 void Form1::Background_Selection_DblClick() {
   const int race = Race_Selection.listIndex;
   const std::string key =
       (race >= 0 && race < races::kRaceCount) ? races::kRaces[race].caption : Current_race.text;
-  if (backgroundRefused(key, Background_Selection.listIndex)) {
-    backgroundallowed = kFalse;
-    message_window.text = kRefused;
-    return;
-  }
+  if (!judgeBackground(key)) return;
   RaceSelection();
   backgroundselection();
   hpsandfatadj();

@@ -6,6 +6,19 @@
 
 namespace kethmor {
 
+// Colours the adjusted statistics against 8: green above, red below; a value
+// of exactly 8 keeps its colour.
+void recolourAdjusted(Form1State& f) {
+  for (const StatBoxes& s : kStatBoxes) {
+    Control& box = f.*s.adjusted;
+    if (num(box) > 8) box.back = kGreen;
+    if (num(box) < 8) box.back = kRed;
+  }
+}
+
+// Carry weight in stones: 500 for each point of adjusted Strength.
+void Form1::carryWeightAdj() { put(Carryweight, num(Adjstrength) * 500); }
+
 void Form1::Armoradj() { put(ACadj, num(Adjdexterity) - 10); }
 
 void Form1::damageadj() {

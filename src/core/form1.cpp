@@ -1,7 +1,6 @@
 #include "core/form1.h"
 
-#include <cmath>
-#include <unordered_map>
+#include <array>
 
 namespace kethmor {
 
@@ -30,6 +29,17 @@ Colour defaultFore(Kind k) {
 using S = Form1State;
 
 }  // namespace
+
+const std::array<StatBoxes, 8> kStatBoxes = {{
+    {&S::Strength, &S::Adjstrength},
+    {&S::Constitution, &S::Adjconstitution},
+    {&S::Dexterity, &S::Adjdexterity},
+    {&S::Beauty, &S::Adjbeauty},
+    {&S::Intelligence, &S::Adjintelligence},
+    {&S::Willpower, &S::Adjwillpower},
+    {&S::Perception, &S::Adjperception},
+    {&S::Charisma, &S::Adjcharisma},
+}};
 
 const std::array<SkillInfo, 16> kSkills = {{
     {&S::bow, &S::CPspent_bow, &S::Adjdexterity, &S::Dexterity, Ctl::bow_plus, Ctl::bow_minus, false},
@@ -66,78 +76,74 @@ Control& Form1::ctl(Ctl id) { return this->*kMembers[static_cast<int>(id)]; }
 const Control& Form1::ctl(Ctl id) const { return this->*kMembers[static_cast<int>(id)]; }
 
 // ---------------------------------------------------------------------------
-// Event dispatch
+// Event dispatch: one row per control, indexed by the control.
 
 namespace {
 using Handler = void (Form1::*)();
+struct Handlers {
+  Handler click = nullptr;
+  Handler dblClick = nullptr;
+};
 
-const std::unordered_map<int, Handler>& clickHandlers() {
-  static const std::unordered_map<int, Handler> table = [] {
-    std::unordered_map<int, Handler> t;
-    auto add = [&t](Ctl c, Handler h) { t[static_cast<int>(c)] = h; };
-    add(Ctl::Quit, &Form1::Quit_Click);
-    add(Ctl::Clear, &Form1::Clear_Click);
-    add(Ctl::levelup, &Form1::levelup_Click);
-    add(Ctl::ST_plus, &Form1::ST_plus_Click);
-    add(Ctl::ST_minus, &Form1::ST_minus_Click);
-    add(Ctl::CN_plus, &Form1::CN_plus_Click);
-    add(Ctl::CN_minus, &Form1::CN_minus_Click);
-    add(Ctl::DX_plus, &Form1::DX_plus_Click);
-    add(Ctl::DX_minus, &Form1::DX_minus_Click);
-    add(Ctl::BE_plus, &Form1::BE_plus_Click);
-    add(Ctl::BE_minus, &Form1::BE_minus_Click);
-    add(Ctl::IN_plus, &Form1::IN_plus_Click);
-    add(Ctl::IN_minus, &Form1::IN_minus_Click);
-    add(Ctl::WP_plus, &Form1::WP_plus_Click);
-    add(Ctl::WP_minus, &Form1::WP_minus_Click);
-    add(Ctl::PE_plus, &Form1::PE_plus_Click);
-    add(Ctl::PE_minus, &Form1::PE_minus_Click);
-    add(Ctl::CH_plus, &Form1::CH_plus_Click);
-    add(Ctl::CH_minus, &Form1::CH_minus_Click);
-    add(Ctl::Hitpoints_plus, &Form1::Hitpoints_plus_Click);
-    add(Ctl::Hitpoints_minus, &Form1::Hitpoints_minus_Click);
-    add(Ctl::Fatigue_plus, &Form1::Fatigue_plus_Click);
-    add(Ctl::Fatigue_minus, &Form1::Fatigue_minus_Click);
-#define SKILL_HANDLERS(plus, minus)          \
-  add(Ctl::plus, &Form1::plus##_Click);     \
-  add(Ctl::minus, &Form1::minus##_Click);
+constexpr std::array<Handlers, kControlCount> kHandlers = [] {
+  std::array<Handlers, kControlCount> t{};
+  auto on = [&t](Ctl c, Handler click, Handler dblClick = nullptr) {
+    t[static_cast<std::size_t>(c)] = {click, dblClick};
+  };
+  on(Ctl::Quit, &Form1::Quit_Click);
+  on(Ctl::Clear, &Form1::Clear_Click);
+  on(Ctl::levelup, &Form1::levelup_Click);
+  on(Ctl::SAVE, &Form1::SAVE_Click);
+  on(Ctl::ST_plus, &Form1::ST_plus_Click);
+  on(Ctl::ST_minus, &Form1::ST_minus_Click);
+  on(Ctl::CN_plus, &Form1::CN_plus_Click);
+  on(Ctl::CN_minus, &Form1::CN_minus_Click);
+  on(Ctl::DX_plus, &Form1::DX_plus_Click);
+  on(Ctl::DX_minus, &Form1::DX_minus_Click);
+  on(Ctl::BE_plus, &Form1::BE_plus_Click);
+  on(Ctl::BE_minus, &Form1::BE_minus_Click);
+  on(Ctl::IN_plus, &Form1::IN_plus_Click);
+  on(Ctl::IN_minus, &Form1::IN_minus_Click);
+  on(Ctl::WP_plus, &Form1::WP_plus_Click);
+  on(Ctl::WP_minus, &Form1::WP_minus_Click);
+  on(Ctl::PE_plus, &Form1::PE_plus_Click);
+  on(Ctl::PE_minus, &Form1::PE_minus_Click);
+  on(Ctl::CH_plus, &Form1::CH_plus_Click);
+  on(Ctl::CH_minus, &Form1::CH_minus_Click);
+  on(Ctl::Hitpoints_plus, &Form1::Hitpoints_plus_Click);
+  on(Ctl::Hitpoints_minus, &Form1::Hitpoints_minus_Click);
+  on(Ctl::Fatigue_plus, &Form1::Fatigue_plus_Click);
+  on(Ctl::Fatigue_minus, &Form1::Fatigue_minus_Click);
+#define SKILL_HANDLERS(plus, minus)    \
+  on(Ctl::plus, &Form1::plus##_Click); \
+  on(Ctl::minus, &Form1::minus##_Click);
 #include "core/skill_buttons.def"
 #undef SKILL_HANDLERS
-    add(Ctl::Race_Selection, &Form1::Race_Selection_Click);
-    add(Ctl::Background_Selection, &Form1::Background_Selection_Click);
-    add(Ctl::Magick_select, &Form1::Magick_select_Click);
-    add(Ctl::Magick_list, &Form1::Magick_list_Click);
-    add(Ctl::Spell_list, &Form1::Spell_list_Click);
-    add(Ctl::Tech_select, &Form1::Tech_select_Click);
-    add(Ctl::Tech_list, &Form1::Tech_list_Click);
-    add(Ctl::Schematic_list, &Form1::Schematic_list_Click);
-    add(Ctl::SAVE, &Form1::SAVE_Click);
-    return t;
-  }();
-  return table;
-}
+  on(Ctl::Race_Selection, &Form1::Race_Selection_Click, &Form1::Race_Selection_DblClick);
+  on(Ctl::Background_Selection, &Form1::Background_Selection_Click,
+     &Form1::Background_Selection_DblClick);
+  on(Ctl::Magick_select, &Form1::Magick_select_Click);
+  on(Ctl::Magick_list, &Form1::Magick_list_Click);
+  on(Ctl::Spell_list, &Form1::Spell_list_Click, &Form1::Spell_list_DblClick);
+  on(Ctl::Tech_select, &Form1::Tech_select_Click);
+  on(Ctl::Tech_list, &Form1::Tech_list_Click);
+  on(Ctl::Schematic_list, &Form1::Schematic_list_Click, &Form1::Schematic_list_DblClick);
+  return t;
+}();
 
-const std::unordered_map<int, Handler>& dblClickHandlers() {
-  static const std::unordered_map<int, Handler> table = {
-      {static_cast<int>(Ctl::Race_Selection), &Form1::Race_Selection_DblClick},
-      {static_cast<int>(Ctl::Background_Selection), &Form1::Background_Selection_DblClick},
-      {static_cast<int>(Ctl::Spell_list), &Form1::Spell_list_DblClick},
-      {static_cast<int>(Ctl::Schematic_list), &Form1::Schematic_list_DblClick},
-  };
-  return table;
-}
+const Handlers& handlersOf(Ctl id) { return kHandlers[static_cast<std::size_t>(id)]; }
 }  // namespace
 
+bool Form1::handles(Ctl id, bool doubleClick) {
+  return (doubleClick ? handlersOf(id).dblClick : handlersOf(id).click) != nullptr;
+}
+
 void Form1::Click(Ctl id) {
-  const auto& t = clickHandlers();
-  auto it = t.find(static_cast<int>(id));
-  if (it != t.end()) (this->*(it->second))();
+  if (const Handler h = handlersOf(id).click) (this->*h)();
 }
 
 void Form1::DblClick(Ctl id) {
-  const auto& t = dblClickHandlers();
-  auto it = t.find(static_cast<int>(id));
-  if (it != t.end()) (this->*(it->second))();
+  if (const Handler h = handlersOf(id).dblClick) (this->*h)();
 }
 
 void Form1::selectEntry(Ctl list, int index) {
@@ -184,6 +190,9 @@ void Form1::Quit_Click() {
   if (onQuit) onQuit();
 }
 
+// Deliberate mend: a save that fails (no such folder, a folder's name, a
+// read-only place, a full disk) says so in the message box, naming the file,
+// and leaves any old file as it was; the writer reports, the window stays.
 void Form1::SAVE_Click() {
   if (!saver) return;
   const std::string name = saver->chooseFileName();

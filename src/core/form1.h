@@ -7,6 +7,8 @@
 
 #include "core/controls.h"
 #include "core/numbers.h"
+#include "magick/spell_descriptions.h"
+#include "technology/schematic_descriptions.h"
 
 namespace kethmor {
 
@@ -44,8 +46,11 @@ struct Form1State {
         CPspent_spottrap = 0, CPspent_gambling = 0, CPspent_haggle = 0, CPspent_heal = 0,
         CPspent_persuasion = 0, CPspent_repair = 0, CPspent_firearms = 0,
         CPspent_picklocks = 0, CPspent_adtraps = 0;
-  std::array<std::array<std::int16_t, 5>, 16> spell_owned{};
-  std::array<std::array<std::int16_t, 7>, 8> schematic_owned{};
+  // Owned entries by college (discipline) and rank index.
+  std::array<std::array<std::int16_t, magick::kSpellsPerCollege>, magick::kCollegeCount>
+      spell_owned{};
+  std::array<std::array<std::int16_t, technology::kSchematicsPerDiscipline>,
+             technology::kDisciplineCount> schematic_owned{};
   float aptitude_value = 0;
   std::int16_t schematics_bought = 0, spells_bought = 0;
   std::int16_t race_aptitude = 0;
@@ -74,12 +79,22 @@ struct SkillInfo {
 };
 // In the order bow, melee, dodge, throwing, gambling, haggle, heal,
 // persuasion, repair, firearms, picklocks, adtraps, pickpocket, backstab,
-// prowling, spottrap.
+// prowling, spottrap (the race table's order).
 extern const std::array<SkillInfo, 16> kSkills;
 
-// The main window's model: its state, procedures and event handlers.
+// One primary statistic: its base box and its adjusted box.
+struct StatBoxes {
+  Control Form1State::*base;
+  Control Form1State::*adjusted;
+};
+// In the order ST, CN, DX, BE, IN, WP, PE, CH (the race table's order).
+extern const std::array<StatBoxes, 8> kStatBoxes;
+
+// The main window's model: its state, procedures and event handlers, listed
+// by the file that defines them.
 class Form1 : public Form1State {
  public:
+  // --- core/form1.cpp: creation, event dispatch, level-up, Clear, Quit, SAVE
   // The window as created: every control at its design state, every
   // counter 0. Form_Load has not run yet.
   Form1();
@@ -90,43 +105,25 @@ class Form1 : public Form1State {
   // Events as the window delivers them.
   void Click(Ctl id);     // a button press, or the click of a list
   void DblClick(Ctl id);  // a list's double click
+  // Whether the control has a click (double click) handler.
+  static bool handles(Ctl id, bool doubleClick);
   // Selecting an entry from the program (or by the user): sets the index and
   // runs the list's click handler.
   void selectEntry(Ctl list, int index);
 
-  // Start-up.
+  void levelup_Click();
+  void Clear_Click();
+  void Quit_Click();
+  void SAVE_Click();
+
+  // --- core/startup.cpp
   void Form_Load();
 
-  // Procedures.
-  void Armoradj();
-  void backgroundselection();
-  void checkbackgroundrestriction();
-  void damageadj();
-  void displayaptitude();
-  void hpsandfatadj();
-  void minus_stats(Control& stat, std::int16_t& cpstat, std::int16_t& CPs,
-                   const std::string& name, Control& adj);
-  void plus_skill_adjustment(Control& Sname, Control& prerequisite, float& CPspent);
+  // --- core/statistics.cpp: buying and selling statistics, hit points, fatigue
   void plus_stats(Control& stat, std::int16_t& cpstat, std::int16_t& CPs,
                   const std::string& name, Control& adj);
-  void prerequisite_check(const std::string& currentstatlevel,
-                          const std::string& currentskill_level, std::int16_t& ok,
-                          Control& prerequisite);
-  void race_descriptions();
-  void RaceSelection();
-  void reset_spells();
-  void reset_tech();
-  void reset_skills();
-  void showbackgroundinfo();
-  void minus_skill_adjustment(Control& Sname, Control& prerequisite, float& CPspent);
-  void Speeddisplay();
-  void spellprecheck(const std::string& currentwill, std::int16_t& ok);
-  void techprecheck(const std::string& currentint, std::int16_t& ok);
-
-  // Event handlers.
-  void Quit_Click();
-  void Clear_Click();
-  void levelup_Click();
+  void minus_stats(Control& stat, std::int16_t& cpstat, std::int16_t& CPs,
+                   const std::string& name, Control& adj);
   void ST_plus_Click();
   void ST_minus_Click();
   void CN_plus_Click();
@@ -147,24 +144,56 @@ class Form1 : public Form1State {
   void Hitpoints_minus_Click();
   void Fatigue_plus_Click();
   void Fatigue_minus_Click();
+
+  // --- core/derived.cpp: values that follow from the adjusted statistics
+  void Armoradj();
+  void carryWeightAdj();
+  void damageadj();
+  void displayaptitude();
+  void hpsandfatadj();
+  void Speeddisplay();
+
+  // --- core/skills.cpp: the sixteen skills
+  void plus_skill_adjustment(Control& Sname, Control& prerequisite, float& CPspent);
+  void minus_skill_adjustment(Control& Sname, Control& prerequisite, float& CPspent);
+  void prerequisite_check(const std::string& currentstatlevel,
+                          const std::string& currentskill_level, std::int16_t& ok,
+                          Control& prerequisite);
+  void reset_skills();
 #define SKILL_HANDLERS(plus, minus) \
   void plus##_Click();              \
   void minus##_Click();
 #include "core/skill_buttons.def"
 #undef SKILL_HANDLERS
+
+  // --- races/race_selection.cpp
+  void RaceSelection();
+  void race_descriptions();
   void Race_Selection_Click();
   void Race_Selection_DblClick();
+
+  // --- backgrounds/background_selection.cpp
+  void backgroundselection();
+  void checkbackgroundrestriction();
+  void showbackgroundinfo();
   void Background_Selection_Click();
   void Background_Selection_DblClick();
+
+  // --- magick/spells.cpp
+  void reset_spells();
+  void spellprecheck(const std::string& currentwill, std::int16_t& ok);
   void Magick_select_Click();
   void Magick_list_Click();
   void Spell_list_Click();
   void Spell_list_DblClick();
+
+  // --- technology/schematics.cpp
+  void reset_tech();
+  void techprecheck(const std::string& currentint, std::int16_t& ok);
   void Tech_select_Click();
   void Tech_list_Click();
   void Schematic_list_Click();
   void Schematic_list_DblClick();
-  void SAVE_Click();
 
   // Hooks to the outside: ending the program, and saving.
   std::function<void()> onQuit;
@@ -172,13 +201,18 @@ class Form1 : public Form1State {
   bool ended = false;
 
  private:
-  void skillPlus(const SkillInfo& s);
-  void skillMinus(const SkillInfo& s);
+  // --- core/statistics.cpp
   void afterST();
   void afterDX();
-  bool backgroundRefused(const std::string& raceKey, int background) const;
+  // --- core/skills.cpp
+  void skillPlus(const SkillInfo& s);
+  void skillMinus(const SkillInfo& s);
+  // --- backgrounds/background_selection.cpp
+  // Judges the selected background for the race key; false when refused.
+  bool judgeBackground(const std::string& raceKey);
 };
 
+// --- core/derived.cpp
 // Colours the adjusted statistics against 8: green above, red below, a value
 // of exactly 8 keeps its colour.
 void recolourAdjusted(Form1State& f);

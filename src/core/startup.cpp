@@ -20,9 +20,7 @@ void Form1::Form_Load() {
   cpstat_hitpoints = 0;
   cpstat_fatigue = 0;
 
-  for (Control* base : {&Strength, &Dexterity, &Constitution, &Beauty, &Intelligence, &Willpower,
-                        &Perception, &Charisma})
-    base->text = "8";
+  for (const StatBoxes& s : kStatBoxes) (this->*s.base).text = "8";
 
   skill_backcolor = Background_Selection.back;
 

@@ -48,7 +48,7 @@ void Form1::minus_stats(Control& stat, std::int16_t& cpstat, std::int16_t& CPs,
 }
 
 void Form1::afterST() {
-  put(Carryweight, num(Adjstrength) * 500);
+  carryWeightAdj();
   damageadj();
 }
 
@@ -79,9 +79,9 @@ void Form1::BE_plus_Click() { plus_stats(Beauty, cpstat_BE, CP_pool, "", Adjbeau
 void Form1::BE_minus_Click() { minus_stats(Beauty, cpstat_BE, CP_pool, "", Adjbeauty); }
 void Form1::IN_plus_Click() { plus_stats(Intelligence, cpstat_IN, CP_pool, "", Adjintelligence); }
 
-// Lowering Intelligence must leave every owned schematic its Intelligence.
-// The purchase was judged on the adjusted value, so the lowering is judged
-// on the adjusted value too.
+// Deliberate mend: lowering Intelligence must leave every owned schematic its
+// Intelligence. The purchase was judged on the adjusted value, so the
+// lowering is judged on the adjusted value too (never on the base box).
 void Form1::IN_minus_Click() {
   ok_flag = kFalse;
   techprecheck(Adjintelligence.text, ok_flag);
@@ -94,8 +94,8 @@ void Form1::IN_minus_Click() {
 
 void Form1::WP_plus_Click() { plus_stats(Willpower, cpstat_WP, CP_pool, "Willpower", Adjwillpower); }
 
-// As for Intelligence: the owned spells were bought on the adjusted
-// Willpower, so the lowering is judged on it.
+// Deliberate mend, as for Intelligence: the owned spells were bought on the
+// adjusted Willpower, so the lowering is judged on it.
 void Form1::WP_minus_Click() {
   ok_flag = kFalse;
   spellprecheck(Adjwillpower.text, ok_flag);

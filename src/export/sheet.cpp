@@ -1,6 +1,9 @@
 #include "export/sheet.h"
 
+#include <QList>
+#include <QString>
 #include <cstdint>
+#include <string>
 
 namespace kethmor::exporter {
 
@@ -20,7 +23,10 @@ char encode(char32_t cp) {
   return '?';
 }
 
-// Decodes one UTF-8 sequence at s[i]; a malformed byte reads as U+FFFD.
+// Deliberate mend: decodes one UTF-8 sequence at s[i], strictly. A malformed byte, a truncated
+// sequence, an overlong form (C0 80 is not a NUL), a surrogate or a value
+// past U+10FFFF reads as U+FFFD: one for the lead byte and one for each
+// byte after it, so C0 80 reads as two.
 char32_t decode(const std::string& s, std::size_t& i) {
   const auto b = static_cast<unsigned char>(s[i]);
   int extra = 0;
@@ -53,8 +59,29 @@ char32_t decode(const std::string& s, std::size_t& i) {
     }
     cp = (cp << 6) | (c & 0x3F);
   }
+  // The smallest value each length may carry: anything less is overlong. A
+  // rejected sequence costs its lead byte; its other bytes are read on
+  // their own (and rejected in turn).
+  constexpr char32_t kLeast[4] = {0, 0x80, 0x800, 0x10000};
+  if (cp < kLeast[extra] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+    ++i;
+    return 0xFFFD;
+  }
   i += static_cast<std::size_t>(extra) + 1;
   return cp;
+}
+
+// The text's code points with combining sequences composed (a base letter
+// and a combining accent become the one precomposed letter), so a letter
+// typed in two parts finds its byte in the code page.
+std::u32string composed(const std::string& utf8) {
+  std::u32string cps;
+  cps.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) cps.push_back(decode(utf8, i));
+  const QList<uint> nfc = QString::fromUcs4(cps.data(), static_cast<qsizetype>(cps.size()))
+                              .normalized(QString::NormalizationForm_C)
+                              .toUcs4();
+  return std::u32string(nfc.begin(), nfc.end());
 }
 
 class Writer {
@@ -100,13 +127,13 @@ const char* biasWord(Colour c) {
 int nextZone(int column) { return 14 * ((column - 1) / 14) + 15; }
 
 std::string toCodePage(const std::string& utf8) {
+  const std::u32string cps = composed(utf8);
   std::string out;
-  out.reserve(utf8.size());
-  std::size_t i = 0;
-  while (i < utf8.size()) {
-    const char32_t cp = decode(utf8, i);
+  out.reserve(cps.size());
+  for (std::size_t i = 0; i < cps.size(); ++i) {
+    const char32_t cp = cps[i];
     if (cp == '\r') {
-      if (i < utf8.size() && utf8[i] == '\n') ++i;
+      if (i + 1 < cps.size() && cps[i + 1] == '\n') ++i;
       out += "\r\n";
     } else if (cp == '\n' || cp == 0x2028 || cp == 0x2029 || cp == 0x0085) {
       out += "\r\n";

@@ -14,8 +14,10 @@ std::string sheetBytes(const Form1State& form);
 // start of the next 14-column print zone, always at least one column on.
 int nextZone(int column);
 
-// UTF-8 text as Windows-1252 bytes; a character the code page cannot hold
-// becomes "?". Line breaks of any kind become CR LF.
+// UTF-8 text as Windows-1252 bytes, combining sequences composed first; a
+// character the code page cannot hold, and malformed, overlong or
+// out-of-range UTF-8, becomes "?". Line breaks of any kind (CR LF, LF, CR,
+// U+0085, U+2028, U+2029) become CR LF.
 std::string toCodePage(const std::string& utf8);
 
 // Windows-1252 bytes as UTF-8 text; a byte the code page leaves unassigned

@@ -55,6 +55,11 @@ std::string shownName(const std::string& path) {
   return name;
 }
 
+// Deliberate mend: a save never destroys. A save that fails for any reason
+// leaves an existing file byte for byte as it was and never leaves an empty
+// or partial new one; a device or other non-regular file is refused, never
+// replaced; a writable file in a folder that takes no temporary file is
+// still saved, in place.
 std::string saveBytes(const std::string& fileName, const std::string& bytes) {
   const QString path = QString::fromStdString(fileName);
   const QFileInfo info(path);

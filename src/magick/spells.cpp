@@ -27,7 +27,8 @@ void Form1::Spell_list_DblClick() {
   }
   const int c = Magick_list.listIndex;
   const int k = Spell_list.listIndex;
-  // Nothing to buy without a selected spell of a selected college.
+  // Deliberate mend: nothing to buy (and nothing read past the tables)
+  // without a selected spell of a selected college.
   if (c < 0 || c >= kCollegeCount || k < 0 || k >= kSpellsPerCollege || k >= Spell_list.listCount())
     return;
   const double level = num(Clevel);

@@ -34,4 +34,10 @@ const RaceEntry kRaces[kRaceCount] = {
 // itself keeps them in order.
 const std::array<int, kRaceCount> kRaceFillOrder = {11, 10, 0, 2, 1, 3, 5, 4, 9, 8, 6, 7};
 
+int raceKeyIndex(const std::string& key) {
+  for (int k = 0; k < kRaceCount; ++k)
+    if (key == kRaces[k].caption) return k;
+  return -1;
+}
+
 }  // namespace kethmor::races

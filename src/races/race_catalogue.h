@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 namespace kethmor::races {
 
@@ -30,5 +31,9 @@ extern const RaceEntry kRaces[kRaceCount];
 
 // The order in which start-up puts the entries into the (sorting) list.
 extern const std::array<int, kRaceCount> kRaceFillOrder;
+
+// The position of the entry whose race key (caption) is exactly `key`, or
+// -1 when no entry has it.
+int raceKeyIndex(const std::string& key);
 
 }  // namespace kethmor::races

@@ -5,22 +5,10 @@
 
 namespace kethmor {
 
-namespace {
-// The adjusted boxes in the order the race table gives them.
-constexpr Control Form1State::*kAdjusted[8] = {
-    &Form1State::Adjstrength, &Form1State::Adjconstitution, &Form1State::Adjdexterity,
-    &Form1State::Adjbeauty, &Form1State::Adjintelligence, &Form1State::Adjwillpower,
-    &Form1State::Adjperception, &Form1State::Adjcharisma};
-}  // namespace
-
-// In the order ST, DX, CN, BE, IN, WP, PE, CH.
-void recolourAdjusted(Form1State& f) {
-  for (Control* box : {&f.Adjstrength, &f.Adjdexterity, &f.Adjconstitution, &f.Adjbeauty,
-                       &f.Adjintelligence, &f.Adjwillpower, &f.Adjperception, &f.Adjcharisma}) {
-    if (num(*box) > 8) box->back = kGreen;
-    if (num(*box) < 8) box->back = kRed;
-  }
-}
+// A race writes every skill box and every adjusted box.
+static_assert(std::tuple_size_v<decltype(kSkills)> == races::kSkillCount);
+static_assert(std::tuple_size_v<decltype(kStatBoxes)> ==
+              std::tuple_size_v<decltype(races::RaceEntry::adjusted)>);
 
 void Form1::RaceSelection() {
   // Start over.
@@ -38,11 +26,9 @@ void Form1::RaceSelection() {
   race_aptitude = 0;
   tech_aptitude_part = magick_aptitude_part = techskill_aptitude_part = 0;
   aptitude_value = 0;
-  for (Control* base : {&Strength, &Constitution, &Dexterity, &Beauty, &Intelligence, &Willpower,
-                        &Perception, &Charisma})
-    base->text = "8";
+  for (const StatBoxes& s : kStatBoxes) (this->*s.base).text = "8";
   for (const SkillInfo& s : kSkills) (this->*s.box).back = skill_backcolor;
-  for (Control Form1State::*adj : kAdjusted) (this->*adj).back = skill_backcolor;
+  for (const StatBoxes& s : kStatBoxes) (this->*s.adjusted).back = skill_backcolor;
   fatigue.back = skill_backcolor;
   hitpoints.back = skill_backcolor;
   Current_background.text = "None";
@@ -54,12 +40,13 @@ void Form1::RaceSelection() {
     Current_race.text = race.caption;
     put(hitpoints, race.hitpoints);
     put(fatigue, race.fatigue);
-    for (int i = 0; i < 8; ++i) put(this->*kAdjusted[i], race.adjusted[static_cast<std::size_t>(i)]);
+    for (std::size_t i = 0; i < kStatBoxes.size(); ++i)
+      put(this->*kStatBoxes[i].adjusted, race.adjusted[i]);
     for (std::size_t i = 0; i < kSkills.size(); ++i) put(this->*kSkills[i].box, race.skills[i]);
     if (race.writesAptitude) race_aptitude = static_cast<std::int16_t>(race.raceAptitude);
   }
 
-  put(Carryweight, num(Adjstrength) * 500);
+  carryWeightAdj();
   damageadj();
   Armoradj();
   Speeddisplay();

@@ -27,7 +27,8 @@ void Form1::Schematic_list_DblClick() {
   }
   const int d = Tech_list.listIndex;
   const int k = Schematic_list.listIndex;
-  // Nothing to buy without a selected schematic of a selected discipline.
+  // Deliberate mend: nothing to buy (and nothing read past the tables)
+  // without a selected schematic of a selected discipline.
   if (d < 0 || d >= kDisciplineCount || k < 0 || k >= kSchematicsPerDiscipline ||
       k >= Schematic_list.listCount())
     return;

@@ -3,6 +3,8 @@
 // start character's box texts are checked byte for byte in its saved sheet.)
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,21 @@ TEST(Startup, ColoursCountersAndSelections) {
   EXPECT_FALSE(f.Tech_list.visible || f.Schematic_list.visible);
   EXPECT_EQ(f.Spelltechindicator.text, "Spells");
   EXPECT_EQ(f.Spelltechindicator.fore, kMagenta);
+}
+
+// Every button and list answers a click (the purchase list only shows);
+// the four lists that apply or buy answer a double click.
+TEST(Startup, EveryButtonAndListHasItsHandler) {
+  const Ctl doubles[] = {Ctl::Race_Selection, Ctl::Background_Selection, Ctl::Spell_list,
+                         Ctl::Schematic_list};
+  for (int i = 0; i < kControlCount; ++i) {
+    const Ctl c = static_cast<Ctl>(i);
+    const Kind k = kControls[i].kind;
+    const bool clicks = (k == Kind::Button || k == Kind::ListBox) && c != Ctl::purchased;
+    EXPECT_EQ(Form1::handles(c, false), clicks) << kControls[i].name;
+    EXPECT_EQ(Form1::handles(c, true), std::count(std::begin(doubles), std::end(doubles), c) == 1)
+        << kControls[i].name;
+  }
 }
 
 TEST(Startup, RaceListIsSortedWithHyphensIgnored) {

@@ -207,9 +207,10 @@ TEST(Statistics, LoweringWillpowerOrIntelligenceIsJudgedOnTheAdjustedBox) {
 }
 
 TEST(Derived, DamageBonusArmourClassAndSpeed) {
+  // Each step changes the bonus, so every rung must write its own value.
   const std::vector<std::pair<const char*, const char*>> damage = {
-      {"1", "-4"}, {"2", "-4"}, {"3", "-3"}, {"4", "-3"}, {"5", "-2"},  {"6", "-2"},  {"7", "-1"},
-      {"8", "-1"}, {"9", "0"},  {"10", "0"}, {"11", "1"}, {"19", "9"}, {"20", "20"}, {"21", "21"}};
+      {"1", "-4"}, {"3", "-3"}, {"2", "-4"}, {"5", "-2"}, {"4", "-3"},  {"7", "-1"},  {"6", "-2"},
+      {"8", "-1"}, {"9", "0"},  {"11", "1"}, {"10", "0"}, {"19", "9"}, {"20", "20"}, {"21", "21"}};
   Form1 f = started();
   for (const auto& [st, bonus] : damage) {
     f.Adjstrength.text = st;

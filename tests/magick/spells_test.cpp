@@ -100,7 +100,7 @@ TEST(Purchases, ThresholdsHoldExactlyAtTheirValue) {
     const Ctl plus = magick ? Ctl::WP_plus : Ctl::IN_plus;
     Form1 f = started();
     applyBackground(f, c.background);
-    levelTo(f, 20);
+    levelTo(f, magick && c.rank > 2 ? 5 * (c.rank - 2) : 20);  // spells: just the level asked
     const Control& stat = magick ? f.Adjwillpower : f.Adjintelligence;
     raiseTo(f, plus, stat, c.threshold - 1);
     ASSERT_EQ(num(stat), c.threshold - 1);
@@ -128,9 +128,10 @@ TEST(Purchases, DoubleClickWithoutASelectedEntryBuysNothing) {
     Form1 f = started();
     f.Click(controlsOf(lore).select);
     f.selectEntry(controlsOf(lore).groups, group);
+    f.message_window.text = "old";
     Form1State want = f;
-    f.DblClick(controlsOf(lore).entries);
-    want.message_window.text = f.message_window.text;  // the wording is free here
+    f.DblClick(controlsOf(lore).entries);  // nothing read past the tables: only the message goes
+    want.message_window.text = "";
     EXPECT_TRUE(same(f, want));
   }
 }
