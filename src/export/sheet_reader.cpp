@@ -189,8 +189,8 @@ std::string rebuildSheet(const std::string& bytes, const Form1State& current, Fo
     f.DblClick(Ctl::Race_Selection);
     if (background != "None") {
       int b = 0;
-      while (b < backgrounds::kBackgroundTotal && background != backgrounds::kBackgrounds[static_cast<std::size_t>(b)].caption) ++b;
-      if (b == backgrounds::kBackgroundTotal) return wrongLine(raceAt);
+      while (b < backgrounds::kBackgroundCount && background != backgrounds::kBackgrounds[static_cast<std::size_t>(b)].caption) ++b;
+      if (b == backgrounds::kBackgroundCount) return wrongLine(raceAt);
       f.selectEntry(Ctl::Background_Selection, b);
       f.DblClick(Ctl::Background_Selection);
     }
