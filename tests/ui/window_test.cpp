@@ -177,6 +177,7 @@ class WindowTest : public QObject {
     QCOMPARE(w->model().PCname.text, text(Ctl::PCname).toStdString());
     auto* alt = get<ui::MultiLineBox>(Ctl::alternativebackground);
     const QString full(2998, QLatin1Char('x'));
+    alt->setFocus();
     alt->setPlainText(full);
     alt->moveCursor(QTextCursor::End);
     QTest::keyClicks(alt, "abcd");
@@ -207,13 +208,16 @@ class WindowTest : public QObject {
     QVERIFY(text(Ctl::bow) == "1" && colour(Ctl::bow) == QColor(0x00FA00));
     press(Ctl::bow_minus);
     QVERIFY(text(Ctl::bow) == "0" && colour(Ctl::bow) == QApplication::palette().color(QPalette::Base));
-    for (Ctl b : {Ctl::ST_minus, Ctl::Fatigue_plus, Ctl::Fatigue_minus, Ctl::levelup, Ctl::Hitpoints_plus}) {
-      press(b);
+    const struct { Ctl button; int times; Ctl box; const char* want; } steps[] = {
+        {Ctl::ST_minus, 3, Ctl::Strength, "8"}, {Ctl::Fatigue_plus, 1, Ctl::fatigue, "34"},
+        {Ctl::Fatigue_minus, 1, Ctl::fatigue, "30"}, {Ctl::levelup, 1, Ctl::CPs_remaining, "6"},
+        {Ctl::Hitpoints_plus, 7, Ctl::hitpoints, "56"}};
+    for (const auto& s : steps) {
+      press(s.button, s.times);
+      QVERIFY2(text(s.box) == QLatin1String(s.want), info(s.button).name);
       showsTheModel();
     }
-    press(Ctl::Hitpoints_plus, 7);
-    QVERIFY(text(Ctl::message_window) == "No CPs left" && text(Ctl::CPs_remaining) == "0");
-    showsTheModel();
+    QVERIFY(text(Ctl::message_window) == "No CPs left" && text(Ctl::CPs_remaining) == "0" && text(Ctl::Clevel) == "2");
     press(Ctl::Quit);
     QVERIFY(!w->isVisible() && w->model().ended);
   }
@@ -245,7 +249,7 @@ class WindowTest : public QObject {
       QVERIFY(w->model().background_explanations.text.rfind(m.explains, 0) == 0);
     }
     clickEntry(Ctl::Spell_list, 0, true);
-    QVERIFY(get(Ctl::purchased)->count() == 1 && spells->currentRow() == 0);
+    QVERIFY(get(Ctl::purchased)->count() == 1 && spells->currentRow() == 0 && w->model().Spell_list.listIndex == 0);
     QCOMPARE(get(Ctl::purchased)->item(0)->text() + text(Ctl::aptitude), QStringLiteral("Unseen Force5"));
     QCOMPARE(colour(Ctl::aptitude), QColor(0xFF80FF));
     QCOMPARE(get<ui::MultiLineBox>(Ctl::background_explanations)->toPlainText().toStdString(),
