@@ -279,6 +279,11 @@ class WindowTest : public QObject {
     for (int i = 0; i < 8; ++i) QTest::keyClick(races, i ? Qt::Key_Down : Qt::Key_Home);
     QCOMPARE(w->model().Race_Selection.listIndex, 7);
     QVERIFY(races->viewport()->rect().contains(races->visualItemRect(races->item(7))));
+    races->scrollToTop();  // and so does a selection the model makes
+    QVERIFY(!races->viewport()->rect().intersects(races->visualItemRect(races->item(10))));
+    w->model().Race_Selection.listIndex = 10;
+    w->refresh();
+    QVERIFY(races->viewport()->rect().contains(races->visualItemRect(races->item(10))));
     press(Ctl::Tech_select);  // the hidden list takes no clicks
     QWidget* hit = w->childAt(w->widget(Ctl::Magick_list)->geometry().topLeft() + QPoint(20, 30));
     QVERIFY(hit && (hit == w->widget(Ctl::Tech_list) || w->widget(Ctl::Tech_list)->isAncestorOf(hit)));
