@@ -29,7 +29,9 @@ QImage glyph(const QRawFont& font, QChar ch, int scale) {
   return img;
 }
 
-int distance(QRgb a, QRgb b) { return qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b)); }
+int distance(QRgb a, QRgb b) {
+  return qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b));
+}
 
 // The ink of one colour over another inside a rectangle, its box and count:
 // pixels at least about half covered (only whole pixels are exact at
