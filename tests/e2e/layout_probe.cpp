@@ -19,15 +19,11 @@ int main(int argc, char** argv) {
     const QRect g = control->geometry();
     std::printf("%s %d %d %d %d\n", name, g.x(), g.y(), g.width(), g.height());
     auto* list = dynamic_cast<QListWidget*>(control);
-    if (!list) continue;
-    list->scrollToTop();
-    for (int row = 0; row < 8; ++row) {
-      if (list->count() == 0) break;
+    if (list) list->scrollToTop();
+    for (int row = 0; list && list->count() > 0 && row < 8; ++row) {
+      // Rows of lists refilled later (spells, schematics) have the same height.
       QRect r = list->visualItemRect(list->item(std::min(row, list->count() - 1)));
-      if (list->count() <= row) {
-        // Rows of lists refilled later (spells, schematics) have the same height.
-        r.translate(0, r.height() * (row - list->count() + 1));
-      }
+      r.translate(0, r.height() * std::max(0, row - list->count() + 1));
       const QPoint at = list->viewport()->mapTo(&w, r.topLeft());
       std::printf("%s#%d %d %d %d %d\n", name, row, at.x(), at.y(), r.width(), r.height());
     }

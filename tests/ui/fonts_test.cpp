@@ -25,9 +25,7 @@ QImage glyph(const QRawFont& font, QChar ch, int scale) {
   run.setRawFont(font);
   run.setGlyphIndexes(font.glyphIndexesForString(QString(ch)));
   run.setPositions({QPointF(8 * scale, 24 * scale)});
-  QPainter p(&img);
-  p.setPen(Qt::black);
-  p.drawGlyphRun({}, run);
+  QPainter(&img).drawGlyphRun({}, run);
   return img;
 }
 
@@ -66,32 +64,29 @@ class FontsTest : public QObject {
 
  private slots:
   void outlinesAreTheBitmapsPixels() {
-    struct Face { int strike; QString file; int em; };
-    for (const Face& face : {Face{13, "sans8", 11}, Face{16, "sans10", 13}}) {
-      const QRawFont bitmap(QStringLiteral(KETHMOR_FONT_SOURCE), face.strike);
-      QVERIFY(bitmap.isValid());
-      for (const bool bold : {false, true}) {
-        QFile file(":/fonts/" + face.file + (bold ? "-bold.ttf" : ".ttf"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray data = file.readAll();
+    const auto advance = [](const QRawFont& f, QChar ch) {
+      return f.advancesForGlyphIndexes(f.glyphIndexesForString(QString(ch))).value(0).x();
+    };
+    for (const auto& [strike, file, em] : {std::tuple{13, "sans8", 11}, {16, "sans10", 13}})
+      for (const bool bold : {false, true})
         for (const int s : {1, 2}) {
-          const QRawFont outline(data, face.em * s, QFont::PreferNoHinting);
+          const QRawFont bitmap(QStringLiteral(KETHMOR_FONT_SOURCE), strike);
+          QFile ttf(QStringLiteral(":/fonts/%1%2.ttf").arg(file, bold ? "-bold" : ""));
+          QVERIFY(bitmap.isValid() && ttf.open(QIODevice::ReadOnly));
+          const QRawFont outline(ttf.readAll(), em * s, QFont::PreferNoHinting);
           for (const QChar ch : QStringLiteral("AgW@j%\u00e9")) {
             const QImage want = glyph(bitmap, ch, 1), got = glyph(outline, ch, s);
             const auto has = [&](int x, int y) { return x >= 0 && want.pixel(x, y) == qRgb(0, 0, 0); };
-            const QByteArray what = QStringLiteral("%1 %2 bold %3 x%4").arg(ch).arg(face.file).arg(bold).arg(s).toLatin1();
+            const QByteArray what = QStringLiteral("%1 %2 bold %3 x%4").arg(ch).arg(file).arg(bold).arg(s).toLatin1();
             QVERIFY2(ink(want, want.rect(), qRgb(0, 0, 0)).second > 8, what);
-            for (int y = 0; y < got.height(); ++y)
+            for (int y = 0; y < got.height(); ++y)  // bold: each pixel once more to its right
               for (int x = 0; x < got.width(); ++x) {
                 const bool set = has(x / s, y / s) || (bold && has(x / s - 1, y / s));
                 QVERIFY2(got.pixel(x, y) == (set ? qRgb(0, 0, 0) : qRgb(255, 255, 255)), what);
               }
-            const auto advance = [&](const QRawFont& f) { return f.advancesForGlyphIndexes(f.glyphIndexesForString(QString(ch))).value(0).x(); };
-            QCOMPARE(advance(outline), (advance(bitmap) + (bold ? 1 : 0)) * s);
+            QCOMPARE(advance(outline, ch), (advance(bitmap, ch) + (bold ? 1 : 0)) * s);
           }
         }
-      }
-    }
   }
 
   void captionsFacesAndBoldGrowWithTheScale() {
@@ -99,17 +94,13 @@ class FontsTest : public QObject {
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QFontMetrics typed(w.widget(Ctl::PCname)->font());  // no ligatures: a typed "TM" stays two letters
-    QCOMPARE(typed.horizontalAdvance("ATM"), typed.horizontalAdvance("A") + typed.horizontalAdvance("T") + typed.horizontalAdvance("M"));
-    std::map<double, QImage> shots;
+    QCOMPARE(typed.horizontalAdvance("ATM"),
+             typed.horizontalAdvance("A") + typed.horizontalAdvance("T") + typed.horizontalAdvance("M"));
+    std::map<double, QImage> shots, regular;  // regular: every caption drawn regular (offscreen only)
     for (const QString& item : qEnvironmentVariable("KETHMOR_SHOTS").split(QLatin1Char(' '), Qt::SkipEmptyParts))
       shots[item.section(QLatin1Char('='), 0, 0).toDouble()] = QImage(item.section(QLatin1Char('='), 1));
-    const bool offscreen = shots.empty();
-    if (offscreen)
+    if (shots.empty()) {
       for (const double f : {1.0, 1.25, 1.5, 2.0}) shots[f] = render(w, f);
-    QVERIFY(shots.count(1.0));
-    // The same window with every caption drawn regular.
-    std::map<double, QImage> regular;
-    if (offscreen) {
       std::map<QLabel*, QFont> fonts;
       for (QLabel* l : w.findChildren<QLabel*>()) {
         QFont f = fonts[l] = l->font();
@@ -119,42 +110,41 @@ class FontsTest : public QObject {
       regular = {{1.0, render(w, 1)}, {2.0, render(w, 2)}};
       for (const auto& [l, f] : fonts) l->setFont(f);
     }
+    QVERIFY(shots.count(1.0));
     QRegion controls;  // where the boxes, lists and buttons stand
     for (QWidget* wd : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
       if (!qobject_cast<QLabel*>(wd) && wd->isVisible()) controls += wd->geometry();
     for (int i = 0; i < kControlCount; ++i) {
-      const Ctl id = static_cast<Ctl>(i);
-      QWidget* wd = w.widget(id);
+      QWidget* wd = w.widget(static_cast<Ctl>(i));
       auto* button = qobject_cast<QPushButton*>(wd);
-      auto* label = qobject_cast<QLabel*>(wd);
+      if (!(button || qobject_cast<QLabel*>(wd)) || !wd->isVisible()) continue;
+      const QByteArray name(kControls[i].name);
       const QRegion others = controls - (button ? wd->geometry() : QRect());
-      if (!(button || label) || !wd->isVisible()) continue;
-      const QString text = button ? button->text() : label->text();
       const QFontMetrics fm(wd->font());
       const QRgb colour = wd->palette().color(button ? QPalette::ButtonText : QPalette::WindowText).rgb();
-      const QRectF area = QRectF(wd->geometry()).adjusted(button ? 2 : 0, button ? 2 : 0, button ? -2 : 0, button ? -2 : 0);
-      // Captions stand on the dark picture or on the button's face.
+      const int m = button ? 2 : 0;  // captions stand on the button's face or on the dark picture
+      const QRectF area = QRectF(wd->geometry()).adjusted(m, m, -m, -m);
       const QRgb under = button ? button->palette().color(QPalette::Button).rgb() : qRgb(0x34, 0x36, 0x39);
       const QRect one = ink(shots[1.0], area.toAlignedRect(), colour, under, others).first;
-      const QByteArray name(info(id).name);
       if (area.height() < 2 * fm.height())  // one line: whole at 1x, neither clipped nor wrapped
-        QVERIFY2(one.width() >= fm.horizontalAdvance(text) - 2 && one.height() <= fm.height(), name);
+        QVERIFY2(one.width() >= fm.horizontalAdvance(wd->property("text").toString()) - 2 &&
+                     one.height() <= fm.height(), name);
       for (const auto& [f, img] : shots) {
         QCOMPARE(img.size(), QSize(qRound(790 * f), qRound(573 * f)));
-        const QRectF at(area.topLeft() * f, area.size() * f);
-        const auto [box, count] = ink(img, at.toAlignedRect(), colour, under, others, f);
+        const QRect at = QRectF(area.topLeft() * f, area.size() * f).toAlignedRect();
+        const auto [box, count] = ink(img, at, colour, under, others, f);
         QVERIFY2(qAbs(box.width() - f * one.width()) <= f + 1 && qAbs(box.height() - f * one.height()) <= f + 1,
                  name + " at " + QByteArray::number(f));
-        if (regular.count(f) && (ui::layout(id).font == ui::Font::B8 || ui::layout(id).font == ui::Font::B10) && label)
-          QVERIFY2(count > 1.4 * ink(regular[f], at.toAlignedRect(), colour, under, others, f).second, name);
-        if (button) {  // the face is flat, in exactly its colour
-          std::map<QRgb, int> seen;
-          const QRect r = QRectF(QRectF(wd->geometry()).topLeft() * f, QSizeF(wd->size()) * f).toAlignedRect();
-          for (int y = r.top(); y <= r.bottom(); ++y)
-            for (int x = r.left(); x <= r.right(); ++x) ++seen[img.pixel(x, y) & 0xFFFFFF];
-          const auto most = std::max_element(seen.begin(), seen.end(), [](auto& a, auto& b) { return a.second < b.second; });
-          QVERIFY2(most->first == (under & 0xFFFFFF), name);
-        }
+        const ui::Font font = ui::layout(static_cast<Ctl>(i)).font;
+        if (regular.count(f) && !button && (font == ui::Font::B8 || font == ui::Font::B10))
+          QVERIFY2(count > 1.4 * ink(regular[f], at, colour, under, others, f).second, name);
+        if (!button) continue;
+        std::map<QRgb, int> seen;  // the face is flat, in exactly its colour
+        const QRect r = QRectF(QRectF(wd->geometry()).topLeft() * f, QSizeF(wd->size()) * f).toAlignedRect();
+        for (int y = r.top(); y <= r.bottom(); ++y)
+          for (int x = r.left(); x <= r.right(); ++x) ++seen[img.pixel(x, y) & 0xFFFFFF];
+        QVERIFY2(std::max_element(seen.begin(), seen.end(), [](auto& a, auto& b) { return a.second < b.second; })
+                         ->first == (under & 0xFFFFFF), name);
       }
     }
   }
