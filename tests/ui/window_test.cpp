@@ -126,6 +126,12 @@ class WindowTest : public QObject {
       if (ci.kind != Kind::Label) names.insert(heard);
     }
     QVERIFY(!w->widget(Ctl::dummy)->isVisible());
+    // A handful of places as the layout publishes them, in twips.
+    const struct { Ctl id; int l, t, w, h; } published[] = {
+        {Ctl::Label10, 9720, 1560, 420, 255}, {Ctl::ST_minus, 8520, 1080, 225, 240},
+        {Ctl::Schematic_list, 120, 7440, 2655, 1035}, {Ctl::SAVE, 7920, 8160, 855, 255}};
+    for (const auto& p : published)
+      QCOMPARE(w->widget(p.id)->geometry(), QRect(p.l / 15, p.t / 15, p.w / 15, p.h / 15));
     using P = QPalette;
     const QPalette& app = QApplication::palette();
     const struct { Ctl id; P::ColorRole role; QColor want; } colours[] = {
