@@ -190,7 +190,8 @@ TEST_F(SheetFile, SaveWritesTheSheetAndChangesNothing) {
   f.SAVE_Click();
   EXPECT_EQ(readFile(dir / "renee.txt"), sheetBytes(f));
   for (const auto& [target, name] : {std::pair{dir / "missing" / "sheet.txt", "sheet.txt"},
-                                     {dir / "folder.txt", "folder.txt"}, {dir / "a\nb" / "x.txt", "x.txt"}}) {
+                                     {dir / "folder.txt", "folder.txt"},
+                                     {dir / "a\nb" / "x\ny.txt", "x y.txt"}}) {  // a break shows as a space
     const std::string message = failedSave(target);
     EXPECT_NE(message.find(name), std::string::npos) << message;
     EXPECT_EQ(message.find_first_of("\r\n"), std::string::npos) << message;
