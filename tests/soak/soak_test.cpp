@@ -1,21 +1,15 @@
-// A seeded stream of random user actions on the model, with the sheet's own
-// bookkeeping checked after every one. On a failure it prints the seed and
-// the shortest action sequence it could find that still fails.
-//
-// KETHMOR_SOAK_ACTIONS (default 200000) and KETHMOR_SOAK_SEED (default 1)
-// make a longer or a different run; KETHMOR_SOAK_UNDO_ACTIONS (default
-// 10000) how many of them are also undone and redone; KETHMOR_ROUNDTRIP_SESSIONS
-// (default 3000) more sessions whose sheet is opened again.
+// Seeded random user actions on the model, the sheet's own bookkeeping checked
+// after each; a failure prints the seed and the shortest failing sequence found.
+// KETHMOR_SOAK_ACTIONS (200000), KETHMOR_SOAK_SEED (1), KETHMOR_SOAK_UNDO_ACTIONS
+// (10000: also undone and redone) and KETHMOR_ROUNDTRIP_SESSIONS (3000) vary the run.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <sstream>
 
-#include "core/form1.h"
 #include "core/history.h"
 #include "export/sheet.h"
 #include "export/sheet_file.h"
@@ -23,100 +17,62 @@
 #include "support/sheet_actions.h"
 
 using namespace kethmor;
-using kethmor::testkit::kSkillRows;
-using kethmor::testkit::kStats;
+using namespace kethmor::testkit;
 
 namespace {
 
 enum class Op { Click, Select, DblClick, TypeName, TypeBackground, Save };
-
-struct Action {
-  Op op;
-  Ctl target;
-  int index;        // list entry for Select
-  std::string text; // typed text
-};
+struct Action { Op op; Ctl target; int index; std::string text; };  // index: the entry a Select picks
 
 std::string describe(const Action& a) {
-  std::ostringstream s;
-  switch (a.op) {
-    case Op::Click: s << "click " << info(a.target).name; break;
-    case Op::Select: s << "select " << info(a.target).name << " " << a.index; break;
-    case Op::DblClick: s << "double-click " << info(a.target).name; break;
-    case Op::TypeName: s << "type name (" << a.text.size() << " bytes)"; break;
-    case Op::TypeBackground: s << "type background (" << a.text.size() << " bytes)"; break;
-    case Op::Save: s << "save"; break;
-  }
-  return s.str();
-}
-
-class ScratchSaver : public SheetSaver {
- public:
-  explicit ScratchSaver(std::string folder) : folder_(std::move(folder)) {}
-  std::string chooseFileName() override {
-    ++n_;
-    if (n_ % 5 == 0) return {};                                   // cancelled
-    if (n_ % 7 == 0) return folder_ + "/missing/sheet.txt";        // fails
-    return folder_ + "/sheet" + std::to_string(n_ % 3) + ".txt";
-  }
-  std::string writeSheet(const Form1& f, const std::string& name) override {
-    return inner_.writeSheet(f, name);
-  }
-
- private:
-  std::string folder_;
-  int n_ = 0;
-  exporter::FileSheetSaver inner_{nullptr};
-};
-
-std::vector<Ctl> controlsOf(Kind kind) {
-  std::vector<Ctl> out;
-  for (int i = 0; i < kControlCount; ++i)
-    if (kControls[i].kind == kind && static_cast<Ctl>(i) != Ctl::Quit && static_cast<Ctl>(i) != Ctl::SAVE)
-      out.push_back(static_cast<Ctl>(i));
-  return out;
+  static const char* const verbs[] = {"click ", "select ", "double-click ", "type name", "type background",
+                                      "save"};
+  std::string s = verbs[static_cast<int>(a.op)];
+  if (a.op <= Op::DblClick) s += info(a.target).name;
+  if (a.op == Op::Select) s += " " + std::to_string(a.index);
+  if (!a.text.empty()) s += " (" + std::to_string(a.text.size()) + " bytes)";
+  return s;
 }
 
 std::string randomText(std::mt19937& rng) {
   static const char* const pieces[] = {"Kara", "\t", "\n", "\r\n", "\xC3\xA9", "\xE2\x82\xAC",
                                        "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D", "\x01", " ", "\xF0\x9F\x90\x89"};
   std::string s;
-  const int n = static_cast<int>(rng() % 6);
-  for (int i = 0; i < n; ++i) s += pieces[rng() % std::size(pieces)];
+  for (int i = 0, n = static_cast<int>(rng() % 6); i < n; ++i) s += pieces[rng() % std::size(pieces)];
   return s;
 }
 
 std::vector<Action> generate(unsigned seed, int count) {
   std::mt19937 rng(seed);
-  const std::vector<Ctl> buttons = controlsOf(Kind::Button);
-  const std::vector<Ctl> lists = controlsOf(Kind::ListBox);
+  std::vector<Ctl> buttons, lists;  // all but Quit and SAVE
+  for (int i = 0; i < kControlCount; ++i) {
+    if (static_cast<Ctl>(i) == Ctl::Quit || static_cast<Ctl>(i) == Ctl::SAVE) continue;
+    if (kControls[i].kind == Kind::Button) buttons.push_back(static_cast<Ctl>(i));
+    if (kControls[i].kind == Kind::ListBox) lists.push_back(static_cast<Ctl>(i));
+  }
   std::vector<Action> actions;
-  actions.reserve(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) {
     const unsigned r = rng() % 100;
-    Action a{Op::Click, Ctl::ST_plus, 0, {}};
+    Action a{Op::Click, Ctl::levelup, 0, {}};
     if (r < 55) {
       a.target = buttons[rng() % buttons.size()];
-    } else if (r < 75) {
-      a.op = Op::Select;
-      a.target = lists[rng() % lists.size()];
-      a.index = static_cast<int>(rng() % 42) - 2;  // valid, out of range and missing
     } else if (r < 95) {
-      a.op = Op::DblClick;
+      a.op = r < 75 ? Op::Select : Op::DblClick;
       a.target = lists[rng() % lists.size()];
-    } else if (r < 97) {
-      a.op = Op::TypeName;
-      a.text = randomText(rng);
+      if (r < 75) a.index = static_cast<int>(rng() % 42) - 2;  // valid, out of range and missing
     } else if (r < 99) {
-      a.op = Op::TypeBackground;
+      a.op = r < 97 ? Op::TypeName : Op::TypeBackground;
       a.text = randomText(rng);
-    } else {
-      a.op = (rng() % 20 == 0) ? Op::Save : Op::Click;
-      a.target = Ctl::levelup;
+    } else if (rng() % 20 == 0) {
+      a.op = Op::Save;
     }
     actions.push_back(std::move(a));
   }
   return actions;
+}
+
+bool onRaceOrBackground(const Action& a) {
+  return a.target == Ctl::Race_Selection || a.target == Ctl::Background_Selection;
 }
 
 void perform(Form1& f, const Action& a) {
@@ -130,38 +86,68 @@ void perform(Form1& f, const Action& a) {
   }
 }
 
-struct Tracker {
-  // Adjusted value and skill value minus what was bought, per box: fixed
-  // between two applications of a race or background.
-  std::array<double, 8> statBase{};
-  std::array<double, 16> skillBase{};
-  bool primed = false;
-};
+// The adjusted statistics and the skills less what was bought: fixed between
+// two applications of a race or background.
+struct Unbought { std::array<double, 8> stat{}; std::array<double, 16> skill{}; };
 
-// Returns the first broken rule, or empty.
-std::string broken(const Form1& f, Tracker& t, bool applied) {
-  if (std::string why = testkit::brokenBookkeeping(f); !why.empty()) return why;
-  if (applied || !t.primed) {
-    for (std::size_t i = 0; i < 8; ++i) t.statBase[i] = num(f.*kStats[i].adjusted) - f.*kStats[i].counter;
-    for (std::size_t i = 0; i < 16; ++i) t.skillBase[i] = num(f.*kSkillRows[i].box) - f.*kSkillRows[i].counter;
-    t.primed = true;
+// The sheet's own bookkeeping; returns the first rule broken, or empty.
+std::string broken(const Form1& f, Unbought& t, bool applied) {
+  const double level = num(f.Clevel);
+  if (level < 1 || level > 50 || level != std::floor(level)) return "level out of 1 to 50";
+  const int L = static_cast<int>(level);
+  int spent = f.cpstat_hitpoints + f.cpstat_fatigue + f.purchased.listCount();
+  for (std::size_t i = 0; i < kStats.size(); ++i) {
+    const StatRow& s = kStats[i];
+    spent += f.*s.counter;
+    if (num(f.*s.base) != 8 + f.*s.counter) return std::string(s.name) + " base is not 8 + counter";
+    if (applied) t.stat[i] = num(f.*s.adjusted) - f.*s.counter;
+    if (num(f.*s.adjusted) - f.*s.counter != t.stat[i])
+      return std::string(s.name) + " adjusted is not its value plus its counter";
   }
-  for (std::size_t i = 0; i < 8; ++i)
-    if (num(f.*kStats[i].adjusted) - f.*kStats[i].counter != t.statBase[i]) return "adjusted box is not its value plus its counter";
-  for (std::size_t i = 0; i < 16; ++i)
-    if (num(f.*kSkillRows[i].box) - f.*kSkillRows[i].counter != t.skillBase[i]) return "skill box is not its modifiers plus its counter";
+  double techRanks = 0;
+  for (std::size_t i = 0; i < kSkillRows.size(); ++i) {
+    const SkillRow& s = kSkillRows[i];
+    const std::string name = s.name;
+    const bool green = (f.*s.box).back == kGreen;
+    spent += static_cast<int>(f.*s.counter);
+    if (s.tech) techRanks += f.*s.counter;
+    if (green != (f.*s.counter > 0)) return name + " green while no rank is bought, or the reverse";
+    if (!green && (f.*s.box).back != f.skill_backcolor) return name + " colour not restored";
+    if (f.*s.counter < 0 || f.*s.counter > 5) return name + " ranks out of 0 to 5";
+    if (applied) t.skill[i] = num(f.*s.box) - f.*s.counter;
+    if (num(f.*s.box) - f.*s.counter != t.skill[i]) return name + " is not its modifiers plus its counter";
+  }
+  // One CP a level, two at each fifth, on top of the five to start with.
+  if (spent + f.CP_pool != 5 + (L - 1) + L / 5) return "CPs spent and the pool differ from the CPs granted";
+  if (num(f.CPs_remaining) != f.CP_pool) return "CPs_remaining differs from CP_pool";
+  int spells = 0, schematics = 0;
+  for (const auto& c : f.spell_owned)
+    for (std::int16_t v : c) spells += v != 0;
+  for (const auto& d : f.schematic_owned)
+    for (std::int16_t v : d) schematics += v != 0;
+  if (spells != f.spells_bought) return "spells_bought differs from the owned spells";
+  if (schematics != f.schematics_bought) return "schematics_bought differs from the owned ones";
+  if (spells + schematics != f.purchased.listCount()) return "purchased differs from the owned";
+  const double sum = f.race_aptitude + 5.0 * spells - 5.0 * schematics - 4.0 * techRanks;
+  if (f.aptitude_value != sum) return "aptitude value is not the sum of its parts";
+  if ((f.aptitude.text != "0" || sum != 0) &&
+      (num(f.aptitude) != std::min(100.0, std::fabs(sum)) ||
+       f.aptitude.back != (sum > 0 ? kPink : sum < 0 ? kBrownOrange : kWhite)))
+    return "aptitude box not |sum| capped, or its colour not the sign's";
+  const double levels = 2 * (L - 1), will = num(f.Adjwillpower);
+  if (num(f.hitpoints) != 2 * num(f.Adjstrength) + will + 6 + 4 * f.cpstat_hitpoints + levels)
+    return "hit points do not follow the statistics";
+  if (num(f.fatigue) != 2 * num(f.Adjconstitution) + will + 6 + 4 * f.cpstat_fatigue + levels)
+    return "fatigue does not follow the statistics";
   if (f.Magick_list.visible == f.Tech_list.visible) return "both or neither list pair shown";
   for (Ctl l : {Ctl::Race_Selection, Ctl::Background_Selection, Ctl::Magick_list, Ctl::Tech_list,
-                Ctl::Spell_list, Ctl::Schematic_list, Ctl::purchased}) {
-    const Control& c = f.ctl(l);
-    if (c.listIndex < -1 || c.listIndex >= c.listCount()) return "list index out of range";
-  }
+                Ctl::Spell_list, Ctl::Schematic_list, Ctl::purchased})
+    if (f.ctl(l).listIndex < -1 || f.ctl(l).listIndex >= f.ctl(l).listCount()) return "list index outside";
   return {};
 }
 
 int envInt(const char* name, int fallback) {
-  const char* v = std::getenv(name);
-  return v && *v ? std::atoi(v) : fallback;
+  return std::getenv(name) && *std::getenv(name) ? std::atoi(std::getenv(name)) : fallback;
 }
 
 // A step is undone to exactly the state before it and redone to exactly the
@@ -172,9 +158,9 @@ std::string brokenUndo(History& h, Form1& f, Form1State& before, const Action& a
   if (!h.record(before, f)) {
     std::string typed = std::move(f.alternativebackground.text);  // long, and alike on both sides
     before.alternativebackground.text.clear();
-    const bool same = exporter::sheetBytes(before) == exporter::sheetBytes(f) && before.CP_pool == f.CP_pool;
+    const bool alike = exporter::sheetBytes(before) == exporter::sheetBytes(f) && before.CP_pool == f.CP_pool;
     f.alternativebackground.text = std::move(typed);
-    return same ? "" : "a change of the sheet is no undo step";
+    return alike ? "" : "a change of the sheet is no undo step";
   }
   const Form1State after = f;
   if (!h.undo(f) || !(f == before)) return "undo does not give back the state before the step";
@@ -182,35 +168,37 @@ std::string brokenUndo(History& h, Form1& f, Form1State& before, const Action& a
   return {};
 }
 
-bool isApplication(const Action& a) {
-  return a.op == Op::DblClick && (a.target == Ctl::Race_Selection || a.target == Ctl::Background_Selection);
-}
-
-// Runs the actions on a fresh window; returns the index of the first action
-// after which a rule breaks (and the rule), or -1.
+// Runs the actions on a fresh window, saving into `folder` (every fifth save
+// cancelled, every seventh into a missing folder); returns the index of the
+// first action after which a rule breaks (and the rule), or -1.
 std::pair<int, std::string> replay(const std::vector<Action>& actions, const std::string& folder) {
-  ScratchSaver saver(folder);
+  int saves = 0;
+  exporter::FileSheetSaver saver{[&]() -> std::string {
+    if (++saves % 5 == 0) return {};
+    return folder + (saves % 7 == 0 ? "/missing/sheet.txt" : "/sheet" + std::to_string(saves % 3) + ".txt");
+  }};
   Form1 f;
   f.saver = &saver;
   f.Form_Load();
-  Tracker t;
+  Unbought t;
   History h;
   std::string why = broken(f, t, true);
   if (!why.empty()) return {0, why};
-  // Undo is checked on the first actions (KETHMOR_SOAK_UNDO_ACTIONS): a copy
-  // of the whole state each time is slow under the sanitizers.
+  // Undo is checked on the first actions only: a copy of the whole state
+  // each time is slow under the sanitizers.
   static const auto undoChecked = static_cast<std::size_t>(envInt("KETHMOR_SOAK_UNDO_ACTIONS", 10000));
   for (std::size_t i = 0; i < actions.size(); ++i) {
+    const Action& a = actions[i];
     Form1State before = i < undoChecked ? f : Form1State();
-    perform(f, actions[i]);
-    why = broken(f, t, isApplication(actions[i]));
-    if (why.empty() && i < undoChecked) why = brokenUndo(h, f, before, actions[i]);
+    perform(f, a);
+    why = broken(f, t, a.op == Op::DblClick && onRaceOrBackground(a));
+    if (why.empty() && i < undoChecked) why = brokenUndo(h, f, before, a);
     if (why.empty() && i < undoChecked && i % 5000 == 4999) {  // all the way back and forth again
       const Form1State now = f;
       while (h.undo(f)) {}
       while (h.redo(f)) {}
       if (exporter::sheetBytes(f) != exporter::sheetBytes(now) || h.size() != 1000 || h.bytes() > (16u << 20))
-        why = "undoing and redoing every step does not give the sheet back, or the history is not 1000 steps in 16 MiB";
+        why = "undoing and redoing all loses the sheet, or the history is not 1000 steps in 16 MiB";
       static_cast<Form1State&>(f) = now;
     }
     if (!why.empty()) return {static_cast<int>(i), why};
@@ -219,31 +207,27 @@ std::pair<int, std::string> replay(const std::vector<Action>& actions, const std
 }
 
 std::vector<Action> shrink(std::vector<Action> actions, const std::string& folder) {
-  for (std::size_t chunk = actions.size() / 2; chunk >= 1; chunk /= 2) {
+  for (std::size_t chunk = std::max<std::size_t>(actions.size() / 2, 1);; chunk /= 2) {
     for (std::size_t at = 0; at + chunk <= actions.size();) {
       std::vector<Action> shorter(actions.begin(), actions.begin() + static_cast<long>(at));
       shorter.insert(shorter.end(), actions.begin() + static_cast<long>(at + chunk), actions.end());
       if (replay(shorter, folder).first >= 0) actions = std::move(shorter);
       else at += chunk;
     }
-    if (chunk == 1) break;
+    if (chunk == 1) return actions;
   }
-  return actions;
 }
 
 }  // namespace
 
 TEST(Soak, RandomActionsKeepTheBookkeeping) {
-  const int count = envInt("KETHMOR_SOAK_ACTIONS", 200000);
   const auto seed = static_cast<unsigned>(envInt("KETHMOR_SOAK_SEED", 1));
   const std::string folder =
       (std::filesystem::temp_directory_path() / ("kethmor-soak-" + std::to_string(::getpid()))).string();
   std::filesystem::create_directories(folder);
-  const std::vector<Action> actions = generate(seed, count);
-  auto [at, why] = replay(actions, folder);
-  if (at >= 0) {
-    std::vector<Action> failing(actions.begin(), actions.begin() + at + 1);
-    failing = shrink(failing, folder);
+  const std::vector<Action> actions = generate(seed, envInt("KETHMOR_SOAK_ACTIONS", 200000));
+  if (auto [at, why] = replay(actions, folder); at >= 0) {
+    const std::vector<Action> failing = shrink({actions.begin(), actions.begin() + at + 1}, folder);
     std::ostringstream report;
     report << "seed " << seed << ": " << why << " after " << failing.size() << " actions:\n";
     for (const Action& a : failing) report << "  " << describe(a) << "\n";
@@ -254,13 +238,11 @@ TEST(Soak, RandomActionsKeepTheBookkeeping) {
 
 // Every sheet the planner writes opens again into the same character.
 TEST(Soak, EverySavedSheetOpensAgainIntoTheSameCharacter) {
-  const int sessions = envInt("KETHMOR_ROUNDTRIP_SESSIONS", 3000);
-  for (int seed = 1; seed <= sessions; ++seed) {
-    Form1 f;
-    f.Form_Load();
+  for (int seed = 1, sessions = envInt("KETHMOR_ROUNDTRIP_SESSIONS", 3000); seed <= sessions; ++seed) {
+    Form1 f = started();
     for (Action& a : generate(static_cast<unsigned>(seed), 150)) {
       // The window's race and background lists always have an entry selected.
-      if (a.op == Op::Select && (a.target == Ctl::Race_Selection || a.target == Ctl::Background_Selection))
+      if (a.op == Op::Select && onRaceOrBackground(a))
         a.index = (a.index + 2) % f.ctl(a.target).listCount();
       perform(f, a);
     }
@@ -268,9 +250,8 @@ TEST(Soak, EverySavedSheetOpensAgainIntoTheSameCharacter) {
     Form1State got;
     ASSERT_EQ(exporter::rebuildSheet(bytes, f, got), "") << "seed " << seed << "\n" << bytes;
     ASSERT_EQ(exporter::sheetBytes(got), bytes) << "seed " << seed;
-    // What the sheet does not hold: highlighted but unapplied entries, the
-    // message, the hidden step box, answer slots; typed text comes back in
-    // the sheet's code page.
+    // Not on the sheet: highlighted but unapplied entries, the message, the hidden
+    // step box, answer slots; typed text comes back in the sheet's code page.
     Form1State want = f;
     for (Form1State* s : {&want, &got}) {
       s->Race_Selection.listIndex = s->Background_Selection.listIndex = -1;
@@ -279,6 +260,6 @@ TEST(Soak, EverySavedSheetOpensAgainIntoTheSameCharacter) {
       s->PCname.text = exporter::toCodePage(s->PCname.text);
       s->alternativebackground.text = exporter::toCodePage(s->alternativebackground.text);
     }
-    ASSERT_TRUE(testkit::same(got, want)) << "seed " << seed;
+    ASSERT_TRUE(same(got, want)) << "seed " << seed;
   }
 }
