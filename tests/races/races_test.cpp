@@ -1,5 +1,5 @@
-// Choosing a race starts the sheet over (what each race writes is in the background table,
-// under "No Background"); a click on a race or a background only shows its description.
+// Choosing a race starts the sheet over (what each race writes is checked, with a background, in the
+// background tests' table); a click on a race or a background only shows its description.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -31,7 +31,8 @@ TEST(RaceSelection, ARaceChangeUndoesEveryPurchase) {
     for (Ctl b :
          {Ctl::Magick_list, Ctl::Spell_list, Ctl::Tech_list, Ctl::Schematic_list, Ctl::Spelltechindicator})
       fresh.ctl(b) = f.ctl(b);
-    fresh.dummy = f.dummy, fresh.ok_flag = f.ok_flag;
+    fresh.dummy = f.dummy;
+    fresh.ok_flag = f.ok_flag;
     EXPECT_TRUE(same(f, fresh)) << entry;
   }
 }
