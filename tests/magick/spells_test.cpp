@@ -25,7 +25,7 @@ TEST(Purchases, RefusalsComeInTheirOrderWordForWord) {
   const char *const noCP = "No CPs left!", *const owned = "you already have that one!";
   const char* const level5 = "min. requirement, level 5, not met";
   const Case cases[] = {
-      {"no CP, owned", M, [](Form1& f) { for (int c = 0; c < 5; ++c) buySpell(f, c, 0); }, 0, 0, noCP},
+      {"no CP, owned", M, [=](Form1& f) { for (int c = 0; c < 5; ++c) buyRun(f, M, c, 1); }, 0, 0, noCP},
       {"no CP, rank 3 at level 1", M, [](Form1& f) { press(f, Ctl::WP_plus, 5); }, 3, 2, noCP},
       {"rank 3 at level 4, all else in place", M, run(M, 4, 12, 4, 2), 4, 2, level5},
       {"rank 3 at level 4, WP and rank 2 lacking", M, run(M, 4, 8, 4, 0), 4, 2, level5},
@@ -38,7 +38,7 @@ TEST(Purchases, RefusalsComeInTheirOrderWordForWord) {
       {"rank 2, WP 8, rank 1 missing", M, run(M, 1, 8, 2, 0), 2, 1, "you must raise your Willpower"},
       {"rank 2, WP 9, rank 1 missing", M, run(M, 1, 9, 2, 0), 2, 1, "need previuos spell in college"},
       {"rank 3, WP 12, rank 2 missing", M, run(M, 5, 12, 3, 1), 3, 2, "need previous spell in college"},
-      {"no CP, owned", T, [](Form1& f) { for (int d = 0; d < 5; ++d) buySchematic(f, d, 0); }, 0, 0, noCP},
+      {"no CP, owned", T, [=](Form1& f) { for (int d = 0; d < 5; ++d) buyRun(f, T, d, 1); }, 0, 0, noCP},
       {"no CP, rank 2 lacking IN", T, [](Form1& f) { press(f, Ctl::ST_plus, 5); }, 1, 1, noCP},
       {"schematic rank 1 owned", T, run(T, 1, 8, 6, 1), 6, 0, owned},
       {"owned before Intelligence", T, [=](Form1& f) { run(T, 1, 9, 7, 2)(f); f.Adjintelligence.text = "6"; },
