@@ -26,6 +26,7 @@ TEST(RaceSelection, ARaceChangeUndoesEveryPurchase) {
     buySchematic(f, 0, 0);
     ASSERT_EQ(f.CP_pool, 1);
     applyRace(f, entry);
+    EXPECT_EQ(f.background_explanations.text, "No significant background");  // "No Background" highlighted
     applyRace(fresh, entry);
     fresh.PCname.text = "Aldric";
     for (Ctl b :
