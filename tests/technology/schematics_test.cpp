@@ -1,65 +1,35 @@
-// Buying schematics, driven through the window's handlers as the user's
-// clicks reach them.
+// The thresholds of the ranks of spells and schematics.
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <string>
-#include <vector>
-
-#include "core/form1.h"
 #include "support/sheet_actions.h"
 
 using namespace kethmor;
 using namespace kethmor::testkit;
 
-// Each refusal leaves everything but the message as it was.
-TEST(SchematicBuying, RefusalsComeInTheirOrderWordForWord) {
-  struct Case {
-    const char* what;
-    std::function<void(Form1&)> setUp;
-    int discipline, schematic;
-    const char* message;
-  };
-  auto run = [](int level, int intelligence, int discipline, int ranks) {
-    return [=](Form1& f) {
-      levelTo(f, level);
-      raiseIntelligenceTo(f, intelligence);
-      buyRun(f, Lore::Tech, discipline, ranks);
-    };
-  };
-  const std::vector<Case> cases = {
-      {"no CP left, schematic owned",
-       [](Form1& f) { for (int d = 0; d < 5; ++d) buySchematic(f, d, 0); }, 0, 0, "No CPs left!"},
-      {"no CP left, rank 2 missing its Intelligence", [](Form1& f) { press(f, Ctl::ST_plus, 5); },
-       1, 1, "No CPs left!"},
-      {"rank 1 owned", [](Form1& f) { buySchematic(f, 6, 0); }, 6, 0, "you already have that one!"},
-      {"ownership before Intelligence",
-       [=](Form1& f) { run(1, 9, 7, 2)(f); f.Adjintelligence.text = "6"; }, 7, 1,
-       "you already have that one!"},
-      {"rank 2, Intelligence 8, rank 1 owned", [](Form1& f) { buySchematic(f, 5, 0); }, 5, 1,
-       "you must raise your Intelligence"},
-      {"rank 2, Intelligence 9, rank 1 missing", run(1, 9, 5, 0), 5, 1,
-       "Need previous Schematic in field"},
-      {"rank 7, Intelligence 19, rank 6 missing", run(12, 19, 4, 5), 4, 6,
-       "Need previous Schematic in field"},
-      {"rank 7, Intelligence 18, rank 6 missing", run(12, 18, 4, 5), 4, 6,
-       "you must raise your Intelligence"},
+// A rank is refused one point below its threshold (WP for spells, IN for schematics) and bought at it;
+// the backgrounds leave a human male WP 5 or IN 6, and spells get just the level their rank asks.
+TEST(Purchases, ThresholdsHoldExactlyAtTheirValue) {
+  struct Case { Lore lore; int rank, threshold, group; const char* name; int background = 0; };
+  const Lore M = Lore::Magick, T = Lore::Tech;
+  const Case cases[] = {
+      {M, 1, 6, 0, "Unseen Force", kRanAwayWithTheCircus}, {M, 2, 9, 1, "Sense Traps"},
+      {M, 3, 12, 4, "Fireflash"}, {M, 4, 15, 12, "Full Healing"}, {M, 5, 18, 15, "Tempus Fugit"},
+      {T, 1, 7, 0, "Charges", kSpecialPerson}, {T, 2, 9, 1, "Charged Ring"}, {T, 3, 11, 2, "Smoke Grenade"},
+      {T, 4, 13, 3, "Hushed Pistol"}, {T, 5, 15, 4, "Accelerate Healing"}, {T, 6, 17, 5, "Eye Gear"},
+      {T, 7, 19, 7, "Revitalizer"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    Form1 f = started();
-    c.setUp(f);
-    EXPECT_TRUE(refuses(f, Lore::Tech, c.discipline, c.schematic, c.message));
+    const bool magick = c.lore == M;
+    const Ctl plus = magick ? Ctl::WP_plus : Ctl::IN_plus;
+    Form1 f = raceWithBackground(kHumanMale, c.background);
+    levelTo(f, magick && c.rank > 2 ? 5 * (c.rank - 2) : 20);
+    raiseTo(f, plus, magick ? f.Adjwillpower : f.Adjintelligence, c.threshold - 1);
+    buyRun(f, c.lore, c.group, c.rank - 1);
+    const char* raise = magick ? "you must raise your Willpower" : "you must raise your Intelligence";
+    EXPECT_TRUE(refuses(f, c.lore, c.group, c.rank - 1, raise)) << c.name;
+    f.Click(plus);
+    buy(f, c.lore, c.group, c.rank - 1);
+    EXPECT_EQ(f.message_window.text + "|" + f.purchased.items.back() + "|" + f.aptitude.text,
+              std::string("|") + c.name + "|" + std::to_string(5 * c.rank));
   }
-}
-
-TEST(SchematicBuying, RankSevenNeedsNoLevel) {
-  Form1 f = started();
-  applyBackground(f, kSickly);  // adjusted Intelligence 14 on a human male
-  raiseIntelligenceTo(f, 19);   // the five CPs of level 1
-  levelTo(f, 7);                // seven CPs, far below the level a rank-5 spell asks
-  buyRun(f, Lore::Tech, 6, 7);
-  EXPECT_EQ(f.purchased.items.back(), "Elite Plate Mail");
-  EXPECT_EQ(f.CPs_remaining.text, "0");
-  EXPECT_EQ(f.aptitude.text, "35");
 }
