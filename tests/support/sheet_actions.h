@@ -147,4 +147,71 @@ inline ::testing::AssertionResult refuses(Form1& f, Lore lore, int group, int en
   return same(f, want);
 }
 
+// The adjusted statistics and the skills less what was bought: fixed between
+// two applications of a race or background.
+struct Unbought { std::array<double, 8> stat{}; std::array<double, 16> skill{}; };
+
+// The sheet's own bookkeeping, which every sequence of actions keeps; returns
+// the first rule broken, or empty. `applied`: a race or background was just
+// applied, so `t` takes the new fixed values.
+inline std::string brokenBookkeeping(const Form1& f, Unbought& t, bool applied) {
+  const double level = num(f.Clevel);
+  if (level < 1 || level > 50 || level != std::floor(level)) return "level out of 1 to 50";
+  const int L = static_cast<int>(level);
+  int spent = f.cpstat_hitpoints + f.cpstat_fatigue + f.purchased.listCount();
+  for (std::size_t i = 0; i < kStats.size(); ++i) {
+    const StatRow& s = kStats[i];
+    spent += f.*s.counter;
+    if (num(f.*s.base) != 8 + f.*s.counter) return std::string(s.name) + " base is not 8 + counter";
+    if (applied) t.stat[i] = num(f.*s.adjusted) - f.*s.counter;
+    if (num(f.*s.adjusted) - f.*s.counter != t.stat[i])
+      return std::string(s.name) + " adjusted is not its value plus its counter";
+  }
+  double techRanks = 0;
+  for (std::size_t i = 0; i < kSkillRows.size(); ++i) {
+    const SkillRow& s = kSkillRows[i];
+    const std::string name = s.name;
+    const bool green = (f.*s.box).back == kGreen;
+    spent += static_cast<int>(f.*s.counter);
+    if (s.tech) techRanks += f.*s.counter;
+    if (green != (f.*s.counter > 0)) return name + " green while no rank is bought, or the reverse";
+    if (!green && (f.*s.box).back != f.skill_backcolor) return name + " colour not restored";
+    if (f.*s.counter < 0 || f.*s.counter > 5) return name + " ranks out of 0 to 5";
+    if (applied) t.skill[i] = num(f.*s.box) - f.*s.counter;
+    if (num(f.*s.box) - f.*s.counter != t.skill[i]) return name + " is not its modifiers plus its counter";
+  }
+  // One CP a level, two at each fifth, on top of the five to start with.
+  if (spent + f.CP_pool != 5 + (L - 1) + L / 5) return "CPs spent and the pool differ from the CPs granted";
+  if (num(f.CPs_remaining) != f.CP_pool) return "CPs_remaining differs from CP_pool";
+  int spells = 0, schematics = 0;
+  for (const auto& c : f.spell_owned)
+    for (std::int16_t v : c) spells += v != 0;
+  for (const auto& d : f.schematic_owned)
+    for (std::int16_t v : d) schematics += v != 0;
+  if (spells != f.spells_bought) return "spells_bought differs from the owned spells";
+  if (schematics != f.schematics_bought) return "schematics_bought differs from the owned ones";
+  if (spells + schematics != f.purchased.listCount()) return "purchased differs from the owned";
+  const double sum = f.race_aptitude + 5.0 * spells - 5.0 * schematics - 4.0 * techRanks;
+  if (f.aptitude_value != sum) return "aptitude value is not the sum of its parts";
+  if ((f.aptitude.text != "0" || sum != 0) &&
+      (num(f.aptitude) != std::min(100.0, std::fabs(sum)) ||
+       f.aptitude.back != (sum > 0 ? kPink : sum < 0 ? kBrownOrange : kWhite)))
+    return "aptitude box not |sum| capped, or its colour not the sign's";
+  const double levels = 2 * (L - 1), will = num(f.Adjwillpower);
+  if (num(f.hitpoints) != 2 * num(f.Adjstrength) + will + 6 + 4 * f.cpstat_hitpoints + levels)
+    return "hit points do not follow the statistics";
+  if (num(f.fatigue) != 2 * num(f.Adjconstitution) + will + 6 + 4 * f.cpstat_fatigue + levels)
+    return "fatigue does not follow the statistics";
+  if (f.Magick_list.visible == f.Tech_list.visible) return "both or neither list pair shown";
+  for (Ctl l : {Ctl::Race_Selection, Ctl::Background_Selection, Ctl::Magick_list, Ctl::Tech_list,
+                Ctl::Spell_list, Ctl::Schematic_list, Ctl::purchased})
+    if (f.ctl(l).listIndex < -1 || f.ctl(l).listIndex >= f.ctl(l).listCount()) return "list index outside";
+  return {};
+}
+
+inline std::string brokenBookkeeping(const Form1& f) {
+  Unbought t;
+  return brokenBookkeeping(f, t, true);
+}
+
 }  // namespace kethmor::testkit
