@@ -6,12 +6,9 @@
 set -euo pipefail
 planner=$1 check=$2 artefacts=$3
 mkdir -p "$artefacts"
-display=:$((500 + $$ % 300))
-Xvfb "$display" -screen 0 1700x1250x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill ${app:-} $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+trap 'kill ${app:-} ${xvfb:-} 2>/dev/null || true' EXIT
+. "$(dirname "$0")/x_helpers.sh"
+start_xvfb 1700x1250x24
 shots=""
 for scale in 1 1.5 2; do
   setting=QT_SCALE_FACTOR=$scale

@@ -2,13 +2,17 @@
 # Sourced; sets $xvfb, $app, $win, $ox, $oy; the caller's EXIT trap kills
 # ${app:-} ${xvfb:-}.
 
-start_xvfb() {  # a private X server; exports DISPLAY
-  local n=$((200 + ($$ + RANDOM) % 600))
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+start_xvfb() {  # a private X server on a display number it finds free; exports DISPLAY
+  local fifo n
+  fifo=$(mktemp -u) && mkfifo "$fifo"
+  # -noreset: a planner started right after the last one closed must not meet
+  # a server in the middle of its reset.
+  Xvfb -displayfd 3 -noreset -screen 0 "${1:-1024x768x24}" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   xvfb=$!
+  read -r -t 10 n <"$fifo" || true
+  rm -f "$fifo"
+  [ -n "$n" ] || { echo "Xvfb did not start"; return 1; }
   export DISPLAY=:$n
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-  echo "Xvfb did not start"; return 1
 }
 
 find_window() {  # prints the id of the visible window titled $1, waiting up to 10 s
