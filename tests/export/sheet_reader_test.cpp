@@ -35,6 +35,8 @@ std::vector<std::string> validSheets() {
   dwarf.alternativebackground.text = "two\n\nlines\n";
   Form1 elf = raceWithBackground(kElfFemale, kNoBackground);
   press(elf, Ctl::Fatigue_plus);
+  // The name box holds 22 letters, not 22 bytes.
+  for (int i = 0; i < 22; ++i) elf.PCname.text += "\xE2\x82\xAC";
   return {sheetBytes(started()), sheetBytes(dwarf), sheetBytes(elf)};
 }
 
