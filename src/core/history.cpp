@@ -179,9 +179,4 @@ std::size_t History::bytes() const {
   return n;
 }
 
-void History::clear() {
-  steps_.clear();
-  done_ = 0;
-}
-
 }  // namespace kethmor

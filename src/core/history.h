@@ -46,7 +46,6 @@ class History {
   std::size_t size() const { return steps_.size(); }
   // Memory the kept steps take, heap included.
   std::size_t bytes() const;
-  void clear();
 
   struct Step;
 
