@@ -42,9 +42,8 @@ bool Form1::judgeBackground(const std::string& raceKey) {
 
 void Form1::checkbackgroundrestriction() { judgeBackground(Current_race.text); }
 
+// Applies the highlighted background; the double click has judged it first.
 void Form1::backgroundselection() {
-  checkbackgroundrestriction();
-  if (backgroundallowed == kFalse) return;
   // Deliberate mend: with no background entry selected the race alone
   // stands; nothing is read past the table.
   const int index = Background_Selection.listIndex;

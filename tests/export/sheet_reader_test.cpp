@@ -31,7 +31,7 @@ std::vector<std::string> validSheets() {
   buySpell(dwarf, 3, 0);
   buySchematic(dwarf, 1, 0);
   buySpell(dwarf, 3, 1);
-  dwarf.PCname.text = "Ren\xC3\xA9" "e \xE2\x82\xAC";
+  dwarf.PCname.text = "Name:  Ren\xC3\xA9" "e \xE2\x82\xAC";  // the line's own opening again
   dwarf.alternativebackground.text = "two\n\nlines\n";
   Form1 elf = raceWithBackground(kElfFemale, kNoBackground);
   press(elf, Ctl::Fatigue_plus);
@@ -103,24 +103,26 @@ TEST(SheetReader, FilesThatAreNoSheetAreRefusedByName) {
   const fs::path dir = fs::temp_directory_path() / ("kethmor-reader-" + std::to_string(::getpid()));
   fs::create_directories(dir / "folder");
   const std::string sheet = validSheets()[1];
+  std::string fifth = sheet;  // the blank line after the level holds text
+  fifth.insert(fifth.find("\r\n\r\nAlternative") + 2, "x");
   std::ofstream(dir / "huge.txt").close();
   fs::resize_file(dir / "huge.txt", 100u << 20);  // sparse: nothing is read
-  std::ofstream(dir / "one line.txt", std::ios::binary) << sheet.substr(0, 40) << "x\r\n";
-  std::ofstream(dir / "ok.txt", std::ios::binary) << sheet;
-  const std::pair<const char*, const char*> cases[] = {
-      {"missing.txt", "could not open missing.txt: no such file"},
-      {"folder", "could not open folder: is a folder"}, {"huge.txt", "could not open huge.txt: too large"},
-      {"one line.txt", "could not open one line.txt: line 2 is wrong"}, {"ok.txt", ""}};
-  for (const auto& [file, message] : cases) {
+  const struct { const char* file; std::string bytes; const char* message; } cases[] = {
+      {"ok.txt", sheet, ""}, {"missing.txt", "", "no such file"}, {"folder", "", "is a folder"},
+      {"huge.txt", "", "too large"}, {"ok.txt/x", "", "cannot be read"},
+      {"two lines.txt", sheet.substr(0, 40) + "x", "line 2 is wrong"},  // no line break at the end
+      {"fifth.txt", fifth, "line 5 is wrong"},
+      {"long name.txt", "Name:  " + std::string(23, 'n') + sheet.substr(sheet.find("\r\n")), "line 1 is wrong"}};
+  for (const auto& c : cases) {
+    if (!c.bytes.empty()) std::ofstream(dir / c.file, std::ios::binary) << c.bytes;
     Form1 f = started();
     press(f, Ctl::ST_plus);
     f.message_window.text = "earlier message";
     Form1State want = f;
-    want.message_window.text = message;
-    EXPECT_EQ(exporter::openSheet(f, (dir / file).string()), !*message) << file;
-    if (*message) EXPECT_TRUE(same(f, want)) << file;
-    else EXPECT_EQ(sheetBytes(f), sheet);
-    EXPECT_EQ(f.message_window.text, message) << file;
+    want.message_window.text =
+        *c.message ? "could not open " + fs::path(c.file).filename().string() + ": " + c.message : "";
+    EXPECT_EQ(exporter::openSheet(f, (dir / c.file).string()), !*c.message) << c.file;
+    EXPECT_TRUE(*c.message ? same(f, want) : ::testing::AssertionResult(sheetBytes(f) == sheet)) << c.file;
   }
   fs::remove_all(dir);
 }

@@ -38,22 +38,24 @@ TEST(RaceSelection, ARaceChangeUndoesEveryPurchase) {
   }
 }
 
-// Race texts open with the plural name, one text for both genders; each
-// background has a text of its own.
+// A click only shows the entry's description: races open with the plural name, one text for both
+// genders; each background has a text of its own. A click on no entry changes nothing.
 TEST(Descriptions, ASingleClickOnlyShowsTheDescription) {
   const char* const races[] = {"Dwarves", "Elves", "Elves", "Gnomes", "Half-Elves", "Half-Elves",
                                "Halflings", "Half-Ogres", "Half-Orcs", "Half-Orcs", "Humans", "Humans"};
   Form1 f = raceWithBackground(kHumanMale, kBully);
   press(f, Ctl::ST_plus);
   std::set<std::string> seen;
-  for (int i = 0; i < 12 + 38; ++i) {  // the twelve races, then the backgrounds
-    const Ctl list = i < 12 ? Ctl::Race_Selection : Ctl::Background_Selection;
-    const int entry = i < 12 ? i : i - 12;
+  for (int i = -2; i < 12 + 38; ++i) {  // no entry in either list, the twelve races, the backgrounds
+    const Ctl list = i == -2 || (i >= 0 && i < 12) ? Ctl::Race_Selection : Ctl::Background_Selection;
+    const int entry = i < 12 ? std::max(i, -1) : i - 12;
     Form1 want = f;
     f.selectEntry(list, entry);
-    const std::string& text = want.background_explanations.text = f.background_explanations.text;
     want.ctl(list).listIndex = entry;
+    if (entry >= 0) want.background_explanations.text = f.background_explanations.text;
     EXPECT_TRUE(same(f, want)) << i;
+    if (entry < 0) continue;
+    const std::string& text = f.background_explanations.text;
     const std::string opening = i < 12 ? races[i] + std::string(" - ") : i == 12 ? "No significant background"
                                 : i == 12 + 16 ? "Raised in the city, you lose the Elven bonus" : "";
     EXPECT_EQ(text.rfind(opening, 0), 0u) << text.substr(0, 20);

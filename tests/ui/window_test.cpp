@@ -144,35 +144,17 @@ class WindowTest : public QObject {
         {Ctl::Label37, P::WindowText, app.color(P::HighlightedText)},
         {Ctl::message_window, P::Text, QColor(0xFF0000)}, {Ctl::aptitude, P::Base, QColor(0xFFFFFF)}};
     for (const auto& c : colours) QVERIFY2(colour(c.id, c.role) == c.want, info(c.id).name);
-    const std::pair<Ctl, const char*> heard[] = {
-        {Ctl::Strength, "Strength, base"}, {Ctl::Adjcharisma, "Charisma, adjusted"}, {Ctl::ST_plus, "Strength plus"},
-        {Ctl::WP_minus, "Willpower minus"}, {Ctl::bow, "Bow"}, {Ctl::ADTraps_plus, "Arm/Disarm Traps plus"},
-        {Ctl::Race_Selection, "Race Selection"}, {Ctl::Spell_list, "Spells"}, {Ctl::Fatigue_minus, "Fatigue minus"},
-        {Ctl::PCname, "Name"}, {Ctl::purchased, "Purchased Spells and Schematics"}, {Ctl::Clevel, "Current Level"},
-        {Ctl::Hitpoints_plus, "Hit points plus"}, {Ctl::levelup, "Level-up"}, {Ctl::Label5, "ST:"}};
-    for (const auto& [id, name] : heard)
-      QCOMPARE(QAccessible::queryAccessibleInterface(w->widget(id))->text(QAccessible::Name), QLatin1String(name));
     press(Ctl::ST_plus, 6);
     press(Ctl::bow_plus);
     for (auto [id, value] : {std::pair{Ctl::Strength, "13"}, {Ctl::message_window, "No CPs left"}})
       QCOMPARE(QAccessible::queryAccessibleInterface(w->widget(id))->text(QAccessible::Value), QLatin1String(value));
-    QString want = QStringLiteral("Race_Selection Background_Selection Magick_select Tech_select Magick_list "
-                                  "Spell_list PCname Hitpoints_minus Hitpoints_plus Fatigue_minus Fatigue_plus "
-                                  "levelup purchased Clear alternativebackground");
-    for (const char* s : {"ST", "IN", "CN", "WP", "DX", "PE", "BE", "CH"})
-      want += QStringLiteral(" %1_plus %1_minus").arg(s);
-    for (const char* s : {"bow", "backstab", "dodge", "pickpocket", "melee", "prowling", "throwing", "spottrap",
-                          "Gambling", "Repair", "Haggle", "Firearms", "Heal", "Picklocks", "Persausion", "ADTraps"})
-      want += QStringLiteral(" %1_minus %1_plus").arg(s);
-    QStringList visited;
+    // The ring follows the focus (the order itself is the keyboard session's).
     w->widget(Ctl::Race_Selection)->setFocus();
     const QWidget* ring = w->findChild<QWidget*>(QStringLiteral("focus_ring"));
-    for (QWidget* at; !visited.contains((at = QApplication::focusWidget())->objectName()) && visited.size() < 99;) {
-      visited << at->objectName();
-      QVERIFY(ring->isVisible() && ring->geometry().contains(at->geometry()));
-      QTest::keyClick(at, Qt::Key_Tab);
+    for (int i = 0; i < 40; ++i) {
+      QVERIFY(ring->isVisible() && ring->geometry().contains(QApplication::focusWidget()->geometry()));
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    QCOMPARE(visited.join(' '), want + QStringLiteral(" SAVE Quit"));
   }
 
   void boxesRefuseTypingPastTheirLimitsAndButtonsTakeClicksAndKeys() {
@@ -334,6 +316,7 @@ class WindowTest : public QObject {
     QList<std::pair<QString, QString>> cases = {
         {dir.filePath(longName), QStringLiteral("could not save ") + longName + QStringLiteral(": name too long")},
         {dir.filePath(QStringLiteral("no/such/folder/x.txt")), QStringLiteral("could not save x.txt: no such folder")},
+        {dir.filePath(QStringLiteral("a\nb/x\ry.txt")), QStringLiteral("could not save x y.txt: no such folder")},
         {dir.filePath(QStringLiteral("sub.txt")), QStringLiteral("could not save sub.txt: is a folder")}};
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub.txt")));
     if (mknod(QFile::encodeName(node).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0)
@@ -398,7 +381,8 @@ class WindowTest : public QObject {
     key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);  // the other redo key
     QVERIFY(sheet() == wiped);
     key(Qt::Key_Z);
-    clickEntry(Ctl::Magick_list, 5);  // browsing is no step: the purchase goes, the college shown stays
+    for (Ctl b : {Ctl::Tech_select, Ctl::Magick_select}) press(b);  // browsing is no step: the purchase
+    clickEntry(Ctl::Magick_list, 5);                                  // goes, the college shown stays
     key(Qt::Key_Z);
     QVERIFY(get(Ctl::purchased)->count() == 0 && w->model().Magick_list.listIndex == 5);
     QCOMPARE(text(Ctl::CPs_remaining), QStringLiteral("2"));
