@@ -131,12 +131,28 @@ constexpr std::array<Handlers, kControlCount> kHandlers = [] {
   return t;
 }();
 
+// Every button and list answers a click (the purchase list only shows its
+// entries), and the lists that apply or buy answer a double click as well.
+constexpr Kind kKinds[] = {
+#define CTL(name, kind, ...) Kind::kind,
+#include "core/controls.def"
+#undef CTL
+};
+static_assert([] {
+  for (int i = 0; i < kControlCount; ++i) {
+    const Ctl c = static_cast<Ctl>(i);
+    const bool clicks = (kKinds[i] == Kind::Button || kKinds[i] == Kind::ListBox) && c != Ctl::purchased;
+    const bool doubles = c == Ctl::Race_Selection || c == Ctl::Background_Selection || c == Ctl::Spell_list ||
+                         c == Ctl::Schematic_list;
+    if ((kHandlers[static_cast<std::size_t>(i)].click != nullptr) != clicks ||
+        (kHandlers[static_cast<std::size_t>(i)].dblClick != nullptr) != doubles)
+      return false;
+  }
+  return true;
+}(), "a button or list without its handler, or a handler where none belongs");
+
 const Handlers& handlersOf(Ctl id) { return kHandlers[static_cast<std::size_t>(id)]; }
 }  // namespace
-
-bool Form1::handles(Ctl id, bool doubleClick) {
-  return (doubleClick ? handlersOf(id).dblClick : handlersOf(id).click) != nullptr;
-}
 
 void Form1::Click(Ctl id) {
   if (const Handler h = handlersOf(id).click) (this->*h)();

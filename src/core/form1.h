@@ -105,8 +105,6 @@ class Form1 : public Form1State {
   // Events as the window delivers them.
   void Click(Ctl id);     // a button press, or the click of a list
   void DblClick(Ctl id);  // a list's double click
-  // Whether the control has a click (double click) handler.
-  static bool handles(Ctl id, bool doubleClick);
   // Selecting an entry from the program (or by the user): sets the index and
   // runs the list's click handler.
   void selectEntry(Ctl list, int index);

@@ -13,26 +13,16 @@ shots=""
 for scale in 1 1.5 2; do
   setting=QT_SCALE_FACTOR=$scale
   [ "$scale" = 1.5 ] && setting=QT_SCREEN_SCALE_FACTORS=$scale
-  env QT_QPA_PLATFORM=xcb "$setting" "$planner" >/dev/null 2>&1 &
-  app=$!
-  win=""
-  for _ in $(seq 100); do
-    win=$(xdotool search --onlyvisible --name "Kethmor Character Planner" 2>/dev/null | head -1 || true)
-    [ -n "$win" ] && break
-    sleep 0.1
-  done
-  [ -n "$win" ] || { echo "the window did not open at scale $scale"; exit 1; }
-  # Shot again until two shots agree: the window has finished painting.
+  start_planner env "$setting" "$planner" || { echo "at scale $scale"; exit 1; }
   shot=$artefacts/scale-$scale.png next=$artefacts/scale-next.png
-  for _ in $(seq 20); do
-    sleep 0.3
+  for _ in $(seq 20); do  # until two shots agree: the window has finished painting
     import -window "$win" -define png:exclude-chunks=date,time "$next"
     cmp -s "$next" "$shot" 2>/dev/null && break
     mv "$next" "$shot"
+    sleep 0.3
   done
   rm -f "$next"
   kill "$app"; wait "$app" 2>/dev/null || true
-  app=""
-  shots+="$scale=$artefacts/scale-$scale.png "
+  shots+="$scale=$shot "
 done
 KETHMOR_SHOTS=$shots QT_QPA_PLATFORM=offscreen "$check" captionsFacesAndBoldGrowWithTheScale

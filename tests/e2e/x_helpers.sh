@@ -1,12 +1,9 @@
 # Steps shared by the tests that drive the real window under their own Xvfb.
-# Sourced; sets $xvfb, $app, $win, $ox, $oy; the caller's EXIT trap kills
-# ${app:-} ${xvfb:-}.
-
-start_xvfb() {  # a private X server on a display number it finds free; exports DISPLAY
+# Sourced; sets $xvfb, $app, $win, $ox, $oy; the caller's EXIT trap kills ${app:-} ${xvfb:-}.
+start_xvfb() {  # a private X server on a free display number; exports DISPLAY
   local fifo n
   fifo=$(mktemp -u) && mkfifo "$fifo"
-  # -noreset: a planner started right after the last one closed must not meet
-  # a server in the middle of its reset.
+  # -noreset: a planner started right after the last one closed must not meet a server resetting.
   Xvfb -displayfd 3 -noreset -screen 0 "${1:-1024x768x24}" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   xvfb=$!
   read -r -t 10 n <"$fifo" || true
@@ -14,17 +11,9 @@ start_xvfb() {  # a private X server on a display number it finds free; exports 
   [ -n "$n" ] || { echo "Xvfb did not start"; return 1; }
   export DISPLAY=:$n
 }
-
 find_window() {  # prints the id of the visible window titled $1, waiting up to 10 s
-  local id=""
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
+  timeout 10 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1 | grep .
 }
-
 start_planner() {  # runs "$@" and waits for its window; its client area's origin in $ox $oy
   QT_QPA_PLATFORM=xcb "$@" >/dev/null 2>&1 &
   app=$!
@@ -33,11 +22,10 @@ start_planner() {  # runs "$@" and waits for its window; its client area's origi
   eval "$(xdotool getwindowgeometry --shell "$win")"
   ox=$X oy=$Y
 }
-
+ended() { timeout 5 tail -s 0.1 --pid="$app" -f /dev/null && app=""; }  # waits up to 5 s for the planner's end
 key() { xdotool key --delay 40 "$@"; sleep 0.2; }
 type_text() { xdotool type --delay 15 "$1"; sleep 0.2; }
-
-save_through_dialog() {  # types $1 without its ".txt" into the open save dialog
+save_through_dialog() {  # types $1 without its ".txt" (the default suffix) into the open save dialog
   local dialog
   dialog=$(find_window "Save character sheet") || { echo "the save dialog did not open"; return 1; }
   sleep 0.5
@@ -45,14 +33,8 @@ save_through_dialog() {  # types $1 without its ".txt" into the open save dialog
     xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
   xdotool windowfocus --sync "$dialog" 2>/dev/null || true
   sleep 0.3
-  type_text "${1%.txt}"  # the default suffix adds ".txt"
+  type_text "${1%.txt}"
   key Return
   for _ in $(seq 50); do [ -s "$1" ] && break; sleep 0.1; done
   sleep 0.3
-}
-
-same_sheet() {  # compares the saved sheet $2 with the expected $1 byte for byte
-  cmp "$1" "$2" && return 0
-  diff <(od -c "$1") <(od -c "$2") | head -40 || true
-  return 1
 }

@@ -23,8 +23,8 @@ namespace {
 std::vector<std::string> validSheets() {
   Form1 dwarf = raceWithBackground(kDwarf, kClanlessDwarf);
   levelTo(dwarf, 16);
-  raiseWillpowerTo(dwarf, 18);
-  raiseIntelligenceTo(dwarf, 12);
+  raiseTo(dwarf, Ctl::WP_plus, dwarf.Adjwillpower, 18);
+  raiseTo(dwarf, Ctl::IN_plus, dwarf.Adjintelligence, 12);
   press(dwarf, Ctl::Hitpoints_plus, 2);
   press(dwarf, Ctl::bow_plus, 2);
   press(dwarf, Ctl::Repair_plus);

@@ -17,7 +17,8 @@ TEST(Purchases, RefusalsComeInTheirOrderWordForWord) {
   auto run = [](Lore lore, int level, int stat, int group, int ranks) {
     return [=](Form1& f) {
       levelTo(f, level);
-      lore == Lore::Magick ? raiseWillpowerTo(f, stat) : raiseIntelligenceTo(f, stat);
+      raiseTo(f, lore == Lore::Magick ? Ctl::WP_plus : Ctl::IN_plus,
+              lore == Lore::Magick ? f.Adjwillpower : f.Adjintelligence, stat);
       buyRun(f, lore, group, ranks);
     };
   };
