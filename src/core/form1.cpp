@@ -1,4 +1,5 @@
 #include "core/form1.h"
+#include "core/dispatch.h"
 
 #include <array>
 
@@ -76,81 +77,9 @@ Control& Form1::ctl(Ctl id) { return this->*kMembers[static_cast<int>(id)]; }
 const Control& Form1::ctl(Ctl id) const { return this->*kMembers[static_cast<int>(id)]; }
 
 // ---------------------------------------------------------------------------
-// Event dispatch: one row per control, indexed by the control.
+// Event dispatch through the table of core/dispatch.h.
 
 namespace {
-using Handler = void (Form1::*)();
-struct Handlers {
-  Handler click = nullptr;
-  Handler dblClick = nullptr;
-};
-
-constexpr std::array<Handlers, kControlCount> kHandlers = [] {
-  std::array<Handlers, kControlCount> t{};
-  auto on = [&t](Ctl c, Handler click, Handler dblClick = nullptr) {
-    t[static_cast<std::size_t>(c)] = {click, dblClick};
-  };
-  on(Ctl::Quit, &Form1::Quit_Click);
-  on(Ctl::Clear, &Form1::Clear_Click);
-  on(Ctl::levelup, &Form1::levelup_Click);
-  on(Ctl::SAVE, &Form1::SAVE_Click);
-  on(Ctl::ST_plus, &Form1::ST_plus_Click);
-  on(Ctl::ST_minus, &Form1::ST_minus_Click);
-  on(Ctl::CN_plus, &Form1::CN_plus_Click);
-  on(Ctl::CN_minus, &Form1::CN_minus_Click);
-  on(Ctl::DX_plus, &Form1::DX_plus_Click);
-  on(Ctl::DX_minus, &Form1::DX_minus_Click);
-  on(Ctl::BE_plus, &Form1::BE_plus_Click);
-  on(Ctl::BE_minus, &Form1::BE_minus_Click);
-  on(Ctl::IN_plus, &Form1::IN_plus_Click);
-  on(Ctl::IN_minus, &Form1::IN_minus_Click);
-  on(Ctl::WP_plus, &Form1::WP_plus_Click);
-  on(Ctl::WP_minus, &Form1::WP_minus_Click);
-  on(Ctl::PE_plus, &Form1::PE_plus_Click);
-  on(Ctl::PE_minus, &Form1::PE_minus_Click);
-  on(Ctl::CH_plus, &Form1::CH_plus_Click);
-  on(Ctl::CH_minus, &Form1::CH_minus_Click);
-  on(Ctl::Hitpoints_plus, &Form1::Hitpoints_plus_Click);
-  on(Ctl::Hitpoints_minus, &Form1::Hitpoints_minus_Click);
-  on(Ctl::Fatigue_plus, &Form1::Fatigue_plus_Click);
-  on(Ctl::Fatigue_minus, &Form1::Fatigue_minus_Click);
-#define SKILL_HANDLERS(plus, minus)    \
-  on(Ctl::plus, &Form1::plus##_Click); \
-  on(Ctl::minus, &Form1::minus##_Click);
-#include "core/skill_buttons.def"
-#undef SKILL_HANDLERS
-  on(Ctl::Race_Selection, &Form1::Race_Selection_Click, &Form1::Race_Selection_DblClick);
-  on(Ctl::Background_Selection, &Form1::Background_Selection_Click,
-     &Form1::Background_Selection_DblClick);
-  on(Ctl::Magick_select, &Form1::Magick_select_Click);
-  on(Ctl::Magick_list, &Form1::Magick_list_Click);
-  on(Ctl::Spell_list, &Form1::Spell_list_Click, &Form1::Spell_list_DblClick);
-  on(Ctl::Tech_select, &Form1::Tech_select_Click);
-  on(Ctl::Tech_list, &Form1::Tech_list_Click);
-  on(Ctl::Schematic_list, &Form1::Schematic_list_Click, &Form1::Schematic_list_DblClick);
-  return t;
-}();
-
-// Every button and list answers a click (the purchase list only shows its
-// entries), and the lists that apply or buy answer a double click as well.
-constexpr Kind kKinds[] = {
-#define CTL(name, kind, ...) Kind::kind,
-#include "core/controls.def"
-#undef CTL
-};
-static_assert([] {
-  for (int i = 0; i < kControlCount; ++i) {
-    const Ctl c = static_cast<Ctl>(i);
-    const bool clicks = (kKinds[i] == Kind::Button || kKinds[i] == Kind::ListBox) && c != Ctl::purchased;
-    const bool doubles = c == Ctl::Race_Selection || c == Ctl::Background_Selection || c == Ctl::Spell_list ||
-                         c == Ctl::Schematic_list;
-    if ((kHandlers[static_cast<std::size_t>(i)].click != nullptr) != clicks ||
-        (kHandlers[static_cast<std::size_t>(i)].dblClick != nullptr) != doubles)
-      return false;
-  }
-  return true;
-}(), "a button or list without its handler, or a handler where none belongs");
-
 const Handlers& handlersOf(Ctl id) { return kHandlers[static_cast<std::size_t>(id)]; }
 }  // namespace
 

@@ -1,6 +1,5 @@
 // Backgrounds: which race keys may take which, what a race and a background
 // write onto the sheet, and the background list's double click.
-#include <gtest/gtest.h>
 
 #include "support/sheet_actions.h"
 

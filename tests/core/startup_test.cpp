@@ -1,6 +1,4 @@
 // The window after start-up and browsing its lists (its box texts are checked in the saved sheet).
-#include <string>
-#include <utility>
 
 #include "support/sheet_actions.h"
 

@@ -1,7 +1,4 @@
 // Buying and selling statistics, hit points and fatigue; the values derived from the statistics.
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "support/sheet_actions.h"
 

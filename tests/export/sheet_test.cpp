@@ -1,6 +1,5 @@
 // The saved character sheet: its bytes line by line, and the file that the
 // SAVE button writes (its other failures are the window tests').
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 

@@ -1,9 +1,5 @@
 // Buying spells and schematics: every refusal in its order, and a double
 // click on no entry.
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <utility>
 
 #include "support/sheet_actions.h"
 

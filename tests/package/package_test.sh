@@ -1,29 +1,23 @@
 #!/bin/bash
-# Builds the Debian package and checks its control fields, lintian (no errors),
-# desktop entry, metainfo and icons; the unpacked planner must start under Xvfb
-# with its icon set. Usage: package_test.sh build-dir e2e-dir artefact-dir
+# Builds the Debian package and checks its control fields, lintian (no errors), desktop entry, metainfo and
+# icons; the unpacked planner must start under Xvfb with its icon set. Usage: package_test.sh build e2e artefacts
 set -euo pipefail
-build=$1 here=$2 artefacts=$3
-work=$(mktemp -d) root=$work/root
+build=$1 here=$2 artefacts=$3 work=$(mktemp -d)
+root=$work/root icons=$work/root/usr/share/icons/hicolor
 trap 'kill ${app:-} ${xvfb:-} 2>/dev/null || true; rm -rf "$work"' EXIT
 . "$here/x_helpers.sh"
-mkdir -p "$artefacts"
-cpack --config "$build/CPackConfig.cmake" -B "$work" >/dev/null
-deb=$(echo "$work"/kethmor-planner_*_amd64.deb)
-[ -f "$deb" ] || { echo "no package built"; exit 1; }
+mkdir -p "$artefacts" && cpack --config "$build/CPackConfig.cmake" -B "$work" >/dev/null
+deb=$(ls "$work"/kethmor-planner_*_amd64.deb)
 cp "$deb" "$artefacts/"
-dpkg-deb -f "$deb" Package Version Section Maintainer Depends Recommends | tee "$work/fields"
-grep -q '^Section: games$' "$work/fields"
-grep -q '^Depends: qt6-qpa-plugins, .*libqt6widgets6' "$work/fields"
-lintian --tag-display-limit 0 "$deb" | tee "$work/lintian" || true
-if grep -q '^E:' "$work/lintian"; then echo "lintian reports errors"; exit 1; fi
+fields=$(dpkg-deb -f "$deb" Package Version Section Maintainer Depends Recommends | tee /dev/stderr)
+[ "$(grep -cE '^(Section: games|Depends: qt6-qpa-plugins, .*libqt6widgets6)' <<<"$fields")" = 2 ]
+lintian --fail-on error --tag-display-limit 0 "$deb" || { echo "lintian reports errors"; exit 1; }
 dpkg -x "$deb" "$root"
 desktop-file-validate "$root"/usr/share/applications/*.desktop
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml
 grep -q '^Exec=kethmor-planner %f$' "$root"/usr/share/applications/*.desktop
-for icon in 48x48/apps/kethmor-planner.png 256x256/apps/kethmor-planner.png scalable/apps/kethmor-planner.svg; do
-  [ -s "$root/usr/share/icons/hicolor/$icon" ] || { echo "missing icon $icon"; exit 1; }
-done
+test -s "$icons/48x48/apps/kethmor-planner.png" -a -s "$icons/256x256/apps/kethmor-planner.png" \
+  -a -s "$icons/scalable/apps/kethmor-planner.svg" || { echo "an icon is missing"; exit 1; }
 # Started as the desktop entry starts it, a file argument included.
 start_xvfb
 start_planner "$root/usr/games/kethmor-planner" "$work/no-such-sheet.txt"

@@ -1,9 +1,7 @@
 // Choosing a race starts the sheet over (what each race writes is checked, with a background, in the
 // background tests' table); a click on a race or a background only shows its description.
-#include <gtest/gtest.h>
 
 #include <set>
-#include <string>
 
 #include "support/sheet_actions.h"
 
@@ -38,11 +36,9 @@ TEST(RaceSelection, ARaceChangeUndoesEveryPurchase) {
   }
 }
 
-// A click only shows the entry's description: races open with the plural name, one text for both
-// genders; each background has a text of its own. A click on no entry changes nothing.
+// A click only shows the entry's description, one for both genders of a race and one for each
+// background; a click on no entry changes nothing.
 TEST(Descriptions, ASingleClickOnlyShowsTheDescription) {
-  const char* const races[] = {"Dwarves", "Elves", "Elves", "Gnomes", "Half-Elves", "Half-Elves",
-                               "Halflings", "Half-Ogres", "Half-Orcs", "Half-Orcs", "Humans", "Humans"};
   Form1 f = raceWithBackground(kHumanMale, kBully);
   press(f, Ctl::ST_plus);
   std::set<std::string> seen;
@@ -52,14 +48,8 @@ TEST(Descriptions, ASingleClickOnlyShowsTheDescription) {
     Form1 want = f;
     f.selectEntry(list, entry);
     want.ctl(list).listIndex = entry;
-    if (entry >= 0) want.background_explanations.text = f.background_explanations.text;
+    if (entry >= 0) seen.insert(want.background_explanations.text = f.background_explanations.text);
     EXPECT_TRUE(same(f, want)) << i;
-    if (entry < 0) continue;
-    const std::string& text = f.background_explanations.text;
-    const std::string opening = i < 12 ? races[i] + std::string(" - ") : i == 12 ? "No significant background"
-                                : i == 12 + 16 ? "Raised in the city, you lose the Elven bonus" : "";
-    EXPECT_EQ(text.rfind(opening, 0), 0u) << text.substr(0, 20);
-    seen.insert(text);
   }
-  EXPECT_EQ(seen.size(), 8u + 38u);
+  EXPECT_TRUE(seen.size() == 8u + 38u && seen.count("No significant background"));
 }

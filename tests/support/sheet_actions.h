@@ -9,7 +9,11 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/form1.h"
 
@@ -21,15 +25,16 @@ using Box = Control Form1State::*;
 inline Form1 started() { Form1 f; f.Form_Load(); return f; }
 inline void press(Form1& f, Ctl button, int times = 1) { for (int i = 0; i < times; ++i) f.Click(button); }
 // A double click: the click on the entry, then the double click.
-inline void applyRace(Form1& f, int entry) { f.selectEntry(Ctl::Race_Selection, entry), f.DblClick(Ctl::Race_Selection); }
-inline void applyBackground(Form1& f, int entry) {
-  f.selectEntry(Ctl::Background_Selection, entry), f.DblClick(Ctl::Background_Selection);
-}
+inline void apply(Form1& f, Ctl list, int entry) { f.selectEntry(list, entry), f.DblClick(list); }
+inline void applyRace(Form1& f, int entry) { apply(f, Ctl::Race_Selection, entry); }
+inline void applyBackground(Form1& f, int entry) { apply(f, Ctl::Background_Selection, entry); }
 inline Form1 raceWithBackground(int race, int background) {
   Form1 f = started();
   return applyRace(f, race), applyBackground(f, background), f;
 }
-inline void levelTo(Form1& f, int level) { for (int i = 0; i < 60 && num(f.Clevel) < level; ++i) f.Click(Ctl::levelup); }
+inline void levelTo(Form1& f, int level) {
+  for (int i = 0; i < 60 && num(f.Clevel) < level; ++i) f.Click(Ctl::levelup);
+}
 // Buys points until the adjusted box shows `value` (or the CPs run out).
 inline void raiseTo(Form1& f, Ctl plus, const Control& adjusted, int value) {
   for (int i = 0; i < 40 && num(adjusted) < value; ++i) f.Click(plus);
@@ -45,13 +50,11 @@ inline LoreControls controlsOf(Lore lore) {
 }
 // The view brought up and the entry clicked, as the first press of a double click.
 inline void pointAt(Form1& f, Lore lore, int group, int entry) {
-  f.Click(controlsOf(lore).select);
-  f.selectEntry(controlsOf(lore).groups, group);
-  f.selectEntry(controlsOf(lore).entries, entry);
+  const LoreControls c = controlsOf(lore);
+  f.Click(c.select), f.selectEntry(c.groups, group), f.selectEntry(c.entries, entry);
 }
 inline void buy(Form1& f, Lore lore, int group, int entry) {
-  pointAt(f, lore, group, entry);
-  f.DblClick(controlsOf(lore).entries);
+  pointAt(f, lore, group, entry), f.DblClick(controlsOf(lore).entries);
 }
 inline void buySpell(Form1& f, int college, int spell) { buy(f, Lore::Magick, college, spell); }
 inline void buySchematic(Form1& f, int discipline, int k) { buy(f, Lore::Tech, discipline, k); }
@@ -163,13 +166,10 @@ inline std::string brokenBookkeeping(const Form1& f, Unbought& t, bool applied) 
   if (spent + f.CP_pool != 5 + (L - 1) + L / 5) return "CPs spent and the pool differ from the CPs granted";
   if (num(f.CPs_remaining) != f.CP_pool) return "CPs_remaining differs from CP_pool";
   int spells = 0, schematics = 0;
-  for (const auto& c : f.spell_owned)
-    for (std::int16_t v : c) spells += v != 0;
-  for (const auto& d : f.schematic_owned)
-    for (std::int16_t v : d) schematics += v != 0;
-  if (spells != f.spells_bought) return "spells_bought differs from the owned spells";
-  if (schematics != f.schematics_bought) return "schematics_bought differs from the owned ones";
-  if (spells + schematics != f.purchased.listCount()) return "purchased differs from the owned";
+  for (const auto& c : f.spell_owned) for (auto v : c) spells += v != 0;
+  for (const auto& d : f.schematic_owned) for (auto v : d) schematics += v != 0;
+  if (spells != f.spells_bought || schematics != f.schematics_bought || spells + schematics != f.purchased.listCount())
+    return "spells_bought, schematics_bought or the purchase list differ from the owned tables";
   const double sum = f.race_aptitude + 5.0 * spells - 5.0 * schematics - 4.0 * techRanks;
   if (f.aptitude_value != sum) return "aptitude value is not the sum of its parts";
   if ((f.aptitude.text != "0" || sum != 0) &&

@@ -1,104 +1,79 @@
-// The compiled-in fonts against the bitmap strikes they are made from, and
-// the window at several display scales: drawn offscreen, or the X
-// screenshots named in KETHMOR_SHOTS ("factor=file.png ...").
-#include <QFile>
+// The compiled-in fonts against the bitmap strikes they are made from, and the window at several
+// display scales: drawn offscreen, or the X screenshots named in KETHMOR_SHOTS ("factor=file.png ...").
 #include <QGlyphRun>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QRawFont>
 #include <QTest>
-#include <map>
 
 #include "ui/layout.h"
 #include "ui/main_window.h"
 
 using namespace kethmor;
 
-namespace {
 const QRgb kInk = qRgb(0, 0, 0), kPaper = qRgb(255, 255, 255);
-QImage glyph(const QRawFont& font, QChar ch, int scale) {  // black on white, its origin at (8, 24) * scale
-  QImage img(40 * scale, 32 * scale, QImage::Format_RGB32);
-  img.fill(kPaper);
-  QGlyphRun run;
-  run.setRawFont(font);
-  run.setGlyphIndexes(font.glyphIndexesForString(QString(ch)));
-  run.setPositions({QPointF(8 * scale, 24 * scale)});
-  QPainter(&img).drawGlyphRun({}, run);
-  return img;
-}
-// The ink of one colour over another inside a rectangle, its box and count:
-// pixels at least about half covered (only whole pixels are exact at
-// fractional scales), leaving out the other controls (at scale f).
-std::pair<QRect, int> ink(const QImage& img, QRect r, QRgb colour, QRgb under = kPaper, const QRegion& others = {},
-                          double f = 1) {
-  const auto d = [](QRgb a, QRgb b) {
-    return qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b));
-  };
-  QRect box;
-  int n = 0;
-  r &= img.rect();
+int diff(QRgb a, QRgb b) { return qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b)); }
+// The ink of one colour over another inside an area of an image drawn at scale
+// f, its box and count: pixels at least about half covered (only whole pixels
+// are exact at fractional scales), leaving out the area's part in skip.
+auto ink(const QImage& img, QRectF area, QRgb c, QRgb under = kPaper, const QRegion& skip = {}, double f = 1) {
+  std::pair<QRect, int> found;
+  const QRect r = QRectF(area.topLeft() * f, area.size() * f).toAlignedRect() & img.rect();
   for (int y = r.top(); y <= r.bottom(); ++y)
     for (int x = r.left(); x <= r.right(); ++x)
-      if (d(img.pixel(x, y), colour) * 20 <= d(under, colour) * 9 && !others.contains(QPoint(int(x / f), int(y / f))))
-        box |= QRect(x, y, 1, 1), ++n;
-  return {box, n};
+      if (diff(img.pixel(x, y), c) * 20 <= diff(under, c) * 9 && !skip.contains(QPoint(int(x / f), int(y / f))))
+        found.first |= QRect(x, y, 1, 1), ++found.second;
+  return found;
 }
-QImage render(QWidget& w, double f) {
-  QImage img((QSizeF(w.size()) * f).toSize(), QImage::Format_RGB32);
-  img.setDevicePixelRatio(f);
-  w.render(&img);
-  img.setDevicePixelRatio(1);
-  return img;
-}
-}  // namespace
 
 class FontsTest : public QObject {
   Q_OBJECT
  private slots:
   void outlinesAreTheBitmapsPixels() {
-    const auto advance = [](const QRawFont& f, QChar ch) {
-      return f.advancesForGlyphIndexes(f.glyphIndexesForString(QString(ch))).value(0).x();
+    // Black on white at (8, 24) * s, twice: once more one pixel to the right; its advance.
+    const auto glyph = [](const QRawFont& font, QChar ch, int s, bool twice) {
+      QImage img(40 * s, 32 * s, QImage::Format_RGB32);
+      img.fill(kPaper);
+      QGlyphRun run;
+      run.setRawFont(font);
+      run.setGlyphIndexes(font.glyphIndexesForString(QString(ch).repeated(1 + twice)));
+      run.setPositions({QPointF(8 * s, 24 * s), QPointF(9, 24)});
+      QPainter(&img).drawGlyphRun({}, run);
+      return std::pair{img, font.advancesForGlyphIndexes(run.glyphIndexes()).value(0).x()};
     };
-    for (const auto& [strike, file, em] : {std::tuple{13, "sans8", 11}, {16, "sans10", 13}}) {
-      const QRawFont bitmap(QStringLiteral(KETHMOR_FONT_SOURCE), strike);
-      QVERIFY(bitmap.isValid());
+    for (const auto& [strike, file, em] : {std::tuple{13, "sans8", 11}, {16, "sans10", 13}})
       for (const auto& [bold, s] : {std::pair{0, 1}, {0, 2}, {1, 1}, {1, 2}}) {
-        QFile ttf(QStringLiteral(":/fonts/%1%2.ttf").arg(file, bold ? "-bold" : ""));
-        QVERIFY(ttf.open(QIODevice::ReadOnly));
-        const QRawFont outline(ttf.readAll(), em * s, QFont::PreferNoHinting);
-        for (const QChar ch : QStringLiteral("AgW@j%\u00e9")) {
-          const QImage want = glyph(bitmap, ch, 1), got = glyph(outline, ch, s);
+        const QRawFont bitmap(QStringLiteral(KETHMOR_FONT_SOURCE), strike),
+            outline(QStringLiteral(":/fonts/%1%2.ttf").arg(file, bold ? "-bold" : ""), em * s, QFont::PreferNoHinting);
+        QVERIFY(bitmap.isValid() && outline.isValid());
+        for (const QChar ch : QStringLiteral("AgW@j%\u00e9")) {  // each bitmap pixel s by s, its advance likewise
+          const auto [want, advance] = glyph(bitmap, ch, 1, bold);
+          const auto [got, grown] = glyph(outline, ch, s, false);
           const QByteArray what = QStringLiteral("%1 %2 bold %3 x%4").arg(ch).arg(file).arg(bold).arg(s).toLatin1();
-          QVERIFY2(ink(want, want.rect(), kInk).second > 8, what);
-          const auto has = [&](int x, int y) { return x >= 0 && want.pixel(x / s, y / s) == kInk; };
-          for (int y = 0; y < got.height(); ++y)  // each bitmap pixel s by s; bold: once more to its right
-            for (int x = 0; x < got.width(); ++x)
-              QVERIFY2(got.pixel(x, y) == ((has(x, y) || (bold && has(x - s, y))) ? kInk : kPaper), what);
-          QCOMPARE(advance(outline, ch), (advance(bitmap, ch) + bold) * s);
+          QVERIFY2(ink(want, want.rect(), kInk).second > 8 && got == want.scaled(got.size()) &&
+                       grown == (advance + bold) * s, what);
         }
       }
-    }
   }
 
   void captionsFacesAndBoldGrowWithTheScale() {
-    ui::MainWindow w;
+    ui::MainWindow w, plain;  // plain: every caption drawn regular
+    plain.setStyleSheet("QLabel { font-weight: normal }");
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const QFontMetrics typed(w.widget(Ctl::PCname)->font());  // no ligatures: a typed "TM" stays two letters
-    QCOMPARE(typed.horizontalAdvance("ATM"),
-             typed.horizontalAdvance("A") + typed.horizontalAdvance("T") + typed.horizontalAdvance("M"));
-    std::map<double, QImage> shots, regular;  // regular: offscreen only
+    const QFontMetrics t(w.widget(Ctl::PCname)->font());  // no ligatures: a typed "TM" stays two letters
+    QCOMPARE(t.horizontalAdvance("ATM"),
+             t.horizontalAdvance("A") + t.horizontalAdvance("T") + t.horizontalAdvance("M"));
+    QMap<double, QImage> shots, regular;  // regular: offscreen only
     for (const QString& item : qEnvironmentVariable("KETHMOR_SHOTS").split(' ', Qt::SkipEmptyParts))
       shots[item.section('=', 0, 0).toDouble()] = QImage(item.section('=', 1));
-    if (shots.empty()) {
-      for (const double f : {1.0, 1.25, 1.5, 2.0}) shots[f] = render(w, f);
-      ui::MainWindow plain;  // every caption drawn regular
-      plain.setStyleSheet("QLabel { font-weight: normal }");
-      plain.show();
-      regular = {{1.0, render(plain, 1)}, {2.0, render(plain, 2)}};
-    }
-    QVERIFY(shots.contains(1.0));
+    if (shots.isEmpty())
+      for (const double f : {1.0, 1.25, 1.5, 2.0})
+        for (auto [window, images] : {std::pair{&w, &shots}, {&plain, &regular}}) {
+          QImage& img = (*images)[f] = QImage((QSizeF(w.size()) * f).toSize(), QImage::Format_RGB32);
+          img.setDevicePixelRatio(f);
+          window->render(&img);
+        }
     QRegion controls;  // where the boxes, lists and buttons stand
     for (QWidget* wd : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
       if (!qobject_cast<QLabel*>(wd) && wd->isVisible()) controls += wd->geometry();
@@ -106,29 +81,25 @@ class FontsTest : public QObject {
       QWidget* wd = w.widget(static_cast<Ctl>(i));
       auto* button = qobject_cast<QPushButton*>(wd);
       if (!(button || qobject_cast<QLabel*>(wd)) || !wd->isVisible()) continue;
-      const QByteArray name(kControls[i].name);
-      const QRegion others = controls - (button ? wd->geometry() : QRect());
-      const QFontMetrics fm(wd->font());
       const QRgb colour = wd->palette().color(button ? QPalette::ButtonText : QPalette::WindowText).rgb();
+      // Captions stand on the button's face, inside its border, or on the dark picture.
       const QRgb under = button ? button->palette().color(QPalette::Button).rgb() : qRgb(0x34, 0x36, 0x39);
-      const int m = button ? 2 : 0;  // captions stand on the button's face or on the dark picture
-      const QRectF area = QRectF(wd->geometry()).adjusted(m, m, -m, -m);
-      const QRect one = ink(shots[1.0], area.toAlignedRect(), colour, under, others).first;
-      if (area.height() < 2 * fm.height())  // one line: whole at 1x, neither clipped nor wrapped
-        QVERIFY2(one.width() >= fm.horizontalAdvance(wd->property("text").toString()) - 2 &&
-                     one.height() <= fm.height(), name);
+      const QRectF area = button ? QRectF(wd->geometry()).adjusted(2, 2, -2, -2) : QRectF(wd->geometry());
+      const QRegion others = controls - (button ? wd->geometry() : QRect());
+      const QRect one = ink(shots[1.0], area, colour, under, others).first;
       const bool bold = !button && QList{ui::Font::B8, ui::Font::B10}.contains(ui::layout(static_cast<Ctl>(i)).font);
-      for (const auto& [f, img] : shots) {
-        QCOMPARE(img.size(), QSize(qRound(790 * f), qRound(573 * f)));
-        const QRect at = QRectF(area.topLeft() * f, area.size() * f).toAlignedRect();
-        const auto [box, n] = ink(img, at, colour, under, others, f);
-        QVERIFY2(qAbs(box.width() - f * one.width()) <= f + 1 && qAbs(box.height() - f * one.height()) <= f + 1,
-                 name + " at " + QByteArray::number(f));
-        if (bold && regular.count(f)) QVERIFY2(n > 1.4 * ink(regular[f], at, colour, under, others, f).second, name);
-        if (!button) continue;
-        const QRect face = QRectF(QPointF(wd->pos()) * f, QSizeF(wd->size()) * f).toAlignedRect();
-        QVERIFY2(2 * ink(img, face, under, under).second > face.width() * face.height(),  // flat, its colour
-                 name + " face at " + QByteArray::number(f));
+      if (area.height() < 2 * wd->fontMetrics().height())  // one line: whole at 1x, neither clipped nor wrapped
+        QVERIFY2(one.width() >= wd->fontMetrics().horizontalAdvance(wd->property("text").toString()) - 2 &&
+                     one.height() <= wd->fontMetrics().height(), kControls[i].name);
+      for (const auto& [f, img] : shots.asKeyValueRange()) {
+        const QByteArray at = kControls[i].name + QByteArray(" at ") + QByteArray::number(f);
+        const auto [box, n] = ink(img, area, colour, under, others, f);
+        QVERIFY2(img.size() == QSize(qRound(790 * f), qRound(573 * f)), at);
+        QVERIFY2(qAbs(box.width() - f * one.width()) <= f + 1 && qAbs(box.height() - f * one.height()) <= f + 1, at);
+        QVERIFY2(!bold || regular.isEmpty() || n > 1.4 * ink(regular[f], area, colour, under, others, f).second,
+                 at + " bold");
+        QVERIFY2(!button || 2 * ink(img, area, under, under, others, f).second > area.width() * area.height() * f * f,
+                 at + " face");  // flat, exactly its colour
       }
     }
   }
