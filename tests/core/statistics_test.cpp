@@ -35,16 +35,14 @@ TEST(Statistics, BuyingSellingTheLimitOfTwentyAndNoCPs) {
       for (const auto& [box, text] : texts) (want.*box).text = text;
       EXPECT_TRUE(same(f, want));
     };
-    press(f, Ctl::bow_plus);
-    press(f, Ctl::Repair_plus);  // 4 toward technology
+    for (Ctl b : {Ctl::bow_plus, Ctl::Repair_plus}) press(f, b);  // 4 toward technology
     const Form1State start = want;
     want = f;
     f.message_window.text = "old";
     press(f, c.minus);
     expect(c.sold);
     press(f, c.plus);
-    want.CP_pool = 2;
-    want.CPs_remaining.text = "2";
+    want.CP_pool = 2, want.CPs_remaining.text = "2";
     want.*c.counter = 1;
     (want.*c.base).text = numText(num(want.*c.base) + 1);
     (want.*c.adjusted).text = numText(num(want.*c.adjusted) + 1);
@@ -115,9 +113,7 @@ TEST(Derived, DamageBonusArmourClassSpeedAndAptitude) {
   Form1 f = started();
   for (const auto& [value, want] : rows) {
     f.Adjstrength.text = f.Adjdexterity.text = value;
-    f.damageadj();
-    f.Armoradj();
-    f.Speeddisplay();
+    f.damageadj(), f.Armoradj(), f.Speeddisplay();
     EXPECT_EQ(f.Damagebonus.text + " " + f.ACadj.text + " " + f.Speed.text, want) << value;
   }
   struct Case { std::int16_t race, spells, schematics; float value; const char* text; Colour back; };
@@ -126,9 +122,7 @@ TEST(Derived, DamageBonusArmourClassSpeedAndAptitude) {
       {0, 0, 0, 0, "0", kWhite}, {1, 20, 0, 101, "100", kPink}, {-15, 0, 23, -130, "100", kBrownOrange},
       {-19, 7, 23, -99, "99", kBrownOrange}};
   for (const Case& c : cases) {
-    f.race_aptitude = c.race;
-    f.spells_bought = c.spells;
-    f.schematics_bought = c.schematics;
+    f.race_aptitude = c.race, f.spells_bought = c.spells, f.schematics_bought = c.schematics;
     f.displayaptitude();
     EXPECT_TRUE(f.aptitude_value == c.value && f.aptitude.text == c.text && f.aptitude.back == c.back)
         << c.value;
