@@ -30,17 +30,16 @@ Control& skillBox(Form1State& f, backgrounds::Skill s) {
 const char* const kRefused = "Not available for this race/gender";
 }  // namespace
 
-// The one refusal check: the answer goes to backgroundallowed, and a refusal
-// is told in the message box.
-bool Form1::judgeBackground(const std::string& raceKey) {
-  backgroundallowed = kTrue;
-  if (backgrounds::refuses(races::raceKeyIndex(raceKey), Background_Selection.listIndex))
-    backgroundallowed = kFalse;
+// The one refusal check, of the race the double click would apply: the
+// entry highlighted in the race list, or the current race when none is
+// highlighted. The answer goes to backgroundallowed, and a refusal is told
+// in the message box.
+void Form1::checkbackgroundrestriction() {
+  const int race = Race_Selection.listIndex;
+  const std::string& key = (race >= 0 && race < races::kRaceCount) ? races::kRaces[race].caption : Current_race.text;
+  backgroundallowed = backgrounds::refuses(races::raceKeyIndex(key), Background_Selection.listIndex) ? kFalse : kTrue;
   if (backgroundallowed == kFalse) message_window.text = kRefused;
-  return backgroundallowed == kTrue;
 }
-
-void Form1::checkbackgroundrestriction() { judgeBackground(Current_race.text); }
 
 // Applies the highlighted background; the double click has judged it first.
 void Form1::backgroundselection() {
@@ -79,14 +78,10 @@ void Form1::Background_Selection_Click() { showbackgroundinfo(); }
 
 // Deliberate mend: a background the race may not take is refused before
 // anything is rebuilt, so the refusal costs the player nothing but the
-// message (the build, purchases and level stay). The race judged is the one
-// the double click would apply: the entry highlighted in the race list, or
-// the current race when none is highlighted.
+// message (the build, purchases and level stay).
 void Form1::Background_Selection_DblClick() {
-  const int race = Race_Selection.listIndex;
-  const std::string key =
-      (race >= 0 && race < races::kRaceCount) ? races::kRaces[race].caption : Current_race.text;
-  if (!judgeBackground(key)) return;
+  checkbackgroundrestriction();
+  if (backgroundallowed == kFalse) return;
   RaceSelection();
   backgroundselection();
   hpsandfatadj();

@@ -205,9 +205,6 @@ class Form1 : public Form1State {
   // --- core/skills.cpp
   void skillPlus(const SkillInfo& s);
   void skillMinus(const SkillInfo& s);
-  // --- backgrounds/background_selection.cpp
-  // Judges the selected background for the race key; false when refused.
-  bool judgeBackground(const std::string& raceKey);
 };
 
 // --- core/derived.cpp

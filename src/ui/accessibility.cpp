@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QFocusFrame>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -175,8 +174,6 @@ void makeAccessible(MainWindow& window) {
     w->setFocusPolicy(takesFocus(ci, at) ? (ci.kind == Kind::Button ? Qt::TabFocus : Qt::StrongFocus)
                       : readOnlyBox  ? Qt::ClickFocus
                                      : Qt::NoFocus);
-    // Tab leaves a multi-line box, as it leaves every other control.
-    if (auto* multi = qobject_cast<QPlainTextEdit*>(w)) multi->setTabChangesFocus(true);
   }
   const std::vector<Ctl>& order = tabOrder();
   for (std::size_t k = 1; k < order.size(); ++k)

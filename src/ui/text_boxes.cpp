@@ -13,7 +13,7 @@ MultiLineBox::MultiLineBox(QWidget* parent) : QPlainTextEdit(parent) {
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  setTabChangesFocus(true);
+  setTabChangesFocus(true);  // Tab leaves the box, as it leaves every other control
   connect(this, &QPlainTextEdit::textChanged, this, [this] { enforceLimit(); });
 }
 

@@ -1,6 +1,5 @@
 // Buying and selling skill ranks: the threshold ladder of the governing
 // statistic, the five-rank limit, the messages and the box colours.
-
 #include "support/sheet_actions.h"
 
 namespace {

@@ -1,5 +1,4 @@
 // The window after start-up (its box texts are checked in the saved sheet).
-
 #include "support/sheet_actions.h"
 
 using namespace kethmor;

@@ -1,5 +1,4 @@
 // Buying and selling statistics, hit points and fatigue; the values derived from the statistics.
-
 #include "support/sheet_actions.h"
 
 namespace {
@@ -96,8 +95,7 @@ TEST(Statistics, LoweringWillpowerOrIntelligenceIsJudgedOnTheAdjustedBox) {
     if (!c.refused) continue;
     Form1State want = f;
     press(f, stat.minus);
-    want.message_window.text =
-        magick ? "can't lower due to spells purchased" : "can't lower due to tech purchased";
+    want.message_window.text = magick ? "can't lower due to spells purchased" : "can't lower due to tech purchased";
     want.ok_flag = kFalse;  // the answer slot holds the refusal
     EXPECT_TRUE(same(f, want));
   }
@@ -124,8 +122,7 @@ TEST(Derived, DamageBonusArmourClassSpeedAndAptitude) {
   for (const Case& c : cases) {
     f.race_aptitude = c.race, f.spells_bought = c.spells, f.schematics_bought = c.schematics;
     f.displayaptitude();
-    EXPECT_TRUE(f.aptitude_value == c.value && f.aptitude.text == c.text && f.aptitude.back == c.back)
-        << c.value;
+    EXPECT_TRUE(f.aptitude_value == c.value && f.aptitude.text == c.text && f.aptitude.back == c.back) << c.value;
   }
 }
 

@@ -1,6 +1,5 @@
 // Buying spells and schematics: every refusal in its order, and a double
 // click on no entry.
-
 #include "support/sheet_actions.h"
 
 using namespace kethmor;
@@ -56,8 +55,7 @@ TEST(Purchases, DoubleClickWithoutASelectedEntryBuysNothing) {
   for (const auto& [lore, group] :
        {std::pair{Lore::Magick, 4}, {Lore::Magick, -1}, {Lore::Tech, 6}, {Lore::Tech, -1}}) {
     Form1 f = started();
-    f.Click(controlsOf(lore).select);
-    f.selectEntry(controlsOf(lore).groups, group);
+    pointAt(f, lore, group, -1);
     f.message_window.text = "old";
     Form1State want = f;
     want.message_window.text = "";  // only the message goes; nothing is read past the tables

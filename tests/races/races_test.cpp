@@ -1,6 +1,5 @@
 // Choosing a race starts the sheet over (what each race writes is checked, with a background, in the
 // background tests' table); a click on a race or a background only shows its description.
-
 #include <set>
 
 #include "support/sheet_actions.h"
@@ -27,8 +26,7 @@ TEST(RaceSelection, ARaceChangeUndoesEveryPurchase) {
     EXPECT_EQ(f.background_explanations.text, "No significant background");  // "No Background" highlighted
     applyRace(fresh, entry);
     fresh.PCname.text = "Aldric";
-    for (Ctl b :
-         {Ctl::Magick_list, Ctl::Spell_list, Ctl::Tech_list, Ctl::Schematic_list, Ctl::Spelltechindicator})
+    for (Ctl b : {Ctl::Magick_list, Ctl::Spell_list, Ctl::Tech_list, Ctl::Schematic_list, Ctl::Spelltechindicator})
       fresh.ctl(b) = f.ctl(b);
     fresh.dummy = f.dummy;
     fresh.ok_flag = f.ok_flag;

@@ -2,7 +2,6 @@
 // after each; a failure prints the seed, the failing action's index and the rule.
 // KETHMOR_SOAK_ACTIONS (200000), KETHMOR_SOAK_SEED (1), KETHMOR_SOAK_UNDO_ACTIONS
 // (10000: also undone and redone) and KETHMOR_ROUNDTRIP_SESSIONS (3000) vary the run.
-
 #include <random>
 
 #include "core/history.h"
@@ -15,7 +14,7 @@ using namespace kethmor::testkit;
 
 namespace {
 
-enum class Op { Click, Select, DblClick, TypeName, TypeBackground };
+enum class Op { Click, Select, DblClick, Type };  // Type: into the name or the background box
 struct Action { Op op; Ctl target; int index; std::string text; };  // index: the entry a Select picks
 
 std::string randomText(std::mt19937& rng) {
@@ -45,8 +44,7 @@ std::vector<Action> generate(unsigned seed, int count) {
       a.target = lists[rng() % lists.size()];
       if (r < 75) a.index = static_cast<int>(rng() % 42) - 2;  // valid, out of range and missing
     } else {
-      a.op = r < 97 ? Op::TypeName : Op::TypeBackground;
-      a.text = randomText(rng);
+      a = {Op::Type, r < 97 ? Ctl::PCname : Ctl::alternativebackground, 0, randomText(rng)};
     }
     actions.push_back(std::move(a));
   }
@@ -62,8 +60,8 @@ void perform(Form1& f, const Action& a) {
     case Op::Click: f.Click(a.target); break;
     case Op::Select: f.selectEntry(a.target, a.index); break;
     case Op::DblClick: f.DblClick(a.target); break;
-    case Op::TypeName: f.PCname.text = a.text.substr(0, 22); break;
-    case Op::TypeBackground: f.alternativebackground.text += a.text; break;
+    case Op::Type: a.target == Ctl::PCname ? void(f.PCname.text = a.text.substr(0, 22))
+                                           : void(f.alternativebackground.text += a.text); break;
   }
 }
 
@@ -75,7 +73,7 @@ int envInt(const char* name, int fallback) {
 // state after it; an action that is no step left the saved sheet and the CPs
 // as they were. Typing has the boxes' own undo.
 std::string brokenUndo(History& h, Form1& f, Form1State& before, const Action& a) {
-  if (a.op == Op::TypeName || a.op == Op::TypeBackground) return {};
+  if (a.op == Op::Type) return {};
   if (!h.record(before, f)) {
     std::string typed = std::move(f.alternativebackground.text);  // long, and alike on both sides
     before.alternativebackground.text.clear();
@@ -131,8 +129,7 @@ TEST(Soak, EverySavedSheetOpensAgainIntoTheSameCharacter) {
     Form1 f = started();
     for (Action& a : generate(static_cast<unsigned>(seed), 150)) {
       // The window's race and background lists always have an entry selected.
-      if (a.op == Op::Select && onRaceOrBackground(a))
-        a.index = (a.index + 2) % f.ctl(a.target).listCount();
+      if (a.op == Op::Select && onRaceOrBackground(a)) a.index = (a.index + 2) % f.ctl(a.target).listCount();
       perform(f, a);
     }
     const std::string bytes = exporter::sheetBytes(f);

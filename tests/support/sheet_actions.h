@@ -66,7 +66,6 @@ inline void buyRun(Form1& f, Lore lore, int group, int upTo) {
   }
 }
 
-// Rows and list positions.
 struct StatRow { const char* name; Box base, adjusted; std::int16_t Form1State::*counter; Ctl plus, minus; };
 #define KETHMOR_STAT(N, base, adj) \
   {#N, &Form1State::base, &Form1State::adj, &Form1State::cpstat_##N, Ctl::N##_plus, Ctl::N##_minus}
@@ -74,17 +73,11 @@ inline const std::array<StatRow, 8> kStats = {{
     KETHMOR_STAT(ST, Strength, Adjstrength), KETHMOR_STAT(CN, Constitution, Adjconstitution),
     KETHMOR_STAT(DX, Dexterity, Adjdexterity), KETHMOR_STAT(BE, Beauty, Adjbeauty),
     KETHMOR_STAT(IN, Intelligence, Adjintelligence), KETHMOR_STAT(WP, Willpower, Adjwillpower),
-    KETHMOR_STAT(PE, Perception, Adjperception), KETHMOR_STAT(CH, Charisma, Adjcharisma),
-}};
+    KETHMOR_STAT(PE, Perception, Adjperception), KETHMOR_STAT(CH, Charisma, Adjcharisma)}};
 #undef KETHMOR_STAT
 
-struct SkillRow {
-  const char* name;
-  Box box;
-  float Form1State::*counter;
-  Ctl plus, minus;
-  const char* governedBy;  // as the refusal names it
-  bool tech;
+struct SkillRow {  // governedBy: the statistic as the refusal names it
+  const char* name; Box box; float Form1State::*counter; Ctl plus, minus; const char* governedBy; bool tech;
 };
 #define KETHMOR_SKILL(s, button, word, tech) \
   {#s, &Form1State::s, &Form1State::CPspent_##s, Ctl::button##_plus, Ctl::button##_minus, word, tech}
@@ -96,8 +89,7 @@ inline const std::array<SkillRow, 16> kSkillRows = {{
     KETHMOR_SKILL(repair, Repair, "Intelligence", 1), KETHMOR_SKILL(firearms, Firearms, "Dexterity", 1),
     KETHMOR_SKILL(picklocks, Picklocks, "Dexterity", 1), KETHMOR_SKILL(adtraps, ADTraps, "Perception", 1),
     KETHMOR_SKILL(pickpocket, pickpocket, "Dexterity", 0), KETHMOR_SKILL(backstab, backstab, "Dexterity", 0),
-    KETHMOR_SKILL(prowling, prowling, "Perception", 0), KETHMOR_SKILL(spottrap, spottrap, "Perception", 0),
-}};
+    KETHMOR_SKILL(prowling, prowling, "Perception", 0), KETHMOR_SKILL(spottrap, spottrap, "Perception", 0)}};
 #undef KETHMOR_SKILL
 
 // Positions in the race list, sorted with the hyphen ignored.
@@ -182,17 +174,13 @@ inline std::string brokenBookkeeping(const Form1& f, Unbought& t, bool applied) 
   if (num(f.fatigue) != 2 * num(f.Adjconstitution) + will + 6 + 4 * f.cpstat_fatigue + levels)
     return "fatigue does not follow the statistics";
   if (f.Magick_list.visible == f.Tech_list.visible || f.Magick_list.visible != f.Spell_list.visible ||
-      f.Tech_list.visible != f.Schematic_list.visible)
-    return "not exactly one list pair shown whole";
+      f.Tech_list.visible != f.Schematic_list.visible) return "not exactly one list pair shown whole";
   for (Ctl l : {Ctl::Race_Selection, Ctl::Background_Selection, Ctl::Magick_list, Ctl::Tech_list,
                 Ctl::Spell_list, Ctl::Schematic_list, Ctl::purchased})
     if (f.ctl(l).listIndex < -1 || f.ctl(l).listIndex >= f.ctl(l).listCount()) return "list index outside";
   return {};
 }
 
-inline std::string brokenBookkeeping(const Form1& f) {
-  Unbought t;
-  return brokenBookkeeping(f, t, true);
-}
+inline std::string brokenBookkeeping(const Form1& f) { Unbought t; return brokenBookkeeping(f, t, true); }
 
 }  // namespace kethmor::testkit
