@@ -94,7 +94,7 @@ extern const std::array<StatBoxes, 8> kStatBoxes;
 // by the file that defines them.
 class Form1 : public Form1State {
  public:
-  // --- core/form1.cpp: creation, event dispatch, level-up, Clear, Quit, SAVE
+  // --- core/form1.cpp: creation, event dispatch (the table: core/dispatch.h), level-up, Clear, Quit, SAVE
   // The window as created: every control at its design state, every
   // counter 0. Form_Load has not run yet.
   Form1();

@@ -26,5 +26,6 @@ TEST(Numbers, ReadAndWrittenAsPlainDecimals) {
       {"10000", "10000"}, {"", "0"}, {"abc", "0"}, {" 7 ", "7"}, {"1.5x", "0"}, {"0,5", "0"}};
   for (const auto& [text, written] : cases) EXPECT_EQ(kethmor::numText(kethmor::num(text)), written) << text;
   EXPECT_DOUBLE_EQ(kethmor::num("-0.25") + kethmor::num(" 7 "), 6.75);
-  EXPECT_EQ(kethmor::numText(0.1f) + " " + kethmor::numText(-0.0f), "0.1 0");  // a float keeps its digits
+  EXPECT_EQ(kethmor::numText(0.3f) + " " + kethmor::numText(1.234567f) + " " + kethmor::numText(-0.0f),
+            "0.3 1.234567 0");  // a float keeps its seven digits
 }

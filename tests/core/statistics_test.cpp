@@ -116,7 +116,7 @@ TEST(Derived, DamageBonusArmourClassSpeedAndAptitude) {
   }
   struct Case { std::int16_t race, spells, schematics; float value; const char* text; Colour back; };
   const Case cases[] = {  // tech skill ranks count in the skill tests
-      {-8, 1, 0, -3, "3", kBrownOrange}, {0, 0, 0, 0, "0", kWhite}, {15, 0, 0, 15, "15", kPink},
+      {-6, 1, 0, -1, "1", kBrownOrange}, {0, 0, 0, 0, "0", kWhite}, {15, 0, 0, 15, "15", kPink},
       {0, 0, 0, 0, "0", kWhite}, {1, 20, 0, 101, "100", kPink}, {-15, 0, 23, -130, "100", kBrownOrange},
       {-19, 7, 23, -99, "99", kBrownOrange}};
   for (const Case& c : cases) {

@@ -174,7 +174,9 @@ inline std::string brokenBookkeeping(const Form1& f, Unbought& t, bool applied) 
   if (num(f.fatigue) != 2 * num(f.Adjconstitution) + will + 6 + 4 * f.cpstat_fatigue + levels)
     return "fatigue does not follow the statistics";
   if (f.Magick_list.visible == f.Tech_list.visible || f.Magick_list.visible != f.Spell_list.visible ||
-      f.Tech_list.visible != f.Schematic_list.visible) return "not exactly one list pair shown whole";
+      f.Tech_list.visible != f.Schematic_list.visible ||
+      f.Spelltechindicator.text != (f.Tech_list.visible ? "Schematics" : "Spells"))
+    return "not exactly one list pair shown whole, or named wrong";
   for (Ctl l : {Ctl::Race_Selection, Ctl::Background_Selection, Ctl::Magick_list, Ctl::Tech_list,
                 Ctl::Spell_list, Ctl::Schematic_list, Ctl::purchased})
     if (f.ctl(l).listIndex < -1 || f.ctl(l).listIndex >= f.ctl(l).listCount()) return "list index outside";
