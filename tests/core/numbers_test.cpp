@@ -21,11 +21,11 @@ static const bool kLocaleTaken = [] {
 
 // Each text read and the number written back; text the reader refuses reads 0.
 TEST(Numbers, ReadAndWrittenAsPlainDecimals) {
+  using kethmor::num, kethmor::numText;
   const std::pair<const char*, const char*> cases[] = {
       {"05", "5"}, {"000", "0"}, {"-0", "0"}, {"-0.25", "-0.25"}, {"0.75", "0.75"}, {"-2", "-2"},
       {"10000", "10000"}, {"", "0"}, {"abc", "0"}, {" 7 ", "7"}, {"1.5x", "0"}, {"0,5", "0"}};
-  for (const auto& [text, written] : cases) EXPECT_EQ(kethmor::numText(kethmor::num(text)), written) << text;
-  EXPECT_DOUBLE_EQ(kethmor::num("-0.25") + kethmor::num(" 7 "), 6.75);
-  EXPECT_EQ(kethmor::numText(0.3f) + " " + kethmor::numText(1.234567f) + " " + kethmor::numText(-0.0f),
-            "0.3 1.234567 0");  // a float keeps its seven digits
+  for (const auto& [text, written] : cases) EXPECT_EQ(numText(num(text)), written) << text;
+  EXPECT_DOUBLE_EQ(num("-0.25") + num(" 7 "), 6.75);
+  EXPECT_EQ(numText(0.3f) + " " + numText(1.234567f) + " " + numText(-0.0f), "0.3 1.234567 0");  // 7 digits
 }

@@ -13,8 +13,7 @@ using Texts = std::vector<std::pair<Box, const char*>>;
 struct StatCase : StatRow { Texts bought, sold = {}; };
 const StatCase kStatCases[] = {
     {kStats[0], {{&S::hitpoints, "32"}, {&S::Carryweight, "4500"}, {&S::Damagebonus, "0"}},
-     {{&S::Carryweight, "4000"}, {&S::Damagebonus, "-1"}}},
-    {kStats[1], {{&S::fatigue, "32"}}},
+     {{&S::Carryweight, "4000"}, {&S::Damagebonus, "-1"}}}, {kStats[1], {{&S::fatigue, "32"}}},
     {kStats[2], {{&S::ACadj, "-1"}, {&S::Speed, "9"}}, {{&S::ACadj, "-2"}, {&S::Speed, "8"}}},
     {kStats[3], {}}, {kStats[4], {}}, {kStats[5], {{&S::hitpoints, "31"}, {&S::fatigue, "31"}}},
     {kStats[6], {}}, {kStats[7], {}},
@@ -62,8 +61,7 @@ TEST(Statistics, BuyingSellingTheLimitOfTwentyAndNoCPs) {
     EXPECT_TRUE(same(f, want));
   }
   Form1 g = raceWithBackground(kGnome, kNoBackground);  // the adjusted box passes 20 when the race adds
-  levelTo(g, 8);
-  press(g, Ctl::WP_plus, 13);
+  levelTo(g, 8), press(g, Ctl::WP_plus, 13);
   EXPECT_EQ(g.Willpower.text + " " + g.Adjwillpower.text + " " + g.hitpoints.text, "20 22 58");
 }
 

@@ -64,8 +64,7 @@ TEST(SheetBytes, TextInTheCodePage) {
       // The edges of each length and of the surrogates: valid, then rejected.
       {"\xE0\xA0\x80|\xF0\x90\x80\x80|\xF1\x80\x80\x80|"
        "\xED\x9F\xBF|\xEE\x80\x80|\xF4\x8F\xBF\xBF", "?|?|?|?|?|?"},
-      {"\xC1\xBF|\xE0\x9F\xBF|\xF0\x8F\xBF\xBF|\xED\xBF\xBF", "??|???|????|???"},
-  };
+      {"\xC1\xBF|\xE0\x9F\xBF|\xF0\x8F\xBF\xBF|\xED\xBF\xBF", "??|???|????|???"}};
   for (const auto& [utf8, bytes] : cases) EXPECT_EQ(exporter::toCodePage(utf8), bytes) << bytes;
   // Read back, every byte the code page assigns comes home; an unassigned one is U+FFFD.
   std::string all;

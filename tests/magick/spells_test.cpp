@@ -1,5 +1,4 @@
-// Buying spells and schematics: every refusal in its order, and a double
-// click on no entry.
+// Buying spells and schematics: every refusal in its order, and a double click on no entry.
 #include "support/sheet_actions.h"
 
 using namespace kethmor;
@@ -41,8 +40,7 @@ TEST(Purchases, RefusalsComeInTheirOrderWordForWord) {
        7, 1, owned},
       {"rank 2, IN 8, rank 1 missing", T, run(T, 1, 8, 5, 0), 5, 1, "you must raise your Intelligence"},
       {"rank 2, IN 9, rank 1 missing", T, run(T, 1, 9, 5, 0), 5, 1, "Need previous Schematic in field"},
-      {"ranks to 7", T, [=](Form1& f) { applyBackground(f, kSickly); run(T, 7, 19, 6, 7)(f); }, 6, 0, noCP},
-  };
+      {"ranks to 7", T, [=](Form1& f) { applyBackground(f, kSickly); run(T, 7, 19, 6, 7)(f); }, 6, 0, noCP}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Form1 f = started();

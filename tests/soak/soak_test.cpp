@@ -94,8 +94,7 @@ std::string replay(const std::vector<Action>& actions) {
   Unbought t;
   History h;
   std::string why = brokenBookkeeping(f, t, true);
-  // Undo is checked on the first actions only: a copy of the whole state
-  // each time is slow under the sanitizers.
+  // Undo is checked on the first actions only: a copy of the whole state each time is slow under the sanitizers.
   static const auto undoChecked = static_cast<std::size_t>(envInt("KETHMOR_SOAK_UNDO_ACTIONS", 10000));
   for (std::size_t i = 0; i < actions.size(); ++i) {
     const Action& a = actions[i];

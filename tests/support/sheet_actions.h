@@ -1,6 +1,5 @@
-// What the model tests share: the steps a user takes on the window, the rows
-// of statistics and skills, and a state comparison that names the first
-// difference.
+// What the model tests share: the steps a user takes on the window, the rows of statistics and
+// skills, and a state comparison that names the first difference.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -112,8 +111,7 @@ inline ::testing::AssertionResult same(const Form1State& got, const Form1State& 
   return ::testing::AssertionFailure() << "a counter differs (CP_pool, ok_flag, owned tables, ...)";
 }
 // Double-clicks an entry; the refusal must change nothing but the message.
-inline ::testing::AssertionResult refuses(Form1& f, Lore lore, int group, int entry,
-                                          const std::string& message) {
+inline ::testing::AssertionResult refuses(Form1& f, Lore lore, int group, int entry, const std::string& message) {
   pointAt(f, lore, group, entry);
   Form1State want = f;
   want.message_window.text = message;
