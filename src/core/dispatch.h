@@ -13,13 +13,13 @@ using Handler = void (Form1::*)();
 struct Handlers {
   Handler click = nullptr;
   Handler dblClick = nullptr;
+  int given = 0;  // handlers given, for the check below (member pointers compare only at run time in some builds)
 };
 
 constexpr std::array<Handlers, kControlCount> kHandlers = [] {
   std::array<Handlers, kControlCount> t{};
-  auto on = [&t](Ctl c, Handler click, Handler dblClick = nullptr) {
-    t[static_cast<std::size_t>(c)] = {click, dblClick};
-  };
+  auto on = [&t](Ctl c, Handler click) { t[static_cast<std::size_t>(c)] = {click, nullptr, 1}; };
+  auto onBoth = [&t](Ctl c, Handler click, Handler dblClick) { t[static_cast<std::size_t>(c)] = {click, dblClick, 2}; };
   on(Ctl::Quit, &Form1::Quit_Click);
   on(Ctl::Clear, &Form1::Clear_Click);
   on(Ctl::levelup, &Form1::levelup_Click);
@@ -49,15 +49,15 @@ constexpr std::array<Handlers, kControlCount> kHandlers = [] {
   on(Ctl::minus, &Form1::minus##_Click);
 #include "core/skill_buttons.def"
 #undef SKILL_HANDLERS
-  on(Ctl::Race_Selection, &Form1::Race_Selection_Click, &Form1::Race_Selection_DblClick);
-  on(Ctl::Background_Selection, &Form1::Background_Selection_Click,
+  onBoth(Ctl::Race_Selection, &Form1::Race_Selection_Click, &Form1::Race_Selection_DblClick);
+  onBoth(Ctl::Background_Selection, &Form1::Background_Selection_Click,
      &Form1::Background_Selection_DblClick);
   on(Ctl::Magick_select, &Form1::Magick_select_Click);
   on(Ctl::Magick_list, &Form1::Magick_list_Click);
-  on(Ctl::Spell_list, &Form1::Spell_list_Click, &Form1::Spell_list_DblClick);
+  onBoth(Ctl::Spell_list, &Form1::Spell_list_Click, &Form1::Spell_list_DblClick);
   on(Ctl::Tech_select, &Form1::Tech_select_Click);
   on(Ctl::Tech_list, &Form1::Tech_list_Click);
-  on(Ctl::Schematic_list, &Form1::Schematic_list_Click, &Form1::Schematic_list_DblClick);
+  onBoth(Ctl::Schematic_list, &Form1::Schematic_list_Click, &Form1::Schematic_list_DblClick);
   return t;
 }();
 
@@ -74,9 +74,7 @@ static_assert([] {
     const bool clicks = (kKinds[i] == Kind::Button || kKinds[i] == Kind::ListBox) && c != Ctl::purchased;
     const bool doubles = c == Ctl::Race_Selection || c == Ctl::Background_Selection || c == Ctl::Spell_list ||
                          c == Ctl::Schematic_list;
-    if ((kHandlers[static_cast<std::size_t>(i)].click != nullptr) != clicks ||
-        (kHandlers[static_cast<std::size_t>(i)].dblClick != nullptr) != doubles)
-      return false;
+    if (kHandlers[static_cast<std::size_t>(i)].given != (doubles ? 2 : clicks ? 1 : 0)) return false;
   }
   return true;
 }(), "a button or list without its handler, or a handler where none belongs");
