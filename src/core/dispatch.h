@@ -50,8 +50,7 @@ constexpr std::array<Handlers, kControlCount> kHandlers = [] {
 #include "core/skill_buttons.def"
 #undef SKILL_HANDLERS
   onBoth(Ctl::Race_Selection, &Form1::Race_Selection_Click, &Form1::Race_Selection_DblClick);
-  onBoth(Ctl::Background_Selection, &Form1::Background_Selection_Click,
-     &Form1::Background_Selection_DblClick);
+  onBoth(Ctl::Background_Selection, &Form1::Background_Selection_Click, &Form1::Background_Selection_DblClick);
   on(Ctl::Magick_select, &Form1::Magick_select_Click);
   on(Ctl::Magick_list, &Form1::Magick_list_Click);
   onBoth(Ctl::Spell_list, &Form1::Spell_list_Click, &Form1::Spell_list_DblClick);
