@@ -6,8 +6,6 @@ using namespace kethmor;
 using namespace kethmor::testkit;
 using S = Form1State;
 
-const char* const kRefusal = "Not available for this race/gender";
-
 // Race, background, adjusted statistics, hit points, fatigue, aptitude, carry weight, damage, AC,
 // speed, the skills in kSkillRows order, then the colours of the statistics and of the aptitude.
 static std::string sheet(const Form1& f) {
@@ -64,7 +62,7 @@ TEST(BackgroundSelection, ARefusedBackgroundChangesNothingButTheMessage) {
     f.selectEntry(Ctl::Race_Selection, c.highlight);
     f.selectEntry(Ctl::Background_Selection, c.refused);  // the click shows the description
     Form1State before = f;
-    before.message_window.text = kRefusal;
+    before.message_window.text = "Not available for this race/gender";
     before.backgroundallowed = kFalse;  // the answer of the latest check
     f.DblClick(Ctl::Background_Selection);
     EXPECT_TRUE(same(f, before)) << c.refused;

@@ -88,8 +88,7 @@ TEST(SheetReader, FilesThatAreNoSheetAreRefusedByName) {
   const fs::path dir = fs::temp_directory_path() / ("kethmor-reader-" + std::to_string(::getpid()));
   fs::create_directories(dir / "folder");
   const std::string sheet = validSheets()[1];
-  std::string fifth = sheet;  // the blank line after the level holds text
-  fifth.insert(fifth.find("\r\n\r\nAlternative") + 2, "x");
+  const std::size_t afterLevel = sheet.find("\r\n\r\nAlternative") + 2;  // the blank line after the level
   std::ofstream(dir / "huge.txt").close();
   fs::resize_file(dir / "huge.txt", 100u << 20);  // sparse: nothing is read
   struct Case { std::string file, bytes, message; };
@@ -97,9 +96,9 @@ TEST(SheetReader, FilesThatAreNoSheetAreRefusedByName) {
       {"ok.txt", sheet, ""}, {"missing.txt", "", "no such file"}, {"folder", "", "is a folder"},
       {"huge.txt", "", "too large"}, {"ok.txt/x", "", "cannot be read"},
       {"two lines.txt", sheet.substr(0, 40) + "x", "line 2 is wrong"},  // no line break at the end
-      {"fifth.txt", fifth, "line 5 is wrong"},
+      {"fifth.txt", std::string(sheet).insert(afterLevel, "x"), "line 5 is wrong"},  // the blank line holds text
       {"long name.txt", "Name:  " + std::string(23, 'n') + sheet.substr(sheet.find("\r\n")), "line 1 is wrong"},
-      {"four lines.txt", sheet.substr(0, sheet.find("\r\n\r\nAlternative") + 2), "line 2 is wrong"}};
+      {"four lines.txt", sheet.substr(0, afterLevel), "line 2 is wrong"}};
   for (const std::string label : {"Constitution:", "Melee:", "Skills"}) {  // a line broken after its label
     const std::size_t at = sheet.find(label) + label.size();
     const auto line = std::count(sheet.begin(), sheet.begin() + static_cast<long>(at), '\n') + 1;

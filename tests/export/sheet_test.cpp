@@ -48,7 +48,7 @@ TEST(SheetBytes, WholeSheets) {
                            "\nPick Locks:  -0.25                        Arm/Disarm Traps:  -0.25\r\n",
                            "\nUnseen Force\r\nUnlocking Cantrip\r\nCharges\r\n"})
     EXPECT_NE(bytes.find(line), std::string::npos) << line;
-  EXPECT_EQ(sheetBytes(started()).substr(0, 56), "Name:  \r\nRace:  Human/male           Background:  none\r\n");
+  EXPECT_TRUE(sheetBytes(started()).starts_with("Name:  \r\nRace:  Human/male           Background:  none\r\n"));
 }
 
 // The code page: its 0x80-0x9F block, letters it lacks, composed accents,

@@ -60,8 +60,10 @@ void perform(Form1& f, const Action& a) {
     case Op::Click: f.Click(a.target); break;
     case Op::Select: f.selectEntry(a.target, a.index); break;
     case Op::DblClick: f.DblClick(a.target); break;
-    case Op::Type: a.target == Ctl::PCname ? void(f.PCname.text = a.text.substr(0, 22))
-                                           : void(f.alternativebackground.text += a.text); break;
+    case Op::Type:  // the name box holds 22 characters; the background box takes the text on its end
+      if (a.target == Ctl::PCname) f.PCname.text = a.text.substr(0, 22);
+      else f.alternativebackground.text += a.text;
+      break;
   }
 }
 
