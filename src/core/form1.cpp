@@ -123,11 +123,26 @@ void Form1::Clear_Click() {
   CP_pool = static_cast<std::int16_t>(CP_pool + n);
   put(CPs_remaining, num(CPs_remaining) + n);
   purchased.clear();
+  forgetAll(kOrderSpell, kOrderEnd);
   reset_spells();
   reset_tech();
   spells_bought = 0;
   schematics_bought = 0;
   displayaptitude();
+}
+
+void Form1::noteBought(int code) { purchase_order.push_back(static_cast<char>(code)); }
+
+void Form1::forgetLast(int code) {
+  const std::size_t at = purchase_order.rfind(static_cast<char>(code));
+  if (at != std::string::npos) purchase_order.erase(at, 1);
+}
+
+void Form1::forgetAll(int first, int end) {
+  std::erase_if(purchase_order, [first, end](char c) {
+    const int code = static_cast<unsigned char>(c);
+    return code >= first && code < end;
+  });
 }
 
 void Form1::Quit_Click() {

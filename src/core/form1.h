@@ -56,9 +56,22 @@ struct Form1State {
   std::int16_t race_aptitude = 0;
   std::int16_t tech_aptitude_part = 0, magick_aptitude_part = 0, techskill_aptitude_part = 0;
   std::int16_t backgroundallowed = 0;
+  // The order of the build: one code (kOrder...) per purchase still in it,
+  // in the order the purchases were made.
+  std::string purchase_order;
 
   bool operator==(const Form1State&) const = default;
 };
+
+// The codes of the order of the build: a statistic point (0 to 7 in the
+// order of kStatBoxes), hit points, fatigue, a skill rank (from kOrderSkill
+// in the order of kSkills), a spell (kOrderSpell + 5 x college + rank index)
+// and a schematic (kOrderSchematic + 7 x discipline + rank index).
+inline constexpr int kOrderHitpoints = 8, kOrderFatigue = 9, kOrderSkill = 10;
+inline constexpr int kOrderSpell = kOrderSkill + 16;
+inline constexpr int kOrderSchematic = kOrderSpell + magick::kCollegeCount * magick::kSpellsPerCollege;
+inline constexpr int kOrderEnd = kOrderSchematic + technology::kDisciplineCount * technology::kSchematicsPerDiscipline;
+static_assert(kOrderEnd <= 256, "an order code is one byte");
 
 // Each control of the state, by its Ctl number.
 extern Control Form1State::* const kMembers[kControlCount];
@@ -192,6 +205,12 @@ class Form1 : public Form1State {
   void Tech_list_Click();
   void Schematic_list_Click();
   void Schematic_list_DblClick();
+
+  // The order of the build: a purchase made joins its end; a sale takes back
+  // the last purchase of its kind; the codes from `first` to `end` leave it.
+  void noteBought(int code);
+  void forgetLast(int code);
+  void forgetAll(int first, int end);
 
   // Hooks to the outside: ending the program, and saving.
   std::function<void()> onQuit;

@@ -1,5 +1,6 @@
 #include "core/history.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -25,9 +26,10 @@ struct Counters {
   bool operator==(const Counters&) const = default;
 };
 
-// A counter added to the window without a place here would not be undone.
+// A counter added to the window without a place here would not be undone
+// (the order of the build, a step keeps apart).
 static_assert((kControlCount * sizeof(Control) + sizeof(Counters) + alignof(Form1State) - 1) /
-                      alignof(Form1State) * alignof(Form1State) ==
+                      alignof(Form1State) * alignof(Form1State) + sizeof(std::string) ==
                   sizeof(Form1State),
               "every counter of Form1State belongs in KETHMOR_COUNTERS");
 
@@ -79,7 +81,8 @@ bool changesSheet(const Form1State& before, const Form1State& after) {
     // Which entry is highlighted, and which list pair is on show, is browsing.
     if (info(id).kind != Kind::ListBox && a.visible != b.visible) return true;
   }
-  return !sameCountersButAnswers(countersOf(before), countersOf(after));
+  return !sameCountersButAnswers(countersOf(before), countersOf(after)) ||
+         before.purchase_order != after.purchase_order;
 }
 
 static_assert(kControlCount <= 256, "a step names its controls in one byte");
@@ -102,6 +105,9 @@ struct History::Step {
   std::vector<Colours> colours;
   std::vector<Whole> wholes;
   std::optional<std::pair<Counters, Counters>> counters;
+  // The order of the build: the part both sides begin with, and each side's rest.
+  std::uint8_t orderKept = 0;
+  std::string orderRest[2];
 
   Step(const Form1State& before, const Form1State& after) {
     for (int i = 0; i < kControlCount; ++i) {
@@ -120,6 +126,11 @@ struct History::Step {
     wholes.shrink_to_fit();
     Counters a = countersOf(before), b = countersOf(after);
     if (!(a == b)) counters.emplace(a, b);
+    const std::string &was = before.purchase_order, &is = after.purchase_order;
+    const auto kept = std::mismatch(was.begin(), was.end(), is.begin(), is.end()).first - was.begin();
+    orderKept = static_cast<std::uint8_t>(std::min<std::ptrdiff_t>(kept, 255));
+    orderRest[0] = was.substr(orderKept);
+    orderRest[1] = is.substr(orderKept);
   }
 
   void put(Form1State& s, int side) const {
@@ -131,6 +142,8 @@ struct History::Step {
     }
     for (const Whole& w : wholes) at(s, w.control) = w.value[side];
     if (counters) setCounters(s, side == 0 ? counters->first : counters->second);
+    s.purchase_order.replace(std::min<std::size_t>(orderKept, s.purchase_order.size()), std::string::npos,
+                             orderRest[side]);
   }
 
   std::size_t bytes() const {
@@ -138,6 +151,7 @@ struct History::Step {
     std::size_t n = sizeof(Step) + texts.capacity() * sizeof(Text) + colours.capacity() * sizeof(Colours) +
                     wholes.capacity() * sizeof(Whole);
     for (const Text& t : texts) n += heap(t.value[0]) + heap(t.value[1]);
+    n += heap(orderRest[0]) + heap(orderRest[1]);
     for (const Whole& w : wholes)
       for (const Control& c : w.value) {
         n += heap(c.text) + c.items.capacity() * sizeof(std::string);

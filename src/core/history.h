@@ -18,9 +18,10 @@ namespace kethmor {
 bool changesSheet(const Form1State& before, const Form1State& after);
 
 // The steps that can be taken back and done again. Each step keeps only
-// what it changed, both ways: the controls (by field) and the counters that
-// differ. Taking a step back writes its old values over the window's state
-// and leaves everything else as it is now, so an undo right after the step
+// what it changed, both ways: the controls (by field), the counters that
+// differ, and the order of the build from where the two sides part. Taking
+// a step back writes its old values over the window's state and leaves
+// everything else as it is now, so an undo right after the step
 // gives back exactly the state before it; text typed into the two text
 // boxes since is kept unless the step itself changed that box.
 class History {

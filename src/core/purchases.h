@@ -40,8 +40,9 @@ void showPair(Form1& f, Control& hideGroups, Control& hideEntries, Control& show
               Control& showEntries, const char* caption, Colour colour);
 
 // Buys the entry at rank index k of the selected list: it joins `purchased`,
-// costs one CP, is marked owned, counted, and moves the aptitude.
-void buyEntry(Form1& f, const Control& entries, int k, std::int16_t& owned, std::int16_t& count);
+// costs one CP, is marked owned, counted, joins the order of the build as
+// `code`, and moves the aptitude.
+void buyEntry(Form1& f, const Control& entries, int k, std::int16_t& owned, std::int16_t& count, int code);
 
 // Whether an owned entry of any group needs more than `value`: the test made
 // rank by rank, and group by group within a rank.

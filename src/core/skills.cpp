@@ -4,6 +4,15 @@
 
 namespace kethmor {
 
+namespace {
+// The order code of the skill that `counter` counts.
+int orderCode(const Form1& f, const float& counter) {
+  int i = 0;
+  while (i < 15 && &(f.*kSkills[static_cast<std::size_t>(i)].counter) != &counter) ++i;
+  return kOrderSkill + i;
+}
+}  // namespace
+
 void Form1::plus_skill_adjustment(Control& Sname, Control& prerequisite, float& CPspent) {
   if (CP_pool < 1) {
     message_window.text = "No CPs left";
@@ -18,6 +27,7 @@ void Form1::plus_skill_adjustment(Control& Sname, Control& prerequisite, float& 
   prerequisite_check(prerequisite.text, Sname.text, ok_flag, prerequisite);
   if (ok_flag == 0) return;
   CPspent += 1;
+  noteBought(orderCode(*this, CPspent));
   Sname.back = kGreen;
   CP_pool = static_cast<std::int16_t>(CP_pool - 1);
   put(CPs_remaining, num(CPs_remaining) - 1);
@@ -50,6 +60,7 @@ void Form1::minus_skill_adjustment(Control& Sname, Control& /*prerequisite*/, fl
   message_window.text.clear();
   if (CPspent < 1) return;
   CPspent -= 1;
+  forgetLast(orderCode(*this, CPspent));
   if (CPspent == 0) Sname.back = skill_backcolor;
   put(Sname, num(Sname) - 1);
   CP_pool = static_cast<std::int16_t>(CP_pool + 1);
@@ -64,6 +75,7 @@ void Form1::reset_skills() {
     CP_pool = static_cast<std::int16_t>(CP_pool + static_cast<std::int16_t>(this->*s.counter));
   for (const SkillInfo& s : kSkills) put(CPs_remaining, num(CPs_remaining) + this->*s.counter);
   for (const SkillInfo& s : kSkills) this->*s.counter = 0;
+  forgetAll(kOrderSkill, kOrderSpell);
   displayaptitude();
 }
 

@@ -6,6 +6,15 @@ namespace kethmor {
 
 namespace {
 void addTo(Control& box, double d) { put(box, num(box) + d); }
+
+// The order code of what `stat` counts.
+int orderCode(const Form1& f, const Control& stat) {
+  if (&stat == &f.hitpoints) return kOrderHitpoints;
+  if (&stat == &f.fatigue) return kOrderFatigue;
+  int i = 0;
+  while (i < 7 && &(f.*kStatBoxes[static_cast<std::size_t>(i)].base) != &stat) ++i;
+  return i;
+}
 }  // namespace
 
 void Form1::plus_stats(Control& stat, std::int16_t& cpstat, std::int16_t& CPs,
@@ -19,6 +28,7 @@ void Form1::plus_stats(Control& stat, std::int16_t& cpstat, std::int16_t& CPs,
   cpstat = static_cast<std::int16_t>(cpstat + 1);
   CPs = static_cast<std::int16_t>(CPs - 1);
   addTo(CPs_remaining, -1);
+  noteBought(orderCode(*this, stat));
   addTo(stat, 1);
   addTo(adj, 1);
   if (name == "Willpower") addTo(fatigue, 1);
@@ -37,6 +47,7 @@ void Form1::minus_stats(Control& stat, std::int16_t& cpstat, std::int16_t& CPs,
   cpstat = static_cast<std::int16_t>(cpstat - 1);
   CPs = static_cast<std::int16_t>(CPs + 1);
   addTo(CPs_remaining, 1);
+  forgetLast(orderCode(*this, stat));
   addTo(stat, -1);
   addTo(adj, -1);
   if (name == "Willpower") addTo(fatigue, -1);

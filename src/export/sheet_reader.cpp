@@ -11,10 +11,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "backgrounds/background_catalogue.h"
+#include "core/replay.h"
 #include "export/sheet.h"
 #include "magick/college_catalogue.h"
-#include "races/race_catalogue.h"
 #include "technology/discipline_catalogue.h"
 
 namespace kethmor::exporter {
@@ -169,41 +168,16 @@ std::string rebuildSheet(const std::string& bytes, const Form1State& current, Fo
   if (tooLong(name, Ctl::PCname)) return wrongLine(0);
   if (tooLong(alternative, Ctl::alternativebackground)) return wrongLine(altAt);
 
-  // Every rebuild starts from the window as it opens.
-  static const Form1 opened = [] {
-    Form1 w;
-    w.Form_Load();
-    return w;
-  }();
-  Form1 f = opened;
+  // Race and background (a sheet still showing the start caption never had
+  // either applied), and the derived boxes as the sheet shows them.
+  std::string carry, armour;
+  valueAfter(lines[title + 9], 0, "Carry Weight: ", carry);
+  valueAfter(lines[title + 11], 0, "Armor Class adj.: ", armour);
+  Form1 f;
+  if (!startRebuild(f, race, background, carry, armour)) return wrongLine(raceAt);
   f.PCname.text = std::move(name);
   f.alternativebackground.text = std::move(alternative);
-
-  // Race and background: a sheet still showing the start caption never had
-  // either applied.
-  if (background != "none") {
-    int r = 0;
-    while (r < races::kRaceCount && race != races::kRaces[r].caption) ++r;
-    if (r == races::kRaceCount) return wrongLine(raceAt);
-    f.selectEntry(Ctl::Race_Selection, r);
-    f.DblClick(Ctl::Race_Selection);
-    if (background != "None") {
-      int b = 0;
-      while (b < backgrounds::kBackgroundCount && background != backgrounds::kBackgrounds[static_cast<std::size_t>(b)].caption) ++b;
-      if (b == backgrounds::kBackgroundCount) return wrongLine(raceAt);
-      f.selectEntry(Ctl::Background_Selection, b);
-      f.DblClick(Ctl::Background_Selection);
-    }
-  }
   pressUntil(f, Ctl::levelup, f.Clevel, num(level));
-  // Before any race, the derived boxes keep their start texts until a
-  // strength or dexterity button first works them out; a "-" with nothing
-  // bought does just that.
-  std::string carry, armour;
-  if (valueAfter(lines[title + 9], 0, "Carry Weight: ", carry) && carry != f.Carryweight.text)
-    f.Click(Ctl::ST_minus);
-  if (valueAfter(lines[title + 11], 0, "Armor Class adj.: ", armour) && armour != f.ACadj.text)
-    f.Click(Ctl::DX_minus);
 
   for (std::size_t i = 0; i < 4; ++i) {
     std::string a, b;
@@ -230,13 +204,7 @@ std::string rebuildSheet(const std::string& bytes, const Form1State& current, Fo
   for (std::size_t i = title + 28; i + 1 < n; ++i)
     if (!buyByName(f, fromCodePage(lines[i]))) return wrongLine(i);
 
-  // Browsing stays as it was; the message box is emptied.
-  for (Box keep : {&Form1State::Magick_list, &Form1State::Spell_list, &Form1State::Tech_list,
-                   &Form1State::Schematic_list, &Form1State::Spelltechindicator,
-                   &Form1State::background_explanations})
-    f.*keep = current.*keep;
-  f.message_window.text.clear();
-  f.ok_flag = current.ok_flag;
+  keepBrowsing(f, current);
 
   const std::string again = sheetBytes(f);
   if (again != bytes) {

@@ -50,7 +50,7 @@ void Form1::Spell_list_DblClick() {
   }
   const double w = num(Adjwillpower);
   if (w >= magick::willpowerThreshold(k) && (k == 0 || spell_owned[c][k - 1] != 0)) {
-    buyEntry(*this, Spell_list, k, spell_owned[c][k], spells_bought);
+    buyEntry(*this, Spell_list, k, spell_owned[c][k], spells_bought, kOrderSpell + c * kSpellsPerCollege + k);
   } else if (w >= magick::willpowerThreshold(k)) {
     message_window.text = k == 1 ? "need previuos spell in college" : "need previous spell in college";
   } else {

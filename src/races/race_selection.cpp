@@ -17,6 +17,7 @@ void Form1::RaceSelection() {
   CPs_remaining.text = "5";
   message_window.text.clear();
   purchased.clear();
+  purchase_order.clear();
   reset_spells();
   reset_tech();
   cpstat_ST = cpstat_CN = cpstat_DX = cpstat_CH = cpstat_IN = cpstat_WP = cpstat_PE = cpstat_BE = 0;

@@ -38,7 +38,8 @@ void Form1::Schematic_list_DblClick() {
   }
   const double i = num(Adjintelligence);
   if (i >= technology::intelligenceThreshold(k) && (k == 0 || schematic_owned[d][k - 1] != 0)) {
-    buyEntry(*this, Schematic_list, k, schematic_owned[d][k], schematics_bought);
+    buyEntry(*this, Schematic_list, k, schematic_owned[d][k], schematics_bought,
+             kOrderSchematic + d * kSchematicsPerDiscipline + k);
   } else if (i >= technology::intelligenceThreshold(k)) {
     message_window.text = "Need previous Schematic in field";
   } else {

@@ -40,7 +40,7 @@ TEST(Statistics, BuyingSellingTheLimitOfTwentyAndNoCPs) {
     press(f, c.minus);
     expect(c.sold);
     press(f, c.plus);
-    want.CP_pool = 2, want.CPs_remaining.text = "2";
+    want.CP_pool = 2, want.CPs_remaining.text = "2", want.purchase_order += static_cast<char>(&c - kStatCases);
     want.*c.counter = 1;
     (want.*c.base).text = numText(num(want.*c.base) + 1);
     (want.*c.adjusted).text = numText(num(want.*c.adjusted) + 1);

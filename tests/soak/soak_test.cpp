@@ -138,12 +138,13 @@ TEST(Soak, EverySavedSheetOpensAgainIntoTheSameCharacter) {
     ASSERT_EQ(exporter::rebuildSheet(bytes, f, got), "") << "seed " << seed << "\n" << bytes;
     ASSERT_EQ(exporter::sheetBytes(got), bytes) << "seed " << seed;
     // Not on the sheet: highlighted but unapplied entries, the message, the hidden
-    // step box, answer slots; typed text comes back in the sheet's code page.
+    // step box, answer slots, the order of the build; typed text comes back in the sheet's code page.
     Form1State want = f;
     for (Form1State* s : {&want, &got}) {
       s->Race_Selection.listIndex = s->Background_Selection.listIndex = -1;
       s->message_window.text = s->dummy.text = "";
       s->ok_flag = s->backgroundallowed = 0;
+      s->purchase_order.clear();
       s->PCname.text = exporter::toCodePage(s->PCname.text);
       s->alternativebackground.text = exporter::toCodePage(s->alternativebackground.text);
     }
