@@ -83,6 +83,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   build();
   installSheetCommands();
   installUndoKeys();
+  installPlanKey();
   makeAccessible(*this);
   form_.Form_Load();
   for (int i = 0; i < kControlCount; ++i) {
@@ -269,6 +270,7 @@ void MainWindow::refresh() {
     const Control& c = form_.ctl(id);
     if (!(c == shown_[static_cast<std::size_t>(i)])) apply(id, c, false);
   }
+  if (onRefresh) onRefresh();
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {

@@ -41,6 +41,8 @@ class MainWindow : public QWidget {
   void undo();
   void redo();
   const History& history() const { return history_; }
+  // Told after every redraw (the level plan follows the character).
+  std::function<void()> onRefresh;
 
   // Opens a saved sheet as one action of the window (Ctrl+O, a dropped
   // file, the command line); a file that is no sheet is refused in the
@@ -71,6 +73,7 @@ class MainWindow : public QWidget {
   std::string askOpenName();
   void saveLastSession() const;
   void installUndoKeys();
+  void installPlanKey();  // Ctrl+L: ui/plan_window.cpp
   QWidget* typingBox() const;  // the text box being typed in, or null
 
   Form1 form_;

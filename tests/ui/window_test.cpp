@@ -11,6 +11,7 @@
 #include "export/sheet.h"
 #include "ui/layout.h"
 #include "ui/main_window.h"
+#include "ui/plan_window.h"
 #include "ui/text_boxes.h"
 
 using namespace kethmor;
@@ -309,6 +310,44 @@ class WindowTest : public QObject {
     init();
     open(Qt::ShiftModifier);
     QCOMPARE(sheet(), saved);
+  }
+
+  // Ctrl+L: the plan follows a purchase, Copy and Ctrl+C copy it, Save... writes it in the sheet's code page
+  // and line ends, Show this level is one step that Ctrl+Z takes back, Escape closes.
+  void levelPlanWindow() {
+    press(Ctl::ST_plus, 2), press(Ctl::levelup, 4), press(Ctl::Hitpoints_plus, 5);
+    QTest::keyClick(w.get(), Qt::Key_L, Qt::ControlModifier);
+    auto* plan = w->findChild<ui::PlanWindow*>();
+    QVERIFY(plan && plan->isVisible() && !plan->isModal() && plan->windowTitle() == "Level plan");
+    press(Ctl::bow_plus);
+    const QString want = "Level plan: Human/male, background none\nLevel 1 (5 CPs): Strength x2, Hit points x3\n"
+                         "Level 2 (1 CP): Hit points\nLevel 3 (1 CP): Hit points\nLevel 4 (1 CP): Bow\n"
+                         "Level 5 (2 CPs): nothing\nUnspent: 2 CPs";
+    auto* shown = plan->findChild<QPlainTextEdit*>();
+    QCOMPARE(shown->toPlainText(), want);
+    QCOMPARE(shown->font().family(), QString(ui::kFontFamily8));
+    auto button = [plan](const QString& caption) {
+      for (auto* b : plan->findChildren<QPushButton*>()) if (b->text() == caption) QTest::mouseClick(b, Qt::LeftButton);
+    };
+    button("Copy");
+    QCOMPARE(QApplication::clipboard()->text(), want);
+    QApplication::clipboard()->clear();
+    QTest::keyClick(shown, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), want);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("plan.txt");
+    plan->setSaveDialog([path] { return path.toStdString(); });
+    button("Save\u2026");
+    QCOMPARE(QString::fromStdString(bytesOf(path)), QString(want).replace("\n", "\r\n") + "\r\n");
+    const std::string build = sheet();
+    plan->findChild<QSpinBox*>()->setValue(3);
+    button("Show this level");
+    QCOMPARE(text(Ctl::Clevel) + " " + text(Ctl::CPs_remaining), QString("3 0"));
+    QCOMPARE(shown->toPlainText(), want.left(want.indexOf("\nLevel 4")));
+    QTest::keyClick(shown, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(sheet() == build && shown->toPlainText() == want);
+    QTest::keyClick(shown, Qt::Key_Escape);
+    QVERIFY(!plan->isVisible());
   }
 };
 

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <string>
+
+class QLabel;
+class QPlainTextEdit;
+class QSpinBox;
+
+namespace kethmor::ui {
+
+class MainWindow;
+
+// The "Level plan" window beside the main window (Ctrl+L): the plan of the
+// character on show, following every change; Copy, Save..., Close, and a
+// level box whose "Show this level" puts the main window into the plan's
+// state at the end of that level, as one step that Ctrl+Z takes back.
+class PlanWindow : public QDialog {
+ public:
+  explicit PlanWindow(MainWindow& main);
+
+  // The plan as shown, its lines joined by the platform's line end.
+  QString text() const;
+  // Replaces the save dialog (tests answer it themselves).
+  void setSaveDialog(std::function<std::string()> dialog) { dialog_ = std::move(dialog); }
+  // Shows the plan of the character as it is now.
+  void follow();
+  void copy() const;
+  void save();
+  void showLevel();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override;
+
+ private:
+  MainWindow& main_;
+  QPlainTextEdit* text_;
+  QSpinBox* level_;
+  QLabel* message_;
+  std::function<std::string()> dialog_;
+};
+
+// Opens the plan window of `main`, or brings it to the front.
+PlanWindow* showPlanWindow(MainWindow& main);
+
+}  // namespace kethmor::ui
