@@ -10,6 +10,7 @@
 #include "core/history.h"
 
 #include "core/form1.h"
+#include "core/level_plan.h"
 #include "export/sheet.h"
 #include "export/sheet_file.h"
 #include "export/sheet_reader.h"
@@ -221,8 +222,32 @@ void HistoryOf1000Steps(benchmark::State& state) {
   }
 }
 
+// The level plan (and its text) of a level-50 build with every CP spent:
+// spells and schematics up to their last ranks, statistics, hit points.
+void LevelPlanOfAFullBuild(benchmark::State& state) {
+  Form1 f = started();
+  f.selectEntry(Ctl::Race_Selection, 0);
+  f.DblClick(Ctl::Race_Selection);
+  for (int i = 0; i < 49; ++i) f.levelup_Click();
+  for (int i = 0; i < 12; ++i) f.WP_plus_Click(), f.IN_plus_Click();
+  auto buy = [&f](Ctl groups, Ctl entries, int g, int k) {
+    f.selectEntry(groups, g), f.selectEntry(entries, k), f.DblClick(entries);
+  };
+  for (int g = 0; g < 3; ++g)
+    for (int k = 0; k < 5; ++k) buy(Ctl::Magick_list, Ctl::Spell_list, g, k);
+  for (int g = 0; g < 2; ++g)
+    for (int k = 0; k < 7; ++k) buy(Ctl::Tech_list, Ctl::Schematic_list, g, k);
+  for (Ctl b : {Ctl::bow_plus, Ctl::Repair_plus, Ctl::DX_plus, Ctl::bow_plus}) f.Click(b);
+  while (f.CP_pool > 0) f.Hitpoints_plus_Click();
+  std::size_t length = 0;
+  for (auto _ : state) length = planText(levelPlan(f)).size();
+  state.counters["purchases"] = static_cast<double>(f.purchase_order.size());
+  state.counters["text_bytes"] = static_cast<double>(length);
+}
+
 }  // namespace
 
+BENCHMARK(LevelPlanOfAFullBuild)->Unit(benchmark::kMillisecond);
 BENCHMARK(UndoRedoOfARaceOverABuild);
 BENCHMARK(WindowUndoRedoOfARaceOverABuild);
 BENCHMARK(HistoryOf1000Steps)->Iterations(3);

@@ -41,6 +41,7 @@ PlanWindow::PlanWindow(MainWindow& main) : QDialog(&main), main_(main) {
   text_->setLineWrapMode(QPlainTextEdit::NoWrap);
   QFont font(QString::fromLatin1(kFontFamily8));
   font.setPixelSize(11);
+  font.setBold(false);  // a box's text, as in the main window's boxes
   font.setStyleStrategy(QFont::NoSubpixelAntialias);
   text_->setFont(font);
   text_->installEventFilter(this);
@@ -52,7 +53,7 @@ PlanWindow::PlanWindow(MainWindow& main) : QDialog(&main), main_(main) {
   levelLabel->setBuddy(level_);
   auto* show = new QPushButton(QStringLiteral("Show this level"), this);
   auto* copyButton = new QPushButton(QStringLiteral("Copy"), this);
-  auto* saveButton = new QPushButton(QStringLiteral("Save\u2026"), this);
+  auto* saveButton = new QPushButton(QStringLiteral("Save..."), this);
   auto* close = new QPushButton(QStringLiteral("Close"), this);
   for (QPushButton* b : {show, copyButton, saveButton, close}) b->setAutoDefault(false);
   connect(show, &QPushButton::clicked, this, &PlanWindow::showLevel);
