@@ -14,6 +14,6 @@ ctest --test-dir build --output-on-failure -R 'e2e_session|e2e_keyboard|scale_sc
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKETHMOR_WERROR=ON \
   -DKETHMOR_GUI=OFF -DKETHMOR_SANITIZE=ON >/dev/null
 cmake --build build-sanitize
-# Fewer seeded sessions and sheet mutations here: the sanitizers slow them tenfold.
+# Fewer seeded sessions, sheet mutations and plans here: the sanitizers slow them tenfold.
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  KETHMOR_ROUNDTRIP_SESSIONS=300 KETHMOR_READER_MUTATIONS=20000 ctest --test-dir build-sanitize --output-on-failure -j2
+  KETHMOR_ROUNDTRIP_SESSIONS=300 KETHMOR_READER_MUTATIONS=20000 KETHMOR_PLAN_SESSIONS=100 ctest --test-dir build-sanitize --output-on-failure -j2

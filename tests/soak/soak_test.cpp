@@ -1,10 +1,12 @@
 // Seeded random user actions on the model, the sheet's own bookkeeping checked
 // after each; a failure prints the seed, the failing action's index and the rule.
 // KETHMOR_SOAK_ACTIONS (200000), KETHMOR_SOAK_SEED (1), KETHMOR_SOAK_UNDO_ACTIONS
-// (10000: also undone and redone) and KETHMOR_ROUNDTRIP_SESSIONS (3000) vary the run.
+// (10000: also undone and redone), KETHMOR_ROUNDTRIP_SESSIONS (3000) and KETHMOR_PLAN_SESSIONS (300)
+// vary the run.
 #include <random>
 
 #include "core/history.h"
+#include "core/level_plan.h"
 #include "export/sheet.h"
 #include "export/sheet_reader.h"
 #include "support/sheet_actions.h"
@@ -117,6 +119,39 @@ std::string replay(const std::vector<Action>& actions) {
   return why;
 }
 
+// Replays (level, code) purchases from the plan's start up to `level`; the index of the first refused,
+// or -1.
+int replayed(Form1& f, const Form1State& build, const std::vector<std::pair<int, int>>& bought, int level) {
+  planStart(f, build);
+  for (std::size_t i = 0; i < bought.size(); ++i) {
+    levelTo(f, bought[i].first);
+    if (!buyByCode(f, bought[i].second)) return static_cast<int>(i);
+  }
+  return levelTo(f, level), -1;
+}
+
+// The plan of a build replays to its sheet; moving the first purchase of any level one level earlier
+// (the only move that keeps the order) is refused.
+std::string brokenPlan(const Form1State& build) {
+  const LevelPlan plan = levelPlan(build);
+  const int level = static_cast<int>(num(build.Clevel));
+  if (!plan.whole || static_cast<int>(plan.levels.size()) != level) return "the plan's levels are not 1 to the build's";
+  std::vector<std::pair<int, int>> bought;
+  for (int l = 1; l <= level; ++l)
+    for (int code : plan.levels[static_cast<std::size_t>(l - 1)].bought) bought.emplace_back(l, code);
+  Form1 f;
+  if (replayed(f, build, bought, level) != -1 || exporter::sheetBytes(f) != exporter::sheetBytes(build))
+    return "replaying the plan does not give the build's sheet";
+  for (std::size_t i = 0; i < bought.size(); ++i) {
+    if (bought[i].first == 1 || (i > 0 && bought[i - 1].first == bought[i].first)) continue;
+    auto earlier = bought;
+    --earlier[i].first;
+    if (replayed(f, build, earlier, level) != static_cast<int>(i))
+      return "purchase " + std::to_string(i) + " could be made a level earlier";
+  }
+  return {};
+}
+
 }  // namespace
 
 TEST(Soak, RandomActionsKeepTheBookkeeping) {
@@ -149,5 +184,27 @@ TEST(Soak, EverySavedSheetOpensAgainIntoTheSameCharacter) {
       s->alternativebackground.text = exporter::toCodePage(s->alternativebackground.text);
     }
     ASSERT_TRUE(same(got, want)) << "seed " << seed;
+  }
+}
+
+TEST(Soak, EveryPlanReplaysToItsBuildWithEachPurchaseAtItsEarliestLevel) {
+  for (int seed = 1, sessions = envInt("KETHMOR_PLAN_SESSIONS", 300); seed <= sessions; ++seed) {
+    std::mt19937 rng(static_cast<unsigned>(seed));
+    Form1 f = started();
+    applyRace(f, static_cast<int>(rng() % 12)), applyBackground(f, static_cast<int>(rng() % 38));
+    std::vector<Ctl> buttons;  // "+" four times as often as "-", Level-up and Clear
+    for (int i = 0; i < kControlCount; ++i)
+      if (kControls[i].kind == Kind::Button && static_cast<Ctl>(i) != Ctl::Quit && static_cast<Ctl>(i) != Ctl::SAVE)
+        for (int n = std::string(kControls[i].name).find("plus") != std::string::npos ? 4 : 1; n > 0; --n)
+          buttons.push_back(static_cast<Ctl>(i));
+    for (int i = 0; i < 300; ++i) {
+      if (const unsigned r = rng() % 10; r == 0) press(f, Ctl::levelup);
+      else if (r < 4) buy(f, rng() % 2 ? Lore::Magick : Lore::Tech, static_cast<int>(rng() % 8), static_cast<int>(rng() % 7));
+      else press(f, buttons[rng() % buttons.size()]);
+    }
+    ASSERT_EQ(brokenPlan(f), "") << "seed " << seed;
+    Form1State opened;
+    ASSERT_EQ(exporter::rebuildSheet(exporter::sheetBytes(f), f, opened), "") << "seed " << seed;
+    ASSERT_EQ(brokenPlan(opened), "") << "seed " << seed << ", opened again";
   }
 }
