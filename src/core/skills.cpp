@@ -8,7 +8,7 @@ namespace {
 // The order code of the skill that `counter` counts.
 int orderCode(const Form1& f, const float& counter) {
   int i = 0;
-  while (i < 15 && &(f.*kSkills[static_cast<std::size_t>(i)].counter) != &counter) ++i;
+  while (i + 1 < static_cast<int>(kSkills.size()) && &(f.*kSkills[static_cast<std::size_t>(i)].counter) != &counter) ++i;
   return kOrderSkill + i;
 }
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -38,6 +39,7 @@ PlanWindow::PlanWindow(MainWindow& main) : QDialog(&main), main_(main) {
   text_ = new QPlainTextEdit(this);
   text_->setObjectName(QStringLiteral("planText"));
   text_->setReadOnly(true);
+  text_->setAccessibleName(QStringLiteral("Level plan"));
   text_->setLineWrapMode(QPlainTextEdit::NoWrap);
   QFont font(QString::fromLatin1(kFontFamily8));
   font.setPixelSize(11);
@@ -105,10 +107,10 @@ void PlanWindow::save() {
   if (dialog_) {
     name = dialog_();
   } else {
+    // Beside the sheet: "Borin plan.txt", or "plan.txt" for a character without a name.
     const QString proposed = main_.proposedSavePath();
-    QString file = proposed.endsWith(QLatin1String(".txt"))
-                       ? proposed.chopped(4) + QStringLiteral(" plan.txt")
-                       : proposed + QStringLiteral("plan.txt");
+    const QString file = proposed.endsWith(QLatin1String(".txt")) ? proposed.chopped(4) + QStringLiteral(" plan.txt")
+                                                                  : QDir(proposed).filePath(QStringLiteral("plan.txt"));
     QFileDialog dialog(this, QStringLiteral("Save level plan"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
