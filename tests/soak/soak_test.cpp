@@ -191,7 +191,7 @@ TEST(Soak, EveryPlanReplaysToItsBuildWithEachPurchaseAtItsEarliestLevel) {
   for (int seed = 1, sessions = envInt("KETHMOR_PLAN_SESSIONS", 300); seed <= sessions; ++seed) {
     std::mt19937 rng(static_cast<unsigned>(seed));
     Form1 f = started();
-    applyRace(f, static_cast<int>(rng() % 12)), applyBackground(f, static_cast<int>(rng() % 38));
+    if (seed % 4 != 0) applyRace(f, static_cast<int>(rng() % 12)), applyBackground(f, static_cast<int>(rng() % 38));  // or none
     std::vector<Ctl> buttons;  // "+" four times as often as "-", Level-up and Clear
     for (int i = 0; i < kControlCount; ++i)
       if (kControls[i].kind == Kind::Button && static_cast<Ctl>(i) != Ctl::Quit && static_cast<Ctl>(i) != Ctl::SAVE)
