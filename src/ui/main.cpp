@@ -12,8 +12,9 @@
 
 namespace {
 
-// SIGTERM and SIGHUP (a logout, a shutdown) close the window as its close
-// button does; the handler only writes a byte that the event loop reads.
+// Deliberate mend: SIGTERM and SIGHUP (a logout, a shutdown) close the
+// window as its close button does, so the session is kept; the handler only
+// writes a byte that the event loop reads.
 int signalPipe[2] = {-1, -1};
 extern "C" void onEndSignal(int) {
   [[maybe_unused]] const ssize_t n = write(signalPipe[1], "x", 1);

@@ -91,7 +91,8 @@ QString MainWindow::lastSessionPath() {
 }
 
 void MainWindow::saveLastSession() const {
-  // Silent: a folder that cannot be made or written is simply skipped. Only
+  // Deliberate mend: closing never destroys a kept session. Silent: a folder
+  // that cannot be made or written is simply skipped. Only
   // a sheet that is neither the blank start nor the one already kept is
   // written, and the one it replaces stays a generation back: no single
   // close, of an untouched planner or of a second one, loses work.

@@ -8,8 +8,9 @@ namespace kethmor::ui {
 // A multi-line box that holds at most maxLength characters: a paste is cut
 // to the room left and a key that would go past it is refused, so each
 // stays one step for the box's own undo. Tab leaves the box; Ctrl+Tab puts
-// a tab into it. A NUL typed or pasted is dropped: no saved sheet holds
-// one. Dropped files are left to the window, which opens them.
+// a tab into it. Deliberate mend: a NUL typed or pasted is dropped, as no
+// saved sheet holds one, and dropped files are left to the window, which
+// opens them.
 class MultiLineBox : public QPlainTextEdit {
  public:
   explicit MultiLineBox(QWidget* parent);
