@@ -30,9 +30,8 @@ void MultiLineBox::keyPressEvent(QKeyEvent* e) {
   const bool newLine = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
   const bool character = !e->text().isEmpty() && e->text().front().isPrint();
   if ((ctrlTab || newLine || character) && room() < std::max<qsizetype>(1, e->text().size())) return;
-  if (e->text().contains(QChar(0))) {
-    QString text = e->text();
-    insertPlainText(text.remove(QChar(0)));
+  if (e->text().size() > 1 && e->text().contains(QChar(0))) {  // a NUL alone is never taken
+    insertPlainText(QString(e->text()).remove(QChar(0)));
     return;
   }
   if (ctrlTab) {
