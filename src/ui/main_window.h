@@ -50,8 +50,9 @@ class MainWindow : public QWidget {
   void openFile(const std::string& fileName, int files = 1);
   // Replaces the open dialog (tests answer it themselves).
   void setOpenDialog(std::function<std::string()> dialog) { openDialog_ = std::move(dialog); }
-  // Where the save dialog starts: the folder of the last save or open, and
-  // the character's name as the file name.
+  // Where the save dialog starts: the folder of the last save or open (else
+  // the home folder), and the character's name as the file name, or
+  // "character.txt" with no name typed.
   QString proposedSavePath() const;
   // The sheet written when the window closes, opened again by Ctrl+Shift+O.
   static QString lastSessionPath();

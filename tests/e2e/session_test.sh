@@ -3,6 +3,7 @@
 # "keys", the keyboard alone: name and background typed past their limits, race, background, statistics, hit
 # points, a skill, a spell and a schematic bought, a level-up, Clear, and a save through the real dialog matching
 # the expected sheet byte for byte. Quit must then keep it as the last session; the command line opens it again.
+# At scale 1.75 the window must fit the 1280x1024 screen, and SIGTERM keep its sheet as the last session.
 # Usage: [KETHMOR_LOCALE=locale] session_test.sh planner layout_probe expected-dir artefact-dir [keys]
 set -euo pipefail
 planner=$1 probe=$2 here=$3 artefacts=$4 mode=${5:-mouse} want=$3/expected_session.txt work=$(mktemp -d)
