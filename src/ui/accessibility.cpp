@@ -131,6 +131,12 @@ bool takesFocus(const ControlInfo& ci, const Placement& at) {
   return ci.kind == Kind::Button || ci.kind == Kind::ListBox;
 }
 
+// A box only the program writes: a click focuses it, so that its text can be
+// copied, and Tab goes on from it in reading order.
+bool readOnlyBox(const ControlInfo& ci, const Placement& at) {
+  return ci.kind == Kind::TextBox && (at.flags & READONLY) && !(ci.flags & HIDDEN);
+}
+
 }  // namespace
 
 QString accessibleName(Ctl id) {
@@ -147,7 +153,7 @@ const std::vector<Ctl>& tabOrder() {
     for (int i = 0; i < kControlCount; ++i) {
       const ControlInfo& ci = kControls[i];
       const Placement& at = kLayout[static_cast<std::size_t>(i)];
-      if (!takesFocus(ci, at)) continue;
+      if (!takesFocus(ci, at) && !readOnlyBox(ci, at)) continue;
       const Place& p = places()[i];
       if (p.row >= 0) keyed.emplace_back(2, p.row, p.rowLeft, i);
       else keyed.emplace_back(at.left < middle ? 0 : at.top <= commands ? 1 : 3, at.top, at.left, i);
@@ -168,12 +174,10 @@ void makeAccessible(MainWindow& window) {
     const Placement& at = kLayout[static_cast<std::size_t>(i)];
     w->setAccessibleDescription(QString::fromLatin1(at.tooltip));
     // Buttons take the focus from Tab only: a click leaves it where it was.
-    // A click still focuses a read-only box, so that its text can be copied.
     const ControlInfo& ci = kControls[i];
-    const bool readOnlyBox = ci.kind == Kind::TextBox && (at.flags & READONLY) && !(ci.flags & HIDDEN);
     w->setFocusPolicy(takesFocus(ci, at) ? (ci.kind == Kind::Button ? Qt::TabFocus : Qt::StrongFocus)
-                      : readOnlyBox  ? Qt::ClickFocus
-                                     : Qt::NoFocus);
+                      : readOnlyBox(ci, at) ? Qt::ClickFocus
+                                            : Qt::NoFocus);
   }
   const std::vector<Ctl>& order = tabOrder();
   for (std::size_t k = 1; k < order.size(); ++k)

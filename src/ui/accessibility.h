@@ -16,9 +16,10 @@ class MainWindow;
 // Labels speak their own caption and get an empty name here.
 QString accessibleName(Ctl id);
 
-// The controls a user acts on, in the order Tab visits them: the left
-// column top to bottom, the middle, the statistics and skills row by row,
-// the commands last.
+// The controls a user acts on and the read-only boxes, in reading order:
+// the left column top to bottom, the middle, the statistics and skills row
+// by row, the commands last. Tab visits the first kind; from a clicked box
+// it goes on to the next of them.
 const std::vector<Ctl>& tabOrder();
 
 // Names every widget of the window, lets only the controls a user acts on

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -234,6 +236,11 @@ void MainWindow::apply(Ctl id, const Control& c, bool force) {
         if (auto* multi = dynamic_cast<MultiLineBox*>(w)) multi->setPlainText(qs(c.text));
         else static_cast<QLineEdit*>(w)->setText(qs(c.text));
         if (auto* line = dynamic_cast<QLineEdit*>(w)) line->setCursorPosition(0);
+        if (id == Ctl::message_window) {  // a shortened file name can still be read in full
+          const QString tip = fullMessages_.value(qs(c.text), QString::fromLatin1(ui::layout(id).tooltip));
+          w->setToolTip(tip);
+          w->setAccessibleDescription(tip);
+        }
       }
       break;
     case Kind::ListBox: {
@@ -265,10 +272,24 @@ void MainWindow::apply(Ctl id, const Control& c, bool force) {
 }
 
 void MainWindow::refresh() {
-  for (int i = 0; i < kControlCount; ++i) {
-    const Ctl id = static_cast<Ctl>(i);
-    const Control& c = form_.ctl(id);
-    if (!(c == shown_[static_cast<std::size_t>(i)])) apply(id, c, false);
+  // Controls are hidden last: a list hidden while it has the focus hands it
+  // to the list now shown in its place, never on to a text box that would
+  // then take the undo keys and the next letter typed.
+  for (const bool hiding : {false, true}) {
+    for (int i = 0; i < kControlCount; ++i) {
+      const Ctl id = static_cast<Ctl>(i);
+      const Control& c = form_.ctl(id);
+      const Control& was = shown_[static_cast<std::size_t>(i)];
+      if (c == was || hiding != (was.visible && !c.visible)) continue;
+      QWidget* w = widget(id);
+      if (hiding && w->hasFocus()) {
+        for (QWidget* other : widgets_)
+          if (other != w && other->isVisible() && other->geometry().topLeft() == w->geometry().topLeft())
+            other->setFocus(Qt::OtherFocusReason);
+        if (w->hasFocus()) setFocus(Qt::OtherFocusReason);
+      }
+      apply(id, c, false);
+    }
   }
   if (onRefresh) onRefresh();
 }
@@ -277,6 +298,34 @@ void MainWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), QColor(0xC0, 0xC0, 0xC0));
   if (!background_.isNull()) p.drawPixmap(0, 0, background_);
+}
+
+namespace {
+// Holds the window on a screen too small for it; closing it closes the window.
+class FitArea : public QScrollArea {
+ public:
+  explicit FitArea(QWidget* window) {
+    setWindowTitle(window->windowTitle());
+    setFrameShape(QFrame::NoFrame);
+    setWidget(window);
+  }
+
+ protected:
+  void closeEvent(QCloseEvent* e) override { widget()->close() ? e->accept() : e->ignore(); }
+};
+}  // namespace
+
+QWidget* MainWindow::showFitted() {
+  const QRect room = screen() ? screen()->availableGeometry() : QRect();
+  QWidget* top = this;
+  if (!room.isEmpty() && (width() > room.width() || height() > room.height())) {
+    top = new FitArea(this);
+    const int bar = top->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    top->setMaximumSize(size() + QSize(bar, bar));
+    top->setGeometry(QRect(room.topLeft(), room.size().boundedTo(top->maximumSize())));
+  }
+  top->show();
+  return top;
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {

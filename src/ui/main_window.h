@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QPixmap>
 #include <QWidget>
 #include <array>
@@ -46,15 +47,23 @@ class MainWindow : public QWidget {
 
   // Opens a saved sheet as one action of the window (Ctrl+O, a dropped
   // file, the command line); a file that is no sheet is refused in the
-  // message box.
-  void openFile(const std::string& fileName);
+  // message box. Of `files` given at once only the first opens, and the
+  // message box says so.
+  void openFile(const std::string& fileName, int files = 1);
   // Replaces the open dialog (tests answer it themselves).
   void setOpenDialog(std::function<std::string()> dialog) { openDialog_ = std::move(dialog); }
-  // Where the save dialog starts: the folder of the last save or open, and
-  // the character's name as the file name.
+  // Where the save dialog starts: the folder of the last save or open (else
+  // the home folder), and the character's name as the file name, or
+  // "character.txt" with no name typed.
   QString proposedSavePath() const;
   // The sheet written when the window closes, opened again by Ctrl+Shift+O.
   static QString lastSessionPath();
+  // The sheet kept before it, replaced by the next close that keeps one.
+  static QString previousSessionPath();
+  // Shows the window; on a screen whose free area is smaller than the
+  // window, inside a scroll area that fits it. Returns the top-level widget
+  // (the one to close and delete).
+  QWidget* showFitted();
   // A file message shortened to fit the message box.
   std::string fitMessage(const std::string& verb, const std::string& name, const std::string& reason) const;
 
@@ -72,6 +81,8 @@ class MainWindow : public QWidget {
   void installSheetCommands();
   std::string askOpenName();
   void saveLastSession() const;
+  // A file message in full where the message box shows it shortened.
+  mutable QHash<QString, QString> fullMessages_;
   void installUndoKeys();
   void installPlanKey();  // Ctrl+L: ui/plan_window.cpp
   QWidget* typingBox() const;  // the text box being typed in, or null

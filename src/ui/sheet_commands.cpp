@@ -44,14 +44,17 @@ std::string MainWindow::fitMessage(const std::string& verb, const std::string& n
   const int room = box->width() - 8 - metrics.horizontalAdvance(head + tail);
   const QString shown = metrics.elidedText(QString::fromStdString(name), Qt::ElideMiddle,
                                            std::max(room, metrics.horizontalAdvance(QChar(0x2026))));
+  const QString full = head + QString::fromStdString(name) + tail;
+  if (shown != QString::fromStdString(name)) fullMessages_.insert(head + shown + tail, full);
   return (head + shown + tail).toStdString();
 }
 
-void MainWindow::openFile(const std::string& fileName) {
+void MainWindow::openFile(const std::string& fileName, int files) {
   bool opened = false;
   run([&] {
     opened = exporter::openSheet(form_, fileName, [this](const std::string& v, const std::string& n,
                                                          const std::string& r) { return fitMessage(v, n, r); });
+    if (opened && files > 1) form_.message_window.text = "only the first of " + std::to_string(files) + " files was opened";
   });
   if (opened && QString::fromStdString(fileName) != lastSessionPath())
     lastFolder_ = QFileInfo(QString::fromStdString(fileName)).absolutePath();
@@ -75,8 +78,9 @@ QString MainWindow::proposedSavePath() const {
   for (QChar& c : name)
     if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c)) c = QLatin1Char('_');
   if (name.startsWith(QLatin1Char('.'))) name.replace(0, 1, QLatin1Char('_'));
-  if (!name.isEmpty()) name += QStringLiteral(".txt");
-  const QString folder = lastFolder_.isEmpty() ? QDir::currentPath() : lastFolder_;
+  if (name.isEmpty()) name = QStringLiteral("character");
+  if (!name.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive)) name += QStringLiteral(".txt");
+  const QString folder = lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_;
   return QDir(folder).filePath(name);
 }
 
@@ -87,22 +91,46 @@ QString MainWindow::lastSessionPath() {
 }
 
 void MainWindow::saveLastSession() const {
-  // Silent: a folder that cannot be made or written is simply skipped.
+  // Deliberate mend: closing never destroys a kept session. Silent: a folder
+  // that cannot be made or written is simply skipped. Only
+  // a sheet that is neither the blank start nor the one already kept is
+  // written, and the one it replaces stays a generation back: no single
+  // close, of an untouched planner or of a second one, loses work.
+  Form1 blank;
+  blank.Form_Load();
+  const std::string bytes = exporter::sheetBytes(form_);
   const QString path = lastSessionPath();
-  if (QDir().mkpath(QFileInfo(path).absolutePath()))
-    exporter::saveBytes(path.toStdString(), exporter::sheetBytes(form_));
+  QFile file(path);
+  const std::string kept = file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+  if (bytes == kept || bytes == exporter::sheetBytes(blank) || !QDir().mkpath(QFileInfo(path).absolutePath())) return;
+  if (!kept.empty()) exporter::saveBytes(previousSessionPath().toStdString(), kept);
+  exporter::saveBytes(path.toStdString(), bytes);
 }
 
+QString MainWindow::previousSessionPath() {
+  return lastSessionPath().chopped(4) + QStringLiteral(".1.txt");
+}
+
+namespace {
+QStringList droppedFiles(const QMimeData* data) {
+  QStringList files;
+  for (const QUrl& url : data->urls())
+    if (url.isLocalFile()) files << url.toLocalFile();
+  return files;
+}
+}  // namespace
+
+// The text boxes leave dropped files to the window, so a file dropped
+// anywhere on it opens.
 void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
-  const QList<QUrl> urls = e->mimeData()->urls();
-  if (!urls.isEmpty() && urls.first().isLocalFile()) e->acceptProposedAction();
+  if (!droppedFiles(e->mimeData()).isEmpty()) e->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* e) {
-  const QList<QUrl> urls = e->mimeData()->urls();
-  if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+  const QStringList files = droppedFiles(e->mimeData());
+  if (files.isEmpty()) return;
   e->acceptProposedAction();
-  openFile(urls.first().toLocalFile().toStdString());
+  openFile(files.first().toStdString(), static_cast<int>(files.size()));
 }
 
 }  // namespace kethmor::ui

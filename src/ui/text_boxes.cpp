@@ -1,5 +1,6 @@
 #include "ui/text_boxes.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextCursor>
@@ -29,6 +30,10 @@ void MultiLineBox::keyPressEvent(QKeyEvent* e) {
   const bool newLine = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
   const bool character = !e->text().isEmpty() && e->text().front().isPrint();
   if ((ctrlTab || newLine || character) && room() < std::max<qsizetype>(1, e->text().size())) return;
+  if (e->text().size() > 1 && e->text().contains(QChar(0))) {  // a NUL alone is never taken
+    insertPlainText(QString(e->text()).remove(QChar(0)));
+    return;
+  }
   if (ctrlTab) {
     insertPlainText(QStringLiteral("\t"));
     return;
@@ -37,11 +42,21 @@ void MultiLineBox::keyPressEvent(QKeyEvent* e) {
 }
 
 void MultiLineBox::insertFromMimeData(const QMimeData* source) {
-  const int left = room();
-  if (!source->hasText() || source->text().size() <= left) return QPlainTextEdit::insertFromMimeData(source);
+  if (!source->hasText()) return QPlainTextEdit::insertFromMimeData(source);
   QMimeData cut;
-  cut.setText(source->text().left(std::max(0, left)));
+  cut.setText(source->text().remove(QChar(0)).left(std::max(0, room())));
   QPlainTextEdit::insertFromMimeData(&cut);
+}
+
+void MultiLineBox::inputMethodEvent(QInputMethodEvent* e) {
+  if (!e->commitString().contains(QChar(0))) return QPlainTextEdit::inputMethodEvent(e);
+  QInputMethodEvent clean(e->preeditString(), e->attributes());
+  clean.setCommitString(QString(e->commitString()).remove(QChar(0)), e->replacementStart(), e->replacementLength());
+  QPlainTextEdit::inputMethodEvent(&clean);
+}
+
+bool MultiLineBox::canInsertFromMimeData(const QMimeData* source) const {
+  return !source->hasUrls() && QPlainTextEdit::canInsertFromMimeData(source);
 }
 
 // What still gets past the checks above (an input method's text, the
@@ -86,6 +101,10 @@ class OneLine : public QValidator {
         continue;
       }
       const bool lineBreak = c == u'\r' || c == u'\n' || c == 0x85 || c == 0x2028 || c == 0x2029;
+      if (c == 0) {
+        if (i < pos) --cursor;
+        continue;
+      }
       out += lineBreak ? QChar(u' ') : text[i];
     }
     text = out;
@@ -96,5 +115,10 @@ class OneLine : public QValidator {
 }  // namespace
 
 LineBox::LineBox(QWidget* parent) : QLineEdit(parent) { setValidator(new OneLine(this)); }
+
+void LineBox::dragEnterEvent(QDragEnterEvent* e) {
+  if (e->mimeData()->hasUrls()) return e->ignore();  // the window opens it
+  QLineEdit::dragEnterEvent(e);
+}
 
 }  // namespace kethmor::ui

@@ -8,7 +8,9 @@ namespace kethmor::ui {
 // A multi-line box that holds at most maxLength characters: a paste is cut
 // to the room left and a key that would go past it is refused, so each
 // stays one step for the box's own undo. Tab leaves the box; Ctrl+Tab puts
-// a tab into it.
+// a tab into it. Deliberate mend: a NUL typed or pasted is dropped, as no
+// saved sheet holds one, and dropped files are left to the window, which
+// opens them.
 class MultiLineBox : public QPlainTextEdit {
  public:
   explicit MultiLineBox(QWidget* parent);
@@ -18,6 +20,8 @@ class MultiLineBox : public QPlainTextEdit {
  protected:
   void keyPressEvent(QKeyEvent* e) override;
   void insertFromMimeData(const QMimeData* source) override;
+  bool canInsertFromMimeData(const QMimeData* source) const override;
+  void inputMethodEvent(QInputMethodEvent* e) override;
 
  private:
   // Characters that may still go in, the selection they replace counted.
@@ -28,10 +32,14 @@ class MultiLineBox : public QPlainTextEdit {
 };
 
 // A one-line box: a line break pasted or dropped into it becomes a blank,
-// so what it holds stays on one line of the saved sheet.
+// so what it holds stays on one line of the saved sheet; a NUL is dropped.
+// Dropped files are left to the window.
 class LineBox : public QLineEdit {
  public:
   explicit LineBox(QWidget* parent);
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* e) override;
 };
 
 }  // namespace kethmor::ui

@@ -3,13 +3,14 @@
 # "keys", the keyboard alone: name and background typed past their limits, race, background, statistics, hit
 # points, a skill, a spell and a schematic bought, a level-up, Clear, and a save through the real dialog matching
 # the expected sheet byte for byte. Quit must then keep it as the last session; the command line opens it again.
+# At scale 1.75 the window must fit the 1280x1024 screen, and SIGTERM keep its sheet as the last session.
 # Usage: [KETHMOR_LOCALE=locale] session_test.sh planner layout_probe expected-dir artefact-dir [keys]
 set -euo pipefail
 planner=$1 probe=$2 here=$3 artefacts=$4 mode=${5:-mouse} want=$3/expected_session.txt work=$(mktemp -d)
 trap 'kill ${app:-} ${xvfb:-} 2>/dev/null || true; rm -rf "$work"' EXIT
 . "$here/x_helpers.sh"
 mkdir -p "$artefacts" && QT_QPA_PLATFORM=offscreen "$probe" > "$work/layout" 2>/dev/null
-start_xvfb
+start_xvfb 1280x1024x24
 export XDG_STATE_HOME=$work/state
 last=$work/state/kethmor-planner/last-session.txt sheet=$work/sheet.txt
 # KETHMOR_LOCALE starts the planner as a desktop of that locale would; the sheet must not change.
@@ -53,4 +54,9 @@ for opened in "" "$sheet"; do                   # the second time, the sheet nam
   ended || { echo "Quit did not end the program"; exit 1; }
   cmp "$sheet" "$last" || { echo "Quit did not keep the ${opened:+opened }sheet as the last session"; exit 1; }
 done
-echo "session saved and matched, opened again from the command line"
+QT_SCALE_FACTOR=1.75 start                     # too big for the screen at this scale: it must fit and scroll,
+xdotool windowfocus --sync "$win"; key Home Down Return  # and SIGTERM (a logout) keep the elf as the last session
+eval "$(xdotool getwindowgeometry --shell "$win")"; import -window root "$artefacts/e2e-fit-1.75.png" 2>/dev/null || true
+kill -TERM "$app"; ended && grep -q "^Race:  Elf/female" "$last" && [ "$WIDTH" -le 1280 ] && [ "$HEIGHT" -le 1024 ] ||
+  { echo "at 1.75 the window is ${WIDTH}x$HEIGHT; after SIGTERM the last session holds: $(head -2 "$last")"; exit 1; }
+echo "session saved and matched, opened again from the command line, kept on SIGTERM"

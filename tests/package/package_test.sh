@@ -18,8 +18,14 @@ appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml
 grep -q '^Exec=kethmor-planner %f$' "$root"/usr/share/applications/*.desktop
 test -s "$icons/48x48/apps/kethmor-planner.png" -a -s "$icons/256x256/apps/kethmor-planner.png" \
   -a -s "$icons/scalable/apps/kethmor-planner.svg" || { echo "an icon is missing"; exit 1; }
+# The command line: --help and --version need no display; an unknown option fails with a usage line.
+planner=$root/usr/games/kethmor-planner
+grep -q '^Usage: .*kethmor-planner \[options\] \[file\]$' <<<"$(env -u DISPLAY QT_QPA_PLATFORM= "$planner" --help)"
+[ "$(env -u DISPLAY "$planner" --version)" = "kethmor-planner $(dpkg-deb -f "$deb" Version)" ]
+if env -u DISPLAY "$planner" --no-such-option 2>"$work/usage"; then exit 1; fi
+grep -q '^Usage: ' "$work/usage"
 # Started as the desktop entry starts it, a file argument included.
 start_xvfb
-start_planner "$root/usr/games/kethmor-planner" "$work/no-such-sheet.txt"
+start_planner "$planner" "$work/no-such-sheet.txt"
 xprop -id "$win" _NET_WM_ICON | grep 'Icon (48 x 48)' >/dev/null || { echo "the window has no icon"; exit 1; }
 echo "the packaged planner started with its icon"

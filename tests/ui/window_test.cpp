@@ -114,6 +114,15 @@ class WindowTest : public QObject {
     const QWidget* ring = w->findChild<QWidget*>(QStringLiteral("focus_ring"));
     for (int i = 0; i < 40; ++i, key(Qt::Key_Tab, {}))
       QVERIFY(ring->isVisible() && ring->geometry().contains(qApp->focusWidget()->geometry()));
+    const struct { Ctl box, next, before; } around[] = {{Ctl::Strength, Ctl::ST_plus, Ctl::alternativebackground},
+        {Ctl::aptitude, Ctl::levelup, Ctl::Fatigue_plus}, {Ctl::message_window, Ctl::Magick_select, Ctl::Background_Selection},
+        {Ctl::bow, Ctl::bow_plus, Ctl::bow_minus}};  // Tab from a clicked read-only box goes on in reading order
+    for (const auto& a : around)
+      for (auto [k, want] : {std::pair{Qt::Key_Tab, a.next}, {Qt::Key_Backtab, a.before}}) {
+        QTest::mouseClick(w->widget(a.box), Qt::LeftButton);
+        key(k, {});
+        QVERIFY2(qApp->focusWidget() == w->widget(want), info(a.box).name);
+      }
     for (Ctl box : {Ctl::Strength, Ctl::PCname}) QTest::keyClicks(w->widget(box), "99Abcdefghijklmnopqrstuvwxyz");
     QVERIFY(text(Ctl::Strength) == "8" && text(Ctl::PCname) == "99Abcdefghijklmnopqrst");  // read-only; at most 22
     auto* alt = get<ui::MultiLineBox>(Ctl::alternativebackground);
@@ -202,14 +211,20 @@ class WindowTest : public QObject {
   void filesUndoAndTheLastSession() {
     QTemporaryDir dir;
     const QString old = dir.filePath(QStringLiteral("old.txt"));
-    QGuiApplication::clipboard()->setText(QStringLiteral("Ka\r\nra\n"));
-    get<QLineEdit>(Ctl::PCname)->paste();  // the line breaks become blanks
-    get<ui::MultiLineBox>(Ctl::alternativebackground)->insertPlainText(QStringLiteral("x\ty\r\nz\u2028end\r"));
+    QGuiApplication::clipboard()->setText(QString::fromUtf16(u"K\0a\r\nra\n", 8));
+    get<QLineEdit>(Ctl::PCname)->paste();  // the line breaks become blanks; a NUL pasted or typed goes
+    QGuiApplication::clipboard()->setText(QString::fromUtf16(u"x\ty\0\r\nz\u2028end\r", 13));
+    get<ui::MultiLineBox>(Ctl::alternativebackground)->paste();
+    for (Ctl id : {Ctl::PCname, Ctl::alternativebackground}) {
+      QInputMethodEvent typed;
+      typed.setCommitString(QString::fromUtf16(u"\0!", 2));
+      QApplication::sendEvent(w->widget(id), &typed);
+    }
     const Form1State typed = w->model();
     saveTo(old);
     const QByteArray bytes = QByteArray::fromStdString(bytesOf(old));
-    QVERIFY(bytes.toStdString() == sheet() && w->model() == typed && bytes.startsWith("Name:  Ka ra \r\n") &&
-            bytes.contains("Alternative Background: x\ty\r\nz\r\nend\r\n\r\n"));  // saving took nothing typed
+    QVERIFY(bytes.toStdString() == sheet() && w->model() == typed && bytes.startsWith("Name:  Ka ra !\r\n") &&
+            bytes.contains("Alternative Background: x\ty\r\nz\r\nend\r\n!\r\n\r\n"));  // saving took nothing typed
     const QString longName = QString(300, QLatin1Char('n')) + ".txt", node = dir.filePath("node.txt");
     QVERIFY(QDir(dir.path()).mkdir("sub.txt"));
     const bool made = mknod(QFile::encodeName(node).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
@@ -238,16 +253,31 @@ class WindowTest : public QObject {
       Form1State was = w->model();
       if (tried) saveTo(target);
       was.message_window.text = box->text().toStdString();  // the model holds the message shown, nothing else new
-      QVERIFY2(!tried || (sameMessage(box->text(), want) && w->model() == was &&
+      QVERIFY2(!tried || (sameMessage(box->text(), want) && w->model() == was && box->accessibleDescription() ==
+                          box->toolTip() && box->toolTip() == (box->text() == want ? "displays important messages" : want) &&
                           QFontMetrics(box->font()).horizontalAdvance(box->text()) <= box->width()),
                qPrintable(target + " " + box->text()));
     }
     QCOMPARE(contents(), before);
     saveTo(old);  // clears a save failure, and only that
-    QCOMPARE(box->text(), QString());
+    QCOMPARE(box->text() + box->toolTip(), QStringLiteral("displays important messages"));
     press(Ctl::ST_plus, 10);
     press(Ctl::SAVE);
     QCOMPARE(box->text(), QStringLiteral("No CPs left"));
+    for (auto [list, levelUp] : {std::pair{Ctl::Spell_list, false}, {Ctl::Schematic_list, false},
+                                 {Ctl::Schematic_list, true}}) {  // hiding the focused list keeps focus and undo
+      init();                                                      // keys off the name box
+      QTest::keyClicks(get<QLineEdit>(Ctl::PCname), "Bob");
+      const bool tech = list == Ctl::Schematic_list;
+      if (tech) press(Ctl::Tech_select);
+      if (levelUp) press(Ctl::levelup);
+      clickEntry(list, 0, !levelUp);
+      press(tech ? Ctl::Magick_select : Ctl::Tech_select);
+      key(Qt::Key_Z);
+      QTest::keyClicks(qApp->focusWidget(), "x");
+      QVERIFY(text(Ctl::PCname) + text(Ctl::CPs_remaining) + text(Ctl::Clevel) == "Bob51" &&
+              qApp->focusWidget() == w->widget(tech ? Ctl::Spell_list : Ctl::Schematic_list));
+    }
     init();  // Ctrl+Z and Ctrl+Y on the build and in the boxes; Ctrl+O opens a sheet, Ctrl+Shift+O the last session
     auto* name = get<QLineEdit>(Ctl::PCname);
     QTest::mouseClick(name, Qt::LeftButton);
@@ -287,8 +317,10 @@ class WindowTest : public QObject {
       clickEntry(list, row, true);
     for (Ctl b : {Ctl::levelup, Ctl::ST_plus, Ctl::WP_plus, Ctl::Hitpoints_plus, Ctl::bow_plus}) press(b);
     clickEntry(Ctl::Spell_list, 0, true);
-    name->setText(QStringLiteral("Kara/Hel:1"));  // the save dialog proposes the cleaned name in the last folder
-    QCOMPARE(w->proposedSavePath(), QDir::current().filePath(QStringLiteral("Kara_Hel_1.txt")));
+    for (auto [typed, want] : {std::pair{"", "character.txt"}, {"hero.txt", "hero.txt"}, {"Kara/Hel:1", "Kara_Hel_1.txt"}}) {
+      name->setText(QString::fromLatin1(typed));  // the save dialog proposes the cleaned name in the last folder
+      QCOMPARE(w->proposedSavePath(), QDir::home().filePath(QString::fromLatin1(want)));
+    }
     QString chosen = dir.filePath(QStringLiteral("kara.txt"));
     saveTo(chosen);
     QCOMPARE(w->proposedSavePath(), dir.filePath(QStringLiteral("Kara_Hel_1.txt")));
@@ -305,11 +337,30 @@ class WindowTest : public QObject {
     open({});
     opened.message_window = w->model().message_window;
     QVERIFY(sameMessage(text(Ctl::message_window), "could not open bad.txt: line 2 is wrong") && w->model() == opened);
+    QMimeData files;  // dropped as a file manager drags them, with their addresses as text, on either text box
+    files.setUrls({QUrl::fromLocalFile(dir.filePath("kara.txt")), QUrl::fromLocalFile(chosen)});
+    files.setText(files.urls().first().toString());
+    for (QWidget* box : {w->widget(Ctl::PCname), get<ui::MultiLineBox>(Ctl::alternativebackground)->viewport()}) {
+      clickEntry(Ctl::Race_Selection, 5, true);
+      QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &files, Qt::LeftButton, {});
+      QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &files, Qt::LeftButton, {});
+      QApplication::sendEvent(box, &enter);
+      QApplication::sendEvent(box, &drop);
+      QVERIFY(sheet() == saved && text(Ctl::message_window) == "only the first of 2 files was opened");
+    }
     w->close();
     QCOMPARE(bytesOf(ui::MainWindow::lastSessionPath()), saved);
     init();
     open(Qt::ShiftModifier);
     QCOMPARE(sheet(), saved);
+    w->close();  // the kept sheet reopened, then an untouched planner: nothing changes
+    init();
+    w->close();
+    init();  // a new sheet keeps the one it replaces a generation back
+    press(Ctl::ST_plus);
+    const std::string plus = sheet();
+    w->close();
+    QVERIFY(bytesOf(ui::MainWindow::lastSessionPath()) == plus && bytesOf(ui::MainWindow::previousSessionPath()) == saved);
   }
 
   // Ctrl+L: the plan follows a purchase, Copy and Ctrl+C copy it, Save... writes it in the sheet's code page
