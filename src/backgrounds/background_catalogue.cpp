@@ -17,6 +17,8 @@ const std::vector<SkillModifier> kTech(double d) {
 }
 }  // namespace
 
+// The list texts and captions are spelt so on purpose: "Lady 's Man", "Wild half - ogre",
+// the lower-case "apprentice to a shopkeeper" and "army training".
 const std::vector<BackgroundEntry> kBackgrounds = {
     {"No Background", "None", {}, {}},
     {"Apprentice to a Shopkeeper", "apprentice to a shopkeeper", {{S::DX, -1}}, {{K::haggle, 0.25}}},

@@ -12,18 +12,14 @@ using Colour = std::int32_t;
 
 inline constexpr Colour kSysWindow = static_cast<Colour>(0x80000005);
 inline constexpr Colour kSysWindowText = static_cast<Colour>(0x80000008);
-inline constexpr Colour kSysHighlightText = static_cast<Colour>(0x8000000E);
 inline constexpr Colour kSysButtonFace = static_cast<Colour>(0x8000000F);
 inline constexpr Colour kSysButtonText = static_cast<Colour>(0x80000012);
-inline constexpr Colour kSys3DLight = static_cast<Colour>(0x80000016);
-inline constexpr Colour kSysToolTipBack = static_cast<Colour>(0x80000018);
 
 inline constexpr Colour kGreen = 0x0000FA00;       // adjusted and skill boxes
 inline constexpr Colour kRed = 0x000000FF;
 inline constexpr Colour kPink = 0x00FF80FF;
 inline constexpr Colour kBrownOrange = 0x000040C0;
 inline constexpr Colour kWhite = 0x00FFFFFF;
-inline constexpr Colour kMagenta = 0x00FF00FF;
 
 inline constexpr bool isSystemColour(Colour c) {
   return (static_cast<std::uint32_t>(c) & 0xFF000000u) == 0x80000000u;

@@ -3,16 +3,17 @@
 #include <cstdlib>
 
 #include "core/form1.h"
+#include "core/rules.h"
 
 namespace kethmor {
 
-// Colours the adjusted statistics against 8: green above, red below; a value
-// of exactly 8 keeps its colour.
+// Colours the adjusted statistics against the base of 8: green above, red
+// below; a value of exactly 8 keeps its colour.
 void recolourAdjusted(Form1State& f) {
   for (const StatBoxes& s : kStatBoxes) {
     Control& box = f.*s.adjusted;
-    if (num(box) > 8) box.back = kGreen;
-    if (num(box) < 8) box.back = kRed;
+    if (num(box) > kBaseStatistic) box.back = kGreen;
+    if (num(box) < kBaseStatistic) box.back = kRed;
   }
 }
 
@@ -21,6 +22,7 @@ void Form1::carryWeightAdj() { put(Carryweight, num(Adjstrength) * 500); }
 
 void Form1::Armoradj() { put(ACadj, num(Adjdexterity) - 10); }
 
+// The rungs as the rules list them, each test on its own.
 void Form1::damageadj() {
   const double s = num(Adjstrength);
   if (s == 9) put(Damagebonus, 0);
@@ -52,6 +54,7 @@ void Form1::hpsandfatadj() {
 }
 
 void Form1::displayaptitude() {
+  // The four tech skills by name, in the order the rule adds them.
   const float tech = (-4 * CPspent_firearms) + (-4 * CPspent_repair) + (-4 * CPspent_picklocks) +
                      (-4 * CPspent_adtraps);
   techskill_aptitude_part = static_cast<std::int16_t>(std::lround(tech));

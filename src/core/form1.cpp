@@ -1,7 +1,9 @@
 #include "core/form1.h"
 #include "core/dispatch.h"
+#include "core/rules.h"
 
 #include <array>
+#include <cmath>
 
 namespace kethmor {
 
@@ -43,22 +45,22 @@ const std::array<StatBoxes, 8> kStatBoxes = {{
 }};
 
 const std::array<SkillInfo, 16> kSkills = {{
-    {&S::bow, &S::CPspent_bow, &S::Adjdexterity, &S::Dexterity, Ctl::bow_plus, Ctl::bow_minus, false},
-    {&S::melee, &S::CPspent_melee, &S::Adjdexterity, &S::Dexterity, Ctl::melee_plus, Ctl::melee_minus, false},
-    {&S::dodge, &S::CPspent_dodge, &S::Adjdexterity, &S::Dexterity, Ctl::dodge_plus, Ctl::dodge_minus, false},
-    {&S::throwing, &S::CPspent_throwing, &S::Adjdexterity, &S::Dexterity, Ctl::throwing_plus, Ctl::throwing_minus, false},
-    {&S::gambling, &S::CPspent_gambling, &S::Adjintelligence, &S::Intelligence, Ctl::Gambling_plus, Ctl::Gambling_minus, false},
-    {&S::haggle, &S::CPspent_haggle, &S::Adjwillpower, &S::Willpower, Ctl::Haggle_plus, Ctl::Haggle_minus, false},
-    {&S::heal, &S::CPspent_heal, &S::Adjintelligence, &S::Intelligence, Ctl::Heal_plus, Ctl::Heal_minus, false},
-    {&S::persuasion, &S::CPspent_persuasion, &S::Adjcharisma, &S::Charisma, Ctl::Persausion_plus, Ctl::Persausion_minus, false},
-    {&S::repair, &S::CPspent_repair, &S::Adjintelligence, &S::Intelligence, Ctl::Repair_plus, Ctl::Repair_minus, true},
-    {&S::firearms, &S::CPspent_firearms, &S::Adjdexterity, &S::Dexterity, Ctl::Firearms_plus, Ctl::Firearms_minus, true},
-    {&S::picklocks, &S::CPspent_picklocks, &S::Adjdexterity, &S::Dexterity, Ctl::Picklocks_plus, Ctl::Picklocks_minus, true},
-    {&S::adtraps, &S::CPspent_adtraps, &S::Adjperception, &S::Perception, Ctl::ADTraps_plus, Ctl::ADTraps_minus, true},
-    {&S::pickpocket, &S::CPspent_pickpocket, &S::Adjdexterity, &S::Dexterity, Ctl::pickpocket_plus, Ctl::pickpocket_minus, false},
-    {&S::backstab, &S::CPspent_backstab, &S::Adjdexterity, &S::Dexterity, Ctl::backstab_plus, Ctl::backstab_minus, false},
-    {&S::prowling, &S::CPspent_prowling, &S::Adjperception, &S::Perception, Ctl::prowling_plus, Ctl::prowling_minus, false},
-    {&S::spottrap, &S::CPspent_spottrap, &S::Adjperception, &S::Perception, Ctl::spottrap_plus, Ctl::spottrap_minus, false},
+    {&S::bow, &S::CPspent_bow, &S::Adjdexterity, &S::Dexterity, Ctl::bow_plus, Ctl::bow_minus},
+    {&S::melee, &S::CPspent_melee, &S::Adjdexterity, &S::Dexterity, Ctl::melee_plus, Ctl::melee_minus},
+    {&S::dodge, &S::CPspent_dodge, &S::Adjdexterity, &S::Dexterity, Ctl::dodge_plus, Ctl::dodge_minus},
+    {&S::throwing, &S::CPspent_throwing, &S::Adjdexterity, &S::Dexterity, Ctl::throwing_plus, Ctl::throwing_minus},
+    {&S::gambling, &S::CPspent_gambling, &S::Adjintelligence, &S::Intelligence, Ctl::Gambling_plus, Ctl::Gambling_minus},
+    {&S::haggle, &S::CPspent_haggle, &S::Adjwillpower, &S::Willpower, Ctl::Haggle_plus, Ctl::Haggle_minus},
+    {&S::heal, &S::CPspent_heal, &S::Adjintelligence, &S::Intelligence, Ctl::Heal_plus, Ctl::Heal_minus},
+    {&S::persuasion, &S::CPspent_persuasion, &S::Adjcharisma, &S::Charisma, Ctl::Persausion_plus, Ctl::Persausion_minus},
+    {&S::repair, &S::CPspent_repair, &S::Adjintelligence, &S::Intelligence, Ctl::Repair_plus, Ctl::Repair_minus},
+    {&S::firearms, &S::CPspent_firearms, &S::Adjdexterity, &S::Dexterity, Ctl::Firearms_plus, Ctl::Firearms_minus},
+    {&S::picklocks, &S::CPspent_picklocks, &S::Adjdexterity, &S::Dexterity, Ctl::Picklocks_plus, Ctl::Picklocks_minus},
+    {&S::adtraps, &S::CPspent_adtraps, &S::Adjperception, &S::Perception, Ctl::ADTraps_plus, Ctl::ADTraps_minus},
+    {&S::pickpocket, &S::CPspent_pickpocket, &S::Adjdexterity, &S::Dexterity, Ctl::pickpocket_plus, Ctl::pickpocket_minus},
+    {&S::backstab, &S::CPspent_backstab, &S::Adjdexterity, &S::Dexterity, Ctl::backstab_plus, Ctl::backstab_minus},
+    {&S::prowling, &S::CPspent_prowling, &S::Adjperception, &S::Perception, Ctl::prowling_plus, Ctl::prowling_minus},
+    {&S::spottrap, &S::CPspent_spottrap, &S::Adjperception, &S::Perception, Ctl::spottrap_plus, Ctl::spottrap_minus},
 }};
 
 Form1::Form1() {
@@ -101,19 +103,15 @@ void Form1::selectEntry(Ctl list, int index) {
 // Start-up, level-up, clearing, quitting
 
 void Form1::levelup_Click() {
-  if (num(Clevel) == 50) return;
+  if (num(Clevel) == kLevelCap) return;
   CP_pool = static_cast<std::int16_t>(CP_pool + 1);
   put(Clevel, num(Clevel) + 1);
   put(CPs_remaining, num(CPs_remaining) + 1);
   put(fatigue, num(fatigue) + 2);
   put(hitpoints, num(hitpoints) + 2);
-  static const char* const kBonusLevels[] = {"5", "10", "15", "20", "25", "30", "35", "40", "45", "50"};
-  for (const char* level : kBonusLevels) {
-    if (Clevel.text == level) {
-      CP_pool = static_cast<std::int16_t>(CP_pool + 1);
-      put(CPs_remaining, num(CPs_remaining) + 1);
-      break;
-    }
+  if (std::fmod(num(Clevel), kBonusLevelEvery) == 0) {  // 5, 10, ..., 50: one CP more
+    CP_pool = static_cast<std::int16_t>(CP_pool + 1);
+    put(CPs_remaining, num(CPs_remaining) + 1);
   }
 }
 

@@ -29,12 +29,8 @@ class SheetSaver {
   virtual std::string writeSheet(const Form1& form, const std::string& fileName) = 0;
 };
 
-// Everything the window holds: its controls and its module-level counters.
-struct Form1State {
-#define CTL(name, ...) Control name;
-#include "core/controls.def"
-#undef CTL
-
+// The window's module-level counters, in their order.
+struct Form1Counters {
   std::int16_t ok_flag = 0;
   std::int16_t cpstat_ST = 0, cpstat_CN = 0, cpstat_DX = 0, cpstat_CH = 0, cpstat_IN = 0,
                cpstat_WP = 0, cpstat_PE = 0, cpstat_BE = 0;
@@ -59,6 +55,17 @@ struct Form1State {
   // The order of the build: one code (kOrder...) per purchase still in it,
   // in the order the purchases were made.
   std::string purchase_order;
+
+  bool operator==(const Form1Counters&) const = default;
+};
+
+// Everything the window holds: its controls and its counters. The counters
+// are a base rather than a member so that every rule names them as the window
+// does (cpstat_ST, CP_pool), while undo still copies them as one value.
+struct Form1State : Form1Counters {
+#define CTL(name, ...) Control name;
+#include "core/controls.def"
+#undef CTL
 
   bool operator==(const Form1State&) const = default;
 };
@@ -88,7 +95,6 @@ struct SkillInfo {
   Control Form1State::*adjusted;
   Control Form1State::*base;
   Ctl plus, minus;
-  bool tech;  // one of the four technological skills
 };
 // In the order bow, melee, dodge, throwing, gambling, haggle, heal,
 // persuasion, repair, firearms, picklocks, adtraps, pickpocket, backstab,

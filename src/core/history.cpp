@@ -8,47 +8,11 @@ namespace kethmor {
 
 namespace {
 
-// The module-level counters of the window, in their order.
-#define KETHMOR_COUNTERS(X)                                                                      \
-  X(ok_flag) X(cpstat_ST) X(cpstat_CN) X(cpstat_DX) X(cpstat_CH) X(cpstat_IN) X(cpstat_WP)      \
-  X(cpstat_PE) X(cpstat_BE) X(CP_pool) X(cpstat_hitpoints) X(cpstat_fatigue) X(skill_backcolor) \
-  X(CPspent_bow) X(CPspent_dodge) X(CPspent_melee) X(CPspent_throwing) X(CPspent_backstab)      \
-  X(CPspent_pickpocket) X(CPspent_prowling) X(CPspent_spottrap) X(CPspent_gambling)             \
-  X(CPspent_haggle) X(CPspent_heal) X(CPspent_persuasion) X(CPspent_repair) X(CPspent_firearms) \
-  X(CPspent_picklocks) X(CPspent_adtraps) X(spell_owned) X(schematic_owned) X(aptitude_value)   \
-  X(schematics_bought) X(spells_bought) X(race_aptitude) X(tech_aptitude_part)                  \
-  X(magick_aptitude_part) X(techskill_aptitude_part) X(backgroundallowed)
-
-struct Counters {
-#define KETHMOR_FIELD(n) decltype(Form1State::n) n;
-  KETHMOR_COUNTERS(KETHMOR_FIELD)
-#undef KETHMOR_FIELD
-  bool operator==(const Counters&) const = default;
-};
-
-// A counter added to the window without a place here would not be undone
-// (the order of the build, a step keeps apart).
-static_assert((kControlCount * sizeof(Control) + sizeof(Counters) + alignof(Form1State) - 1) /
-                      alignof(Form1State) * alignof(Form1State) + sizeof(std::string) ==
-                  sizeof(Form1State),
-              "every counter of Form1State belongs in KETHMOR_COUNTERS");
-
-Counters countersOf(const Form1State& s) {
-  Counters c;
-#define KETHMOR_GET(n) c.n = s.n;
-  KETHMOR_COUNTERS(KETHMOR_GET)
-#undef KETHMOR_GET
-  return c;
-}
-
-void setCounters(Form1State& s, const Counters& c) {
-#define KETHMOR_SET(n) s.n = c.n;
-  KETHMOR_COUNTERS(KETHMOR_SET)
-#undef KETHMOR_SET
-}
+// The counters of a state, whole.
+const Form1Counters& countersOf(const Form1State& s) { return s; }
 
 // The counters that only carry a check's answer to its caller.
-bool sameCountersButAnswers(Counters a, const Counters& b) {
+bool sameCountersButAnswers(Form1Counters a, const Form1Counters& b) {
   a.ok_flag = b.ok_flag;
   a.backgroundallowed = b.backgroundallowed;
   return a == b;
@@ -104,10 +68,7 @@ struct History::Step {
   std::vector<Text> texts;
   std::vector<Colours> colours;
   std::vector<Whole> wholes;
-  std::optional<std::pair<Counters, Counters>> counters;
-  // The order of the build: the part both sides begin with, and each side's rest.
-  std::uint8_t orderKept = 0;
-  std::string orderRest[2];
+  std::optional<std::pair<Form1Counters, Form1Counters>> counters;
 
   Step(const Form1State& before, const Form1State& after) {
     for (int i = 0; i < kControlCount; ++i) {
@@ -124,13 +85,7 @@ struct History::Step {
     texts.shrink_to_fit();
     colours.shrink_to_fit();
     wholes.shrink_to_fit();
-    Counters a = countersOf(before), b = countersOf(after);
-    if (!(a == b)) counters.emplace(a, b);
-    const std::string &was = before.purchase_order, &is = after.purchase_order;
-    const auto kept = std::mismatch(was.begin(), was.end(), is.begin(), is.end()).first - was.begin();
-    orderKept = static_cast<std::uint8_t>(std::min<std::ptrdiff_t>(kept, 255));
-    orderRest[0] = was.substr(orderKept);
-    orderRest[1] = is.substr(orderKept);
+    if (!(countersOf(before) == countersOf(after))) counters.emplace(before, after);
   }
 
   void put(Form1State& s, int side) const {
@@ -141,9 +96,7 @@ struct History::Step {
       ctl.fore = c.fore[side];
     }
     for (const Whole& w : wholes) at(s, w.control) = w.value[side];
-    if (counters) setCounters(s, side == 0 ? counters->first : counters->second);
-    s.purchase_order.replace(std::min<std::size_t>(orderKept, s.purchase_order.size()), std::string::npos,
-                             orderRest[side]);
+    if (counters) static_cast<Form1Counters&>(s) = side == 0 ? counters->first : counters->second;
   }
 
   std::size_t bytes() const {
@@ -151,7 +104,7 @@ struct History::Step {
     std::size_t n = sizeof(Step) + texts.capacity() * sizeof(Text) + colours.capacity() * sizeof(Colours) +
                     wholes.capacity() * sizeof(Whole);
     for (const Text& t : texts) n += heap(t.value[0]) + heap(t.value[1]);
-    n += heap(orderRest[0]) + heap(orderRest[1]);
+    if (counters) n += heap(counters->first.purchase_order) + heap(counters->second.purchase_order);
     for (const Whole& w : wholes)
       for (const Control& c : w.value) {
         n += heap(c.text) + c.items.capacity() * sizeof(std::string);
@@ -161,16 +114,14 @@ struct History::Step {
   }
 };
 
-History::History(std::size_t limit) : limit_(limit < 1 ? 1 : limit) {}
+History::History() = default;
 History::~History() = default;
-History::History(History&&) noexcept = default;
-History& History::operator=(History&&) noexcept = default;
 
 bool History::record(const Form1State& before, const Form1State& after) {
   if (!changesSheet(before, after)) return false;
   steps_.resize(done_);
   steps_.push_back(std::make_unique<Step>(before, after));
-  if (steps_.size() > limit_) steps_.pop_front();
+  if (steps_.size() > kLimit) steps_.pop_front();
   done_ = steps_.size();
   return true;
 }

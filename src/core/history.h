@@ -26,11 +26,9 @@ bool changesSheet(const Form1State& before, const Form1State& after);
 // boxes since is kept unless the step itself changed that box.
 class History {
  public:
-  static constexpr std::size_t kDefaultLimit = 1000;
-  explicit History(std::size_t limit = kDefaultLimit);
-  ~History();
-  History(History&&) noexcept;
-  History& operator=(History&&) noexcept;
+  static constexpr std::size_t kLimit = 1000;  // steps kept
+  History();
+  ~History();  // out of line, where Step is complete
 
   // Keeps the change from `before` to `after` as a new step when it changed
   // the sheet (changesSheet); a new step drops the steps undone before it,
@@ -53,7 +51,6 @@ class History {
  private:
   std::deque<std::unique_ptr<Step>> steps_;
   std::size_t done_ = 0;  // steps that can be undone; the rest can be redone
-  std::size_t limit_;
 };
 
 }  // namespace kethmor

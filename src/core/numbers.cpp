@@ -33,6 +33,5 @@ std::string format(double value, int digits) {
 
 std::string numText(double value) { return format(value, 15); }
 std::string numText(float value) { return format(static_cast<double>(value), 7); }
-std::string numText(int value) { return format(value, 15); }
 
 }  // namespace kethmor

@@ -14,6 +14,5 @@ double num(const std::string& text);
 std::string numText(double value);
 // The same for a single-precision value, which keeps 7 significant digits.
 std::string numText(float value);
-std::string numText(int value);
 
 }  // namespace kethmor

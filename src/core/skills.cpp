@@ -1,5 +1,7 @@
 // The sixteen skills: buying and selling ranks against the threshold ladder
 // of the governing statistic.
+#include <algorithm>
+
 #include "core/form1.h"
 
 namespace kethmor {
@@ -56,6 +58,7 @@ void Form1::prerequisite_check(const std::string& currentstatlevel,
   if (ok == kFalse) message_window.text = std::string("You must raise your ") + word + " first";
 }
 
+// The "-" handlers pass the base box of the governing statistic; selling never reads it.
 void Form1::minus_skill_adjustment(Control& Sname, Control& /*prerequisite*/, float& CPspent) {
   message_window.text.clear();
   if (CPspent < 1) return;
@@ -68,6 +71,7 @@ void Form1::minus_skill_adjustment(Control& Sname, Control& /*prerequisite*/, fl
   displayaptitude();
 }
 
+// One pass per step, in the order the rules give: the boxes, their colours, the pool, its box, the counters.
 void Form1::reset_skills() {
   for (const SkillInfo& s : kSkills) put(this->*s.box, num(this->*s.box) - this->*s.counter);
   for (const SkillInfo& s : kSkills) (this->*s.box).back = skill_backcolor;
@@ -88,10 +92,10 @@ void Form1::skillMinus(const SkillInfo& s) {
 }
 
 namespace {
+// The row of a skill button; every button of core/skill_buttons.def has one.
 const SkillInfo& skillOf(Ctl button) {
-  for (const SkillInfo& s : kSkills)
-    if (s.plus == button || s.minus == button) return s;
-  return kSkills[0];
+  return *std::find_if(kSkills.begin(), kSkills.end(),
+                       [button](const SkillInfo& s) { return s.plus == button || s.minus == button; });
 }
 }  // namespace
 

@@ -1,6 +1,7 @@
 // Start-up of the window.
 #include "backgrounds/background_catalogue.h"
 #include "core/form1.h"
+#include "core/rules.h"
 #include "magick/college_catalogue.h"
 #include "races/race_catalogue.h"
 #include "technology/discipline_catalogue.h"
@@ -16,17 +17,17 @@ void Form1::Form_Load() {
   for (const char* college : magick::kCollegeNames) Magick_list.addItem(college);
   for (const char* discipline : technology::kDisciplineNames) Tech_list.addItem(discipline);
 
-  CP_pool = 5;
+  CP_pool = kStartCPs;
   cpstat_hitpoints = 0;
   cpstat_fatigue = 0;
 
-  for (const StatBoxes& s : kStatBoxes) (this->*s.base).text = "8";
+  for (const StatBoxes& s : kStatBoxes) put(this->*s.base, kBaseStatistic);
 
   skill_backcolor = Background_Selection.back;
 
   for (const SkillInfo& s : kSkills) (this->*s.box).text = "0";
 
-  selectEntry(Ctl::Race_Selection, 11);
+  selectEntry(Ctl::Race_Selection, kStartRaceEntry);
   selectEntry(Ctl::Background_Selection, 0);
   selectEntry(Ctl::Magick_list, 0);
   selectEntry(Ctl::Tech_list, 0);
@@ -36,7 +37,7 @@ void Form1::Form_Load() {
 
   hitpoints.text = "30";
   fatigue.text = "30";
-  CPs_remaining.text = "5";
+  put(CPs_remaining, kStartCPs);
 
   schematics_bought = 0;
   spells_bought = 0;

@@ -17,6 +17,7 @@ int orderCode(const Form1& f, const Control& stat) {
 }
 }  // namespace
 
+// Both take their side effects by `name`, each test on its own, in the rules' order.
 void Form1::plus_stats(Control& stat, std::int16_t& cpstat, std::int16_t& CPs,
                        const std::string& name, Control& adj) {
   if (CPs < 1) {

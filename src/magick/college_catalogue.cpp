@@ -2,6 +2,7 @@
 
 namespace kethmor::magick {
 
+// "Divination " and "Air " end in a blank on purpose.
 const char* const kCollegeNames[kCollegeCount] = {
     "Conveyance", "Divination ", "Air ", "Earth", "Fire", "Water", "Force", "Mental",
     "Meta", "Morphing", "Nature", "Black Necromantic", "White Necromantic", "Phantasm",

@@ -52,6 +52,7 @@ void Form1::Spell_list_DblClick() {
   if (w >= magick::willpowerThreshold(k) && (k == 0 || spell_owned[c][k - 1] != 0)) {
     buyEntry(*this, Spell_list, k, spell_owned[c][k], spells_bought, kOrderSpell + c * kSpellsPerCollege + k);
   } else if (w >= magick::willpowerThreshold(k)) {
+    // The rank-2 message is spelt "previuos" on purpose.
     message_window.text = k == 1 ? "need previuos spell in college" : "need previous spell in college";
   } else {
     message_window.text = "you must raise your Willpower";

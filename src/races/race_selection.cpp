@@ -1,5 +1,6 @@
 // Applying a race-and-gender entry, and the race list's handlers.
 #include "core/form1.h"
+#include "core/rules.h"
 #include "races/race_catalogue.h"
 #include "races/race_descriptions.h"
 
@@ -12,9 +13,9 @@ static_assert(std::tuple_size_v<decltype(kStatBoxes)> ==
 
 void Form1::RaceSelection() {
   // Start over.
-  CP_pool = 5;
+  CP_pool = kStartCPs;
   Clevel.text = "1";
-  CPs_remaining.text = "5";
+  put(CPs_remaining, kStartCPs);
   message_window.text.clear();
   purchased.clear();
   purchase_order.clear();
@@ -27,7 +28,7 @@ void Form1::RaceSelection() {
   race_aptitude = 0;
   tech_aptitude_part = magick_aptitude_part = techskill_aptitude_part = 0;
   aptitude_value = 0;
-  for (const StatBoxes& s : kStatBoxes) (this->*s.base).text = "8";
+  for (const StatBoxes& s : kStatBoxes) put(this->*s.base, kBaseStatistic);
   for (const SkillInfo& s : kSkills) (this->*s.box).back = skill_backcolor;
   for (const StatBoxes& s : kStatBoxes) (this->*s.adjusted).back = skill_backcolor;
   fatigue.back = skill_backcolor;

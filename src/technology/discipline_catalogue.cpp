@@ -2,10 +2,13 @@
 
 namespace kethmor::technology {
 
+// "Gun -Smithing" with its blank before the hyphen is the discipline's own name, on purpose.
 const char* const kDisciplineNames[kDisciplineCount] = {
     "Chemistry", "Electrical", "Explosives", "Gun -Smithing", "Herbology", "Mechanical",
     "Smithy", "Therapeutics"};
 
+// The names as the game spells them, on purpose: "heal Lite", "fatigue Restorer" and "fatigue
+// Limiter" in lower case, "Elixer of Physical Prowess"; the list, the purchases and the sheet show them.
 const char* const kSchematicNames[kDisciplineCount][kSchematicsPerDiscipline] = {
     {"Charges", "Strong Poison", "Fuel", "Potion of Paralysis", "Corrosive Acid", "Animal Scent",
      "Animal Lure"},

@@ -1,5 +1,5 @@
-// Backgrounds: which race keys may take which, what a race and a background
-// write onto the sheet, and the background list's double click.
+// Backgrounds: what a race and a background write onto the sheet, a refused background, and the
+// background list's double click.
 #include "support/sheet_actions.h"
 
 using namespace kethmor;

@@ -83,8 +83,7 @@ TEST(Statistics, LoweringWillpowerOrIntelligenceIsJudgedOnTheAdjustedBox) {
     const bool magick = c.lore == Lore::Magick;
     const StatRow& stat = kStats[magick ? 5 : 4];  // WP or IN
     Form1 f = raceWithBackground(c.race, c.background);
-    levelTo(f, c.level);
-    raiseTo(f, stat.plus, f.*stat.adjusted, c.at);
+    levelTo(f, c.level), raiseTo(f, stat.plus, f.*stat.adjusted, c.at);
     buyRun(f, c.lore, c.group, c.ranks);
     const Form1State before = f;
     press(f, stat.minus, c.allowed);
@@ -100,7 +99,7 @@ TEST(Statistics, LoweringWillpowerOrIntelligenceIsJudgedOnTheAdjustedBox) {
 }
 
 // ST and DX alike on one window; every step changes the bonus, so each rung writes its own (10 from
-// 11). Then the aptitude, where each colour must replace the one before it.
+// 11). Then the aptitude by clicks: each colour replaces the one before it; only the box stops at 100.
 TEST(Derived, DamageBonusArmourClassSpeedAndAptitude) {
   const std::pair<const char*, const char*> rows[] = {
       {"1", "-4 -9 1"}, {"3", "-3 -7 3"}, {"2", "-4 -8 2"},  {"5", "-2 -5 5"},    {"4", "-3 -6 4"},
@@ -112,16 +111,16 @@ TEST(Derived, DamageBonusArmourClassSpeedAndAptitude) {
     f.damageadj(), f.Armoradj(), f.Speeddisplay();
     EXPECT_EQ(f.Damagebonus.text + " " + f.ACadj.text + " " + f.Speed.text, want) << value;
   }
-  struct Case { std::int16_t race, spells, schematics; float value; const char* text; Colour back; };
-  const Case cases[] = {  // tech skill ranks count in the skill tests
-      {-6, 1, 0, -1, "1", kBrownOrange}, {0, 0, 0, 0, "0", kWhite}, {15, 0, 0, 15, "15", kPink},
-      {0, 0, 0, 0, "0", kWhite}, {1, 20, 0, 101, "100", kPink}, {-15, 0, 23, -130, "100", kBrownOrange},
-      {-19, 7, 23, -99, "99", kBrownOrange}};
-  for (const Case& c : cases) {
-    f.race_aptitude = c.race, f.spells_bought = c.spells, f.schematics_bought = c.schematics;
-    f.displayaptitude();
-    EXPECT_TRUE(f.aptitude_value == c.value && f.aptitude.text == c.text && f.aptitude.back == c.back) << c.value;
-  }
+  const auto aptitude = [&f](float value, const char* text, Colour back) {
+    EXPECT_TRUE(f.aptitude_value == value && f.aptitude.text == text && f.aptitude.back == back) << value;
+  };
+  const auto spells = [&f](int from, int to) { for (int s = from; s < to; ++s) buySpell(f, s % 16, s / 16); };
+  const auto schematics = [&f](int n) { for (int d = 0; d < n; ++d) buySchematic(f, d % 8, d / 8); };
+  applyRace(f, kDwarf), levelTo(f, 50), raiseTo(f, Ctl::IN_plus, f.Adjintelligence, 11);
+  aptitude(-15, "15", kBrownOrange), spells(0, 3), aptitude(0, "0", kWhite), spells(3, 6), aptitude(15, "15", kPink);
+  schematics(3), aptitude(0, "0", kWhite), press(f, Ctl::Clear), press(f, Ctl::Repair_plus);  // -15 - 4
+  schematics(24), aptitude(-139, "100", kBrownOrange), spells(0, 8), aptitude(-99, "99", kBrownOrange);
+  applyRace(f, kElfMale), levelTo(f, 50), spells(0, 18), aptitude(105, "100", kPink);
 }
 
 }  // namespace

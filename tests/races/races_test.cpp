@@ -1,5 +1,5 @@
-// Choosing a race starts the sheet over (what each race writes is checked, with a background, in the
-// background tests' table); a click on a race or a background only shows its description.
+// Choosing a race starts the sheet over (what four of the races write is checked, with a background, in
+// the background tests' table); a click on a race or a background only shows its description.
 #include <set>
 
 #include "support/sheet_actions.h"
@@ -17,8 +17,7 @@ TEST(RaceSelection, ARaceChangeUndoesEveryPurchase) {
     applyBackground(f, kHyperactive);
     levelTo(f, 5);
     for (Ctl b : {Ctl::ST_plus, Ctl::CN_plus, Ctl::WP_plus, Ctl::Hitpoints_plus, Ctl::Fatigue_plus,
-                  Ctl::bow_plus, Ctl::Repair_plus})
-      press(f, b);
+                  Ctl::bow_plus, Ctl::Repair_plus}) press(f, b);
     buySpell(f, 0, 0);
     buySchematic(f, 0, 0);
     ASSERT_EQ(f.CP_pool, 1);
@@ -28,8 +27,7 @@ TEST(RaceSelection, ARaceChangeUndoesEveryPurchase) {
     fresh.PCname.text = "Aldric";
     for (Ctl b : {Ctl::Magick_list, Ctl::Spell_list, Ctl::Tech_list, Ctl::Schematic_list, Ctl::Spelltechindicator})
       fresh.ctl(b) = f.ctl(b);
-    fresh.dummy = f.dummy;
-    fresh.ok_flag = f.ok_flag;
+    fresh.dummy = f.dummy, fresh.ok_flag = f.ok_flag;
     EXPECT_TRUE(same(f, fresh)) << entry;
   }
 }

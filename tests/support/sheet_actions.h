@@ -162,9 +162,8 @@ inline std::string brokenBookkeeping(const Form1& f, Unbought& t, bool applied) 
     return "spells_bought, schematics_bought or the purchase list differ from the owned tables";
   const double sum = f.race_aptitude + 5.0 * spells - 5.0 * schematics - 4.0 * techRanks;
   if (f.aptitude_value != sum) return "aptitude value is not the sum of its parts";
-  if ((f.aptitude.text != "0" || sum != 0) &&
-      (num(f.aptitude) != std::min(100.0, std::fabs(sum)) ||
-       f.aptitude.back != (sum > 0 ? kPink : sum < 0 ? kBrownOrange : kWhite)))
+  if (num(f.aptitude) != std::min(100.0, std::fabs(sum)) ||
+      f.aptitude.back != (sum > 0 ? kPink : sum < 0 ? kBrownOrange : kWhite))
     return "aptitude box not |sum| capped, or its colour not the sign's";
   const double levels = 2 * (L - 1), will = num(f.Adjwillpower);
   if (num(f.hitpoints) != 2 * num(f.Adjstrength) + will + 6 + 4 * f.cpstat_hitpoints + levels)
