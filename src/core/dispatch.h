@@ -23,7 +23,6 @@ constexpr std::array<Handlers, kControlCount> kHandlers = [] {
   on(Ctl::Quit, &Form1::Quit_Click);
   on(Ctl::Clear, &Form1::Clear_Click);
   on(Ctl::levelup, &Form1::levelup_Click);
-  on(Ctl::SAVE, &Form1::SAVE_Click);
   on(Ctl::ST_plus, &Form1::ST_plus_Click);
   on(Ctl::ST_minus, &Form1::ST_minus_Click);
   on(Ctl::CN_plus, &Form1::CN_plus_Click);
@@ -61,7 +60,8 @@ constexpr std::array<Handlers, kControlCount> kHandlers = [] {
 }();
 
 // Every button and list answers a click (the purchase list only shows its
-// entries), and the lists that apply or buy answer a double click as well.
+// entries; SAVE is the window's, which asks for the file name and hands it to
+// SAVE_Click), and the lists that apply or buy answer a double click as well.
 constexpr Kind kKinds[] = {
 #define CTL(name, kind, ...) Kind::kind,
 #include "core/controls.def"
@@ -70,7 +70,7 @@ constexpr Kind kKinds[] = {
 static_assert([] {
   for (int i = 0; i < kControlCount; ++i) {
     const Ctl c = static_cast<Ctl>(i);
-    const bool clicks = (kKinds[i] == Kind::Button || kKinds[i] == Kind::ListBox) && c != Ctl::purchased;
+    const bool clicks = (kKinds[i] == Kind::Button || kKinds[i] == Kind::ListBox) && c != Ctl::purchased && c != Ctl::SAVE;
     const bool doubles = c == Ctl::Race_Selection || c == Ctl::Background_Selection || c == Ctl::Spell_list ||
                          c == Ctl::Schematic_list;
     if (kHandlers[static_cast<std::size_t>(i)].given != (doubles ? 2 : clicks ? 1 : 0)) return false;

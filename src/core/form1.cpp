@@ -143,22 +143,6 @@ void Form1::forgetAll(int first, int end) {
   });
 }
 
-void Form1::Quit_Click() {
-  ended = true;
-  if (onQuit) onQuit();
-}
-
-// Deliberate mend: a save that fails (no such folder, a folder's name, a
-// read-only place, a full disk) says so in the message box, naming the file,
-// and leaves any old file as it was; the writer reports, the window stays.
-void Form1::SAVE_Click() {
-  if (!saver) return;
-  const std::string name = saver->chooseFileName();
-  if (name.empty()) return;
-  const std::string failure = saver->writeSheet(*this, name);
-  if (!failure.empty()) message_window.text = failure;
-  // A save that went through takes back an earlier save's failure, and only that.
-  else if (message_window.text.rfind(kSaveFailurePrefix, 0) == 0) message_window.text.clear();
-}
+void Form1::Quit_Click() { ended = true; }
 
 }  // namespace kethmor

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "core/controls.h"
@@ -11,23 +10,6 @@
 #include "technology/schematic_descriptions.h"
 
 namespace kethmor {
-
-class Form1;
-
-// How a save failure's message begins ("could not save hero.txt: disk full").
-inline constexpr const char* kSaveFailurePrefix = "could not save ";
-
-// What the SAVE button needs from the outside world: a file name chosen by
-// the user, and a way to write the sheet under it.
-class SheetSaver {
- public:
-  virtual ~SheetSaver() = default;
-  // The chosen file name, or empty when the user cancelled.
-  virtual std::string chooseFileName() = 0;
-  // Writes the sheet; returns an empty text on success, otherwise a one-line
-  // message naming the file and the reason.
-  virtual std::string writeSheet(const Form1& form, const std::string& fileName) = 0;
-};
 
 // The window's module-level counters, in their order.
 struct Form1Counters {
@@ -113,7 +95,7 @@ extern const std::array<StatBoxes, 8> kStatBoxes;
 // by the file that defines them.
 class Form1 : public Form1State {
  public:
-  // --- core/form1.cpp: creation, event dispatch (the table: core/dispatch.h), level-up, Clear, Quit, SAVE
+  // --- core/form1.cpp: creation, event dispatch (the table: core/dispatch.h), level-up, Clear, Quit
   // The window as created: every control at its design state, every
   // counter 0. Form_Load has not run yet.
   Form1();
@@ -130,8 +112,16 @@ class Form1 : public Form1State {
 
   void levelup_Click();
   void Clear_Click();
-  void Quit_Click();
-  void SAVE_Click();
+  void Quit_Click();  // records that the program ends; the window closes after the event
+
+  // --- export/sheet_file.cpp: SAVE, once the window has asked for the file name
+  // Writes the sheet under `fileName`; returns the reason it failed ("disk
+  // full"), empty when it was saved. It lives beside the file writing so that
+  // the model needs no file, toolkit or call back into the window: the window
+  // asks for the name, calls this, and writes a failure's message (kept in
+  // `save_failure` too). A save that goes through empties the message box
+  // while it still shows that failure, and only then.
+  std::string SAVE_Click(const std::string& fileName);
 
   // --- core/startup.cpp
   void Form_Load();
@@ -218,10 +208,10 @@ class Form1 : public Form1State {
   void forgetLast(int code);
   void forgetAll(int first, int end);
 
-  // Hooks to the outside: ending the program, and saving.
-  std::function<void()> onQuit;
-  SheetSaver* saver = nullptr;
+  // The program ends (Quit, or the window closed).
   bool ended = false;
+  // The message of the last save that failed, as the window wrote it.
+  std::string save_failure;
 
  private:
   // --- core/statistics.cpp

@@ -10,6 +10,7 @@
 #include <QSaveFile>
 #include <QString>
 
+#include "core/form1.h"
 #include "export/sheet.h"
 
 namespace kethmor::exporter {
@@ -94,17 +95,25 @@ std::string saveBytes(const std::string& fileName, const std::string& bytes) {
   return {};
 }
 
-std::string writeFileAtomically(const std::string& fileName, const std::string& bytes,
-                                const FileMessage& message) {
+std::string writeFileAtomically(const std::string& fileName, const std::string& bytes) {
   const std::string reason = saveBytes(fileName, bytes);
-  if (reason.empty()) return {};
-  return message("save", shownName(fileName), reason);
-}
-
-std::string FileSheetSaver::writeSheet(const Form1& form, const std::string& fileName) {
-  const std::string failure = writeFileAtomically(fileName, sheetBytes(form), message);
-  if (failure.empty() && onSaved) onSaved(fileName);
-  return failure;
+  return reason.empty() ? reason : plainFileMessage("save", shownName(fileName), reason);
 }
 
 }  // namespace kethmor::exporter
+
+namespace kethmor {
+
+// Deliberate mend: a save that fails (no such folder, a folder's name, a
+// read-only place, a full disk) leaves any old file as it was and the sheet
+// untouched, and answers why; the window says so in the message box, naming
+// the file. A save that goes through takes back an earlier save's failure,
+// and only that.
+std::string Form1::SAVE_Click(const std::string& fileName) {
+  const std::string failure = exporter::saveBytes(fileName, exporter::sheetBytes(*this));
+  if (failure.empty() && !save_failure.empty() && message_window.text == save_failure) message_window.text.clear();
+  if (failure.empty()) save_failure.clear();
+  return failure;
+}
+
+}  // namespace kethmor

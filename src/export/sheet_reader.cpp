@@ -232,15 +232,11 @@ std::string readSheetFile(const std::string& fileName, const Form1State& current
   return rebuildSheet(data.toStdString(), current, out);
 }
 
-bool openSheet(Form1& form, const std::string& fileName, const FileMessage& message) {
+std::string openSheet(Form1State& form, const std::string& fileName) {
   Form1State rebuilt;
   const std::string reason = readSheetFile(fileName, form, rebuilt);
-  if (!reason.empty()) {
-    form.message_window.text = message("open", shownName(fileName), reason);
-    return false;
-  }
-  static_cast<Form1State&>(form) = rebuilt;
-  return true;
+  if (reason.empty()) form = rebuilt;
+  return reason;
 }
 
 }  // namespace kethmor::exporter

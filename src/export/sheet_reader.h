@@ -4,7 +4,6 @@
 #include <string>
 
 #include "core/form1.h"
-#include "export/sheet_file.h"
 
 namespace kethmor::exporter {
 
@@ -23,10 +22,10 @@ std::string rebuildSheet(const std::string& bytes, const Form1State& current, Fo
 // Reads a sheet file and rebuilds it, as above.
 std::string readSheetFile(const std::string& fileName, const Form1State& current, Form1State& out);
 
-// Opens a sheet into the window: on success the window shows the character
-// and an empty message box; otherwise nothing changes but the message box,
-// which names the file and the first line that is wrong. Returns whether it
-// opened.
-bool openSheet(Form1& form, const std::string& fileName, const FileMessage& message = plainFileMessage);
+// Opens a sheet into the window's state: on success the state is the
+// character rebuilt, with an empty message box, and the result is empty;
+// otherwise nothing changes and the result is the reason ("line 12 is
+// wrong"), for the window to show.
+std::string openSheet(Form1State& form, const std::string& fileName);
 
 }  // namespace kethmor::exporter

@@ -78,10 +78,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   initAssets();
   background_.load(QStringLiteral(":/background.bmp"));
 
-  saver_ = std::make_unique<exporter::FileSheetSaver>([this] { return askFileName(); });
-  form_.saver = saver_.get();
-  form_.onQuit = [this] { close(); };
-
   build();
   installSheetCommands();
   installUndoKeys();
@@ -94,8 +90,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     shown_[static_cast<std::size_t>(i)] = form_.ctl(id);
   }
 }
-
-MainWindow::~MainWindow() { form_.onQuit = nullptr; }
 
 void MainWindow::setSaveDialog(std::function<std::string()> dialog) { dialog_ = std::move(dialog); }
 
@@ -120,6 +114,7 @@ void MainWindow::run(const std::function<void()>& event) {
   event();
   history_.record(before, form_);
   refresh();
+  if (form_.ended) close();
 }
 
 void MainWindow::build() {
@@ -143,7 +138,9 @@ void MainWindow::build() {
         auto* button = new PushButton(this);
         button->setAutoFillBackground(true);
         button->setFocusPolicy(Qt::TabFocus);
-        connect(button, &QPushButton::clicked, this, [this, id] { run([this, id] { form_.Click(id); }); });
+        // SAVE asks for a file name first: the window's part (ui/sheet_commands.cpp).
+        connect(button, &QPushButton::clicked, this,
+                [this, id] { id == Ctl::SAVE ? save() : run([this, id] { form_.Click(id); }); });
         w = button;
         break;
       }

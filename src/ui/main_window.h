@@ -5,12 +5,10 @@
 #include <QWidget>
 #include <array>
 #include <functional>
-#include <memory>
 #include <string>
 
 #include "core/form1.h"
 #include "core/history.h"
-#include "export/sheet_file.h"
 
 namespace kethmor::ui {
 
@@ -27,7 +25,6 @@ void useClassicStyle();
 class MainWindow : public QWidget {
  public:
   explicit MainWindow(QWidget* parent = nullptr);
-  ~MainWindow() override;
 
   Form1& model() { return form_; }
   QWidget* widget(Ctl id) const { return widgets_[static_cast<std::size_t>(id)]; }
@@ -36,12 +33,12 @@ class MainWindow : public QWidget {
   // Redraws every widget whose control changed since the last redraw.
   void refresh();
   // Runs one of the model's events, then redraws; an event that changed the
-  // sheet becomes a step that undo() takes back.
+  // sheet becomes a step that undo() takes back. An event that ended the
+  // program (Quit) closes the window.
   void run(const std::function<void()>& event);
   // Ctrl+Z; Ctrl+Y or Ctrl+Shift+Z (while a text box is typed in, its own).
   void undo();
   void redo();
-  const History& history() const { return history_; }
   // Told after every redraw (the level plan follows the character).
   std::function<void()> onRefresh;
 
@@ -76,6 +73,9 @@ class MainWindow : public QWidget {
  private:
   void build();
   void apply(Ctl id, const Control& c, bool force);
+  // SAVE: asks for the file name, hands it to the model, and writes the
+  // message of a failure; a cancelled dialog writes nothing.
+  void save();
   std::string askFileName();
   // Ctrl+O, Ctrl+Shift+O, drops and the last folder used.
   void installSheetCommands();
@@ -90,7 +90,6 @@ class MainWindow : public QWidget {
   Form1 form_;
   std::array<QWidget*, kControlCount> widgets_{};
   std::array<Control, kControlCount> shown_{};
-  std::unique_ptr<exporter::FileSheetSaver> saver_;
   std::function<std::string()> dialog_;
   std::function<std::string()> openDialog_;
   QString lastFolder_;

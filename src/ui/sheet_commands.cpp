@@ -1,5 +1,7 @@
-// Opening saved sheets (Ctrl+O, a dropped file, the command line), the last
-// session kept on close (Ctrl+Shift+O), and where the save dialog starts.
+// Saving and opening sheets (SAVE, Ctrl+O, a dropped file, the command line),
+// the last session kept on close (Ctrl+Shift+O), and where the save dialog
+// starts. The window asks for the file name and writes the message; the model
+// and the reader do the rest and answer with what happened.
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -12,6 +14,7 @@
 #include <algorithm>
 
 #include "export/sheet.h"
+#include "export/sheet_file.h"
 #include "export/sheet_reader.h"
 #include "ui/main_window.h"
 
@@ -19,12 +22,6 @@ namespace kethmor::ui {
 
 void MainWindow::installSheetCommands() {
   setAcceptDrops(true);
-  saver_->message = [this](const std::string& verb, const std::string& name, const std::string& reason) {
-    return fitMessage(verb, name, reason);
-  };
-  saver_->onSaved = [this](const std::string& fileName) {
-    lastFolder_ = QFileInfo(QString::fromStdString(fileName)).absolutePath();
-  };
   auto* open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
   connect(open, &QShortcut::activated, this, [this] {
     const std::string name = askOpenName();
@@ -49,14 +46,26 @@ std::string MainWindow::fitMessage(const std::string& verb, const std::string& n
   return (head + shown + tail).toStdString();
 }
 
-void MainWindow::openFile(const std::string& fileName, int files) {
-  bool opened = false;
+void MainWindow::save() {
+  const std::string name = askFileName();
+  if (name.empty()) return;
+  std::string failure;
   run([&] {
-    opened = exporter::openSheet(form_, fileName, [this](const std::string& v, const std::string& n,
-                                                         const std::string& r) { return fitMessage(v, n, r); });
-    if (opened && files > 1) form_.message_window.text = "only the first of " + std::to_string(files) + " files was opened";
+    failure = form_.SAVE_Click(name);
+    if (!failure.empty())
+      form_.message_window.text = form_.save_failure = fitMessage("save", exporter::shownName(name), failure);
   });
-  if (opened && QString::fromStdString(fileName) != lastSessionPath())
+  if (failure.empty()) lastFolder_ = QFileInfo(QString::fromStdString(name)).absolutePath();
+}
+
+void MainWindow::openFile(const std::string& fileName, int files) {
+  std::string failure;
+  run([&] {
+    failure = exporter::openSheet(form_, fileName);
+    if (!failure.empty()) form_.message_window.text = fitMessage("open", exporter::shownName(fileName), failure);
+    else if (files > 1) form_.message_window.text = "only the first of " + std::to_string(files) + " files was opened";
+  });
+  if (failure.empty() && QString::fromStdString(fileName) != lastSessionPath())
     lastFolder_ = QFileInfo(QString::fromStdString(fileName)).absolutePath();
 }
 
