@@ -46,6 +46,13 @@ inline constexpr int kControlCount = 0
 #undef CTL
     ;
 
+// Each control's kind, for the checks made when the program compiles.
+inline constexpr Kind kKinds[kControlCount] = {
+#define CTL(name, kind, ...) Kind::kind,
+#include "core/controls.def"
+#undef CTL
+};
+
 // What the model holds of a control when the window is created.
 struct ControlInfo {
   const char* name;

@@ -62,11 +62,6 @@ constexpr std::array<Handlers, kControlCount> kHandlers = [] {
 // Every button and list answers a click (the purchase list only shows its
 // entries; SAVE is the window's, which asks for the file name and hands it to
 // SAVE_Click), and the lists that apply or buy answer a double click as well.
-constexpr Kind kKinds[] = {
-#define CTL(name, kind, ...) Kind::kind,
-#include "core/controls.def"
-#undef CTL
-};
 static_assert([] {
   for (int i = 0; i < kControlCount; ++i) {
     const Ctl c = static_cast<Ctl>(i);
