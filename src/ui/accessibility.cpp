@@ -76,27 +76,9 @@ bool readOnlyBox(const ControlInfo& ci, const Placement& at) {
 
 }  // namespace
 
-QString accessibleName(Ctl id) {
-  for (const Reading& r : kReading)
-    if (r.id == id) return QString::fromLatin1(r.name);
-  return {};
-}
-
-const std::vector<Ctl>& tabOrder() {
-  static const std::vector<Ctl> order = [] {
-    std::vector<Ctl> out;
-    for (const Reading& r : kReading)
-      if (takesFocus(info(r.id), layout(r.id)) || readOnlyBox(info(r.id), layout(r.id))) out.push_back(r.id);
-    return out;
-  }();
-  return order;
-}
-
 void makeAccessible(MainWindow& window) {
   for (int i = 0; i < kControlCount; ++i) {
-    const Ctl id = static_cast<Ctl>(i);
-    QWidget* w = window.widget(id);
-    w->setAccessibleName(accessibleName(id));
+    QWidget* w = window.widget(static_cast<Ctl>(i));
     const Placement& at = kLayout[static_cast<std::size_t>(i)];
     w->setAccessibleDescription(QString::fromLatin1(at.tooltip));
     // Buttons take the focus from Tab only: a click leaves it where it was.
@@ -105,11 +87,16 @@ void makeAccessible(MainWindow& window) {
                       : readOnlyBox(ci, at) ? Qt::ClickFocus
                                             : Qt::NoFocus);
   }
-  const std::vector<Ctl>& order = tabOrder();
-  for (std::size_t k = 1; k < order.size(); ++k)
-    QWidget::setTabOrder(window.widget(order[k - 1]), window.widget(order[k]));
   new FocusRing(&window);
-  window.widget(order.front())->setFocus();  // taken when the window is first shown
+  QWidget* before = nullptr;
+  for (const Reading& r : kReading) {
+    QWidget* w = window.widget(r.id);
+    w->setAccessibleName(QString::fromLatin1(r.name));
+    if (!takesFocus(info(r.id), layout(r.id)) && !readOnlyBox(info(r.id), layout(r.id))) continue;
+    if (before) QWidget::setTabOrder(before, w);
+    else w->setFocus();  // taken when the window is first shown
+    before = w;
+  }
 }
 
 }  // namespace kethmor::ui

@@ -27,6 +27,18 @@ struct Placement {
 
 inline constexpr int kTwipsPerPixel = 15;
 
+// The window itself: its caption, its client area in twips and its
+// background colour (light grey, under the background picture).
+inline constexpr const char* kCaption = "Kethmor Character Planner          v 1.7";
+inline constexpr Placement kClientArea{0, 0, 11850, 8595};
+inline constexpr Colour kWindowBack = 0x00C0C0C0;
+
+// The window's compiled-in fonts: 8.25 pt is the 13-pixel strike at em 11
+// pixels, 9.75 pt the 16-pixel strike at em 13.
+inline constexpr const char* kFontFamily8 = "Kethmor Sans 8";
+inline constexpr const char* kFontFamily10 = "Kethmor Sans 10";
+inline constexpr int kFontPixels8 = 11, kFontPixels10 = 13;
+
 // The layout table, indexed by control.
 extern const std::array<Placement, kControlCount> kLayout;
 

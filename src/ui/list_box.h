@@ -15,15 +15,16 @@ class ListBox : public QListWidget {
   explicit ListBox(QWidget* parent) : QListWidget(parent) {}
   std::function<void(int)> onEntryClick;
   std::function<void()> onDoubleClick;
-  // The entry shown selected, -1 for none.
-  int selectedRow() const;
-
  protected:
   void mousePressEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
+
+ private:
+  // The entry shown selected, -1 for none.
+  int selectedRow() const;
 };
 
 }  // namespace kethmor::ui

@@ -29,27 +29,23 @@ namespace kethmor::ui {
 
 namespace {
 
-constexpr const char* kCaption = "Kethmor Character Planner          v 1.7";
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
 
 // The window's fonts are compiled in (made at build time from the bitmap
-// strikes of MS Sans Serif): the 13-pixel strike at em 11 pixels for 8.25 pt,
-// the 16-pixel strike at em 13 for 9.75 pt, each with a regular and a bold
-// face. Their outlines are whole pixels at these sizes, so they stay sharp at
-// every whole display scale; hinting and subpixel colour fringes would only
-// blur them.
-QFont fontFor(Font f) {
+// strikes of MS Sans Serif), each with a regular and a bold face. Their
+// outlines are whole pixels at their sizes, so they stay sharp at every whole
+// display scale; hinting and subpixel colour fringes would only blur them.
+QFont windowFont(Font f) {
   const bool large = f == Font::B10 || f == Font::R10;
   QFont font(QString::fromLatin1(large ? kFontFamily10 : kFontFamily8));
-  font.setPixelSize(large ? 13 : 11);
+  font.setPixelSize(large ? kFontPixels10 : kFontPixels8);
   font.setBold(f == Font::B8 || f == Font::B10);
   font.setStyleStrategy(QFont::NoSubpixelAntialias);
   font.setHintingPreference(QFont::PreferFullHinting);
   return font;
 }
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-}  // namespace
 
 bool registerWindowFont() {
   static const bool registered = [] {
@@ -70,11 +66,11 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   registerWindowFont();
   useClassicStyle();
   setWindowTitle(QString::fromLatin1(kCaption));
-  setFixedSize(11850 / kTwipsPerPixel, 8595 / kTwipsPerPixel);
+  setFixedSize(pixelRect(kClientArea).size());
   QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+  pal.setColor(QPalette::Window, toQColor(kWindowBack, pal));
   setPalette(pal);
-  setFont(fontFor(Font::B8));
+  setFont(windowFont(Font::B8));
   initAssets();
   background_.load(QStringLiteral(":/background.bmp"));
 
@@ -187,7 +183,7 @@ void MainWindow::build() {
     }
     w->setObjectName(QString::fromLatin1(ci.name));
     w->setGeometry(pixelRect(at));
-    w->setFont(fontFor(at.font));
+    w->setFont(windowFont(at.font));
     if (*at.tooltip) w->setToolTip(QString::fromLatin1(at.tooltip));
     widgets_[static_cast<std::size_t>(i)] = w;
   }
@@ -293,7 +289,7 @@ void MainWindow::refresh() {
 
 void MainWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.fillRect(rect(), QColor(0xC0, 0xC0, 0xC0));
+  p.fillRect(rect(), palette().color(QPalette::Window));
   if (!background_.isNull()) p.drawPixmap(0, 0, background_);
 }
 

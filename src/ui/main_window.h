@@ -9,14 +9,14 @@
 
 #include "core/form1.h"
 #include "core/history.h"
+#include "ui/layout.h"
 
 namespace kethmor::ui {
 
-// The families of the window's compiled-in fonts, for 8.25 pt and 9.75 pt.
-inline constexpr const char* kFontFamily8 = "Kethmor Sans 8";
-inline constexpr const char* kFontFamily10 = "Kethmor Sans 10";
 // Registers the window's fonts (once); false when one could not be loaded.
 bool registerWindowFont();
+// A font of the layout (ui/layout.h), as the window draws it.
+QFont windowFont(Font f);
 // Draws every control the classic way: flat button faces in exactly their
 // colour with a 3-D bevel, sunken boxes and lists.
 void useClassicStyle();
@@ -30,8 +30,6 @@ class MainWindow : public QWidget {
   QWidget* widget(Ctl id) const { return widgets_[static_cast<std::size_t>(id)]; }
   // Replaces the save dialog (tests answer it themselves).
   void setSaveDialog(std::function<std::string()> dialog);
-  // Redraws every widget whose control changed since the last redraw.
-  void refresh();
   // Runs one of the model's events, then redraws; an event that changed the
   // sheet becomes a step that undo() takes back. An event that ended the
   // program (Quit) closes the window.
@@ -61,8 +59,6 @@ class MainWindow : public QWidget {
   // window, inside a scroll area that fits it. Returns the top-level widget
   // (the one to close and delete).
   QWidget* showFitted();
-  // A file message shortened to fit the message box.
-  std::string fitMessage(const std::string& verb, const std::string& name, const std::string& reason) const;
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -72,6 +68,10 @@ class MainWindow : public QWidget {
 
  private:
   void build();
+  // Redraws every widget whose control changed since the last redraw.
+  void refresh();
+  // A file message ("could not save NAME: REASON") shortened to fit the message box.
+  std::string fitMessage(const std::string& verb, const std::string& name, const std::string& reason) const;
   void apply(Ctl id, const Control& c, bool force);
   // SAVE: asks for the file name, hands it to the model, and writes the
   // message of a failure; a cancelled dialog writes nothing.

@@ -41,11 +41,7 @@ PlanWindow::PlanWindow(MainWindow& main) : QDialog(&main), main_(main) {
   text_->setReadOnly(true);
   text_->setAccessibleName(QStringLiteral("Level plan"));
   text_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  QFont font(QString::fromLatin1(kFontFamily8));
-  font.setPixelSize(11);
-  font.setBold(false);  // a box's text, as in the main window's boxes
-  font.setStyleStrategy(QFont::NoSubpixelAntialias);
-  text_->setFont(font);
+  text_->setFont(windowFont(Font::R8));  // a box's text, as in the main window's boxes
   text_->installEventFilter(this);
   level_ = new QSpinBox(this);
   level_->setObjectName(QStringLiteral("planLevel"));

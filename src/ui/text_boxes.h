@@ -15,7 +15,6 @@ class MultiLineBox : public QPlainTextEdit {
  public:
   explicit MultiLineBox(QWidget* parent);
   void setMaxLength(int n) { maxLength_ = n; }
-  int maxLength() const { return maxLength_; }
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
