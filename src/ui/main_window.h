@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -80,7 +80,7 @@ class MainWindow : public QWidget {
   std::function<std::string()> dialog_;
   std::function<std::string()> openDialog_;
   QString lastFolder_;
-  QPixmap background_;
+  QImage background_;  // 8-bit with its palette, as stored: a quarter of the bytes of a pixmap
   History history_;
 };
 
