@@ -79,6 +79,10 @@ std::u32string composed(const std::string& utf8) {
   std::u32string cps;
   cps.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) cps.push_back(decode(utf8, i));
+  // Letters below the combining accents, and the code page's own, compose with nothing.
+  if (std::all_of(cps.begin(), cps.end(),
+                  [](char32_t c) { return c < 0x300 || std::find(kHigh, kHigh + 32, c) != kHigh + 32; }))
+    return cps;
   const QList<uint> nfc = QString::fromUcs4(cps.data(), static_cast<qsizetype>(cps.size()))
                               .normalized(QString::NormalizationForm_C)
                               .toUcs4();

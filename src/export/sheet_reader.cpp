@@ -376,6 +376,7 @@ std::string rebuildSheet(const std::string& bytes, const Form1State& current, Fo
   const std::string decoded = decodedSheet(bytes), text = normalisedSheet(decoded);
   if (text.empty()) return "is empty";
   if (!text.starts_with(trimmedEnd(kSheetLines[0].label))) return "is not a character sheet";
+  // Deliberate mend: a NUL byte is never read; no saved text holds one.
   if (const std::size_t nul = text.find('\0'); nul != std::string::npos)
     return lineNo(static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<long>(nul), '\n'))) +
            " holds a NUL byte";

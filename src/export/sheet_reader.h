@@ -15,14 +15,15 @@ inline constexpr std::size_t kSheetSizeLimit = 1u << 20;
 // freshly started window: race, background, level-ups, statistic, hit point,
 // fatigue and skill purchases, the spells and schematics in the order of the
 // purchased list, the two typed texts. The college and discipline lists and
-// the description box are kept from `current`. Bytes that decodedSheet does
-// not take for UTF-8 are first read exactly as the planner saves them (the
-// code page, CR LF), and accepted when the character saves to exactly these
-// bytes. Failing that, or for UTF-8, they are
-// read as they may have travelled (decodedSheet, then normalisedSheet) and
-// accepted when the character's own sheet, read the same way, is the same
-// text. A file, a drop and a paste all open through here. Returns empty and
-// sets `out` on success; otherwise leaves `out` alone and returns the reason:
+// the description box are kept from `current`. The bytes are first read
+// exactly as the planner saves them (the code page, CR LF) and accepted when
+// the character saves to exactly these bytes. Failing that, or when
+// decodedSheet takes them for UTF-8 (whose letters the exact reading would
+// garble), they are read as they may have travelled (decodedSheet, then
+// normalisedSheet) and accepted when the character's own sheet, read the
+// same way, is the same text (or else the exact reading stands). A file, a
+// drop and a paste all open through here. Returns empty and sets `out` on
+// success; otherwise leaves `out` alone and returns the reason:
 // "is empty", "is not a character sheet", "line 3 holds a NUL byte",
 // "line 1: Name is longer than 22 letters", "line 12: Perception does not
 // match the lines before it", "line 4: Level does not match the lines after
@@ -42,8 +43,8 @@ std::string readSheetFile(const std::string& fileName, const Form1State& current
 
 // Opens a sheet into the window: on success the window shows the character
 // and an empty message box; otherwise nothing changes but the message box,
-// which names the file and the first line that is wrong. Returns whether it
-// opened.
+// which names the file and says what is wrong (rebuildSheet's reasons).
+// Returns whether it opened.
 bool openSheet(Form1& form, const std::string& fileName, const FileMessage& message = plainFileMessage);
 
 }  // namespace kethmor::exporter
