@@ -93,12 +93,11 @@ Lines exactLines(const std::string& bytes) {
   return l;
 }
 
-// Read leniently, from the text as decodedSheet gives it; `values`: also in
-// the code page, to read the values from.
-Lines lenientLines(const std::string& text, bool values = true) {
+// Read leniently, from the text as normalisedSheet gives it; `values`: also
+// in the code page, to read the values from.
+Lines lenientLines(const std::string& normalised, bool values = true) {
   Lines l;
   l.lenient = true;
-  const std::string normalised = normalisedSheet(text);
   l.text = split(normalised, "\n");
   if (values) l.cp = split(toCodePage(normalised), "\r\n");
   return l;
@@ -286,7 +285,7 @@ std::string rebuild(const Form1State& shown, const Lines& lines, const Starts& a
 // The sheet the character saves, read as `lines` was.
 std::vector<std::string> savedLines(const Form1State& f, const Lines& lines) {
   const std::string bytes = sheetBytes(f);
-  return lines.lenient ? lenientLines(fromCodePage(bytes), false).text : exactLines(bytes).text;
+  return lines.lenient ? lenientLines(normalisedSheet(fromCodePage(bytes)), false).text : exactLines(bytes).text;
 }
 
 // The first line in which the sheet differs from the one the character
@@ -361,11 +360,14 @@ std::string read(const Lines& lines, const Form1State& current, Form1& f) {
 
 std::string normalisedSheet(const std::string& text) {
   std::string out;
+  out.reserve(text.size());
   std::size_t kept = 0;  // the length up to the last line that is not blank
   for (std::size_t from = 0; from < text.size();) {
-    std::size_t end = std::min(text.find_first_of("\r\n", from), text.size());
-    out += trimmedEnd(text.substr(from, end - from));
-    if (out.size() > kept && out.back() != '\n') kept = out.size() + 1;
+    const std::size_t end = std::min(text.find_first_of("\r\n", from), text.size());
+    std::size_t stop = end;
+    while (stop > from && (text[stop - 1] == ' ' || text[stop - 1] == '\t')) --stop;
+    out.append(text, from, stop - from);
+    if (stop > from) kept = out.size() + 1;
     out += '\n';
     from = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
   }
@@ -390,7 +392,7 @@ std::string rebuildSheet(const std::string& bytes, const Form1State& current, Fo
     return {};
   }
   Form1 lenient = opened();
-  const std::string lenientWhy = read(lenientLines(decoded), current, lenient);
+  const std::string lenientWhy = read(lenientLines(text), current, lenient);
   if (lenientWhy.empty()) out = lenient;
   else if (why.empty()) out = exact;
   return why.empty() ? why : lenientWhy;
