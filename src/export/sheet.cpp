@@ -133,8 +133,7 @@ int nextZone(int column) { return 14 * ((column - 1) / 14) + 15; }
 
 std::string toCodePage(const std::string& utf8) {
   // Plain ASCII on one line is its own code page text (most of a sheet).
-  if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return c > 0 && c != '\r' && c != '\n'; }) ||
-      utf8.empty())
+  if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return c > 0 && c != '\r' && c != '\n'; }))
     return utf8;
   const std::u32string cps = composed(utf8);
   std::string out;
