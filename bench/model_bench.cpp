@@ -148,7 +148,7 @@ void OpenSheet(benchmark::State& state) {
   int i = 0;
   for (auto _ : state) {
     if (state.range(0)) w.openFile(paths[i++ % 2]);
-    else exporter::openSheet(w.model(), paths[i++ % 2]);
+    else w.model().message_window.text = exporter::openSheet(w.model(), paths[i++ % 2]);
   }
   if (!w.model().message_window.text.empty()) state.SkipWithError(w.model().message_window.text.c_str());
   QDir(QString::fromStdString(folder)).removeRecursively();

@@ -216,47 +216,38 @@ def render():
 
 
 def to_bmp(lum, path):
-    row_bytes = WIDTH * 3
-    pad = (4 - row_bytes % 4) % 4
-    stride = row_bytes + pad
-    image_size = stride * HEIGHT
-    file_size = 54 + image_size
-
-    header = struct.pack("<2sIHHI", b"BM", file_size, 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, WIDTH, HEIGHT, 1, 24, 0,
-                       image_size, 2835, 2835, 0, 0)
-
+    """Writes the picture as an 8-bit BMP with its own palette: the tinted
+    greys are fewer than 256, and a quarter of the bytes are read and kept
+    by the window."""
     tr, tg, tb = TINT
     lmin, lmax, lsum = 1e9, -1e9, 0.0
-    data = bytearray()
-    # Bottom-up row order; pixels are stored as B, G, R.
-    for y in range(HEIGHT - 1, -1, -1):
-        row = bytearray(stride)
-        i = 0
+    rows = []
+    for y in range(HEIGHT):
+        row = []
         for l in lum[y]:
-            if l < LUM_MIN:
-                l = LUM_MIN
-            elif l > LUM_MAX:
-                l = LUM_MAX
-            r = int(l * tr + 0.5)
-            g = int(l * tg + 0.5)
-            b = int(l * tb + 0.5)
-            row[i] = b
-            row[i + 1] = g
-            row[i + 2] = r
-            i += 3
+            l = min(max(l, LUM_MIN), LUM_MAX)
+            r, g, b = int(l * tr + 0.5), int(l * tg + 0.5), int(l * tb + 0.5)
+            row.append((r, g, b))
             y_lum = 0.299 * r + 0.587 * g + 0.114 * b
-            if y_lum < lmin:
-                lmin = y_lum
-            if y_lum > lmax:
-                lmax = y_lum
-            lsum += y_lum
-        data += row
-
+            lmin, lmax, lsum = min(lmin, y_lum), max(lmax, y_lum), lsum + y_lum
+        rows.append(row)
+    palette = sorted({c for row in rows for c in row})
+    if len(palette) > 256:
+        sys.exit("%d colours do not fit an 8-bit palette" % len(palette))
+    index = {c: i for i, c in enumerate(palette)}
+    stride = (WIDTH + 3) // 4 * 4
+    data = bytearray()
+    for row in reversed(rows):  # bottom-up row order
+        data += bytes(index[c] for c in row) + bytes(stride - WIDTH)
+    offset = 54 + 4 * len(palette)
+    file_size = offset + len(data)
+    header = struct.pack("<2sIHHI", b"BM", file_size, 0, 0, offset)
+    info = struct.pack("<IiiHHIIiiII", 40, WIDTH, HEIGHT, 1, 8, 0,
+                       len(data), 2835, 2835, len(palette), 0)
     os.makedirs(os.path.dirname(os.path.abspath(path)), exist_ok=True)
     with open(path, "wb") as f:
-        f.write(header)
-        f.write(info)
+        f.write(header + info)
+        f.write(b"".join(struct.pack("<BBBx", b, g, r) for r, g, b in palette))
         f.write(data)
     return lmin, lmax, lsum / (WIDTH * HEIGHT), file_size
 

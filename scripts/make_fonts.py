@@ -19,7 +19,8 @@ import sys
 
 from fontTools.fontBuilder import FontBuilder
 from fontTools.pens.ttGlyphPen import TTGlyphPen
-from fontTools.ttLib import TTFont
+from fontTools.ttLib import TTFont, newTable
+from fontTools.ttLib.tables.ttProgram import Program
 
 # One pixel is 64 units: at the design size a unit is exactly FreeType's
 # 1/64 pixel, so every edge lands on a pixel boundary.
@@ -133,6 +134,12 @@ def build(source, height, em, family, bold):
                 sTypoAscender=ascent, sTypoDescender=-descent, sTypoLineGap=0,
                 usWinAscent=ascent, usWinDescent=descent, achVendID="KETH")
     fb.setupPost()
+    # A control program of its own (dropout control on) makes FreeType use
+    # the font's own instructions, which leave every edge where it is, instead
+    # of analysing each glyph for its automatic hinter.
+    fb.font["prep"] = newTable("prep")
+    fb.font["prep"].program = Program()
+    fb.font["prep"].program.fromAssembly(["PUSHW[ ]", "511", "SCANCTRL[ ]", "PUSHB[ ]", "4", "SCANTYPE[ ]"])
     fb.updateHead(macStyle=1 if bold else 0, created=TIMESTAMP, modified=TIMESTAMP)
     return fb.font
 

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -78,6 +79,10 @@ std::u32string composed(const std::string& utf8) {
   std::u32string cps;
   cps.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) cps.push_back(decode(utf8, i));
+  // Letters below the combining accents, and the code page's own, compose with nothing.
+  if (std::all_of(cps.begin(), cps.end(),
+                  [](char32_t c) { return c < 0x300 || std::find(kHigh, kHigh + 32, c) != kHigh + 32; }))
+    return cps;
   const QList<uint> nfc = QString::fromUcs4(cps.data(), static_cast<qsizetype>(cps.size()))
                               .normalized(QString::NormalizationForm_C)
                               .toUcs4();
@@ -127,6 +132,9 @@ const char* biasWord(Colour c) {
 int nextZone(int column) { return 14 * ((column - 1) / 14) + 15; }
 
 std::string toCodePage(const std::string& utf8) {
+  // Plain ASCII on one line is its own code page text (most of a sheet).
+  if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return c > 0 && c != '\r' && c != '\n'; }))
+    return utf8;
   const std::u32string cps = composed(utf8);
   std::string out;
   out.reserve(cps.size());
@@ -165,47 +173,68 @@ std::string fromCodePage(const std::string& bytes) {
   return out;
 }
 
+std::string decodedSheet(const std::string& bytes) {
+  const std::string mark = "\xEF\xBB\xBF";
+  bool utf8 = true, wide = false;
+  for (std::size_t i = 0; i < bytes.size() && utf8;) {
+    const std::size_t from = i;
+    wide = wide || static_cast<unsigned char>(bytes[i]) >= 0x80;
+    utf8 = decode(bytes, i) != 0xFFFD || i - from == 3;  // U+FFFD itself is three bytes
+  }
+  if (!bytes.starts_with(mark) && !(utf8 && wide)) return fromCodePage(bytes);
+  const std::u32string cps = composed(bytes.starts_with(mark) ? bytes.substr(mark.size()) : bytes);
+  return QString::fromUcs4(cps.data(), static_cast<qsizetype>(cps.size())).toStdString();
+}
+
+using S = Form1State;
+const std::array<SheetLine, 35> kSheetLines = {{
+    {"Name:  ", &S::PCname},
+    {"Race:  ", &S::Current_race, 1, "Background:  ", &S::Current_background},
+    {""},
+    {"Level:  ", &S::Clevel, 2, "Aptitude: ", &S::aptitude, true},
+    {""},
+    {"Alternative Background: ", &S::alternativebackground},
+    {""},
+    {"                  Primary Statistics"},
+    {""},
+    {"Strength:      ", &S::Adjstrength, 2, "Intelligence:  ", &S::Adjintelligence},
+    {"Constitution:  ", &S::Adjconstitution, 2, "Willpower:     ", &S::Adjwillpower},
+    {"Dexterity:     ", &S::Adjdexterity, 2, "Perception:    ", &S::Adjperception},
+    {"Beauty:        ", &S::Adjbeauty, 2, "Charisma:      ", &S::Adjcharisma},
+    {""},
+    {"Hitpoints: ", &S::hitpoints, 0, "      Fatigue: ", &S::fatigue},
+    {""},
+    {"Carry Weight: ", &S::Carryweight, 2, "Damage Bonus: ", &S::Damagebonus},
+    {""},
+    {"Armor Class adj.: ", &S::ACadj, 2, "Speed: ", &S::Speed},
+    {""},
+    {""},
+    {"                           Skills"},
+    {""},
+    {"Bow:         ", &S::bow, 2, "Dodge:             ", &S::dodge},
+    {"Melee:       ", &S::melee, 2, "Throwing:          ", &S::throwing},
+    {"Backstab:    ", &S::backstab, 2, "Pick Pocket:       ", &S::pickpocket},
+    {"Prowling:    ", &S::prowling, 2, "Spot Trap:         ", &S::spottrap},
+    {"Gambling:    ", &S::gambling, 2, "Haggle:            ", &S::haggle},
+    {"Heal:        ", &S::heal, 2, "Persuasion:        ", &S::persuasion},
+    {"Repair:      ", &S::repair, 2, "Firearms:          ", &S::firearms},
+    {"Pick Locks:  ", &S::picklocks, 2, "Arm/Disarm Traps:  ", &S::adtraps},
+    {""},
+    {""},
+    {"   Spells/Schematics"},
+    {""},
+}};
+
 std::string sheetBytes(const Form1State& f) {
   Writer w;
-  auto pair = [&w](const char* left, const Control& a, const char* right, const Control& b) {
-    w.text(left).text(a.text).zone().zone().text(right).text(b.text).endLine();
-  };
-  w.text("Name:  ").text(f.PCname.text).endLine();
-  w.text("Race:  ").text(f.Current_race.text).zone().text("Background:  ").text(f.Current_background.text).endLine();
-  w.endLine();
-  w.text("Level:  ").text(f.Clevel.text).zone().zone().text("Aptitude: ").text(f.aptitude.text).text("  ")
-      .text(biasWord(f.aptitude.back)).endLine();
-  w.endLine();
-  w.text("Alternative Background: ").text(f.alternativebackground.text).endLine();
-  w.endLine();
-  w.text("                  Primary Statistics").endLine();
-  w.endLine();
-  pair("Strength:      ", f.Adjstrength, "Intelligence:  ", f.Adjintelligence);
-  pair("Constitution:  ", f.Adjconstitution, "Willpower:     ", f.Adjwillpower);
-  pair("Dexterity:     ", f.Adjdexterity, "Perception:    ", f.Adjperception);
-  pair("Beauty:        ", f.Adjbeauty, "Charisma:      ", f.Adjcharisma);
-  w.endLine();
-  w.text("Hitpoints: ").text(f.hitpoints.text).text("      Fatigue: ").text(f.fatigue.text).endLine();
-  w.endLine();
-  pair("Carry Weight: ", f.Carryweight, "Damage Bonus: ", f.Damagebonus);
-  w.endLine();
-  pair("Armor Class adj.: ", f.ACadj, "Speed: ", f.Speed);
-  w.endLine();
-  w.endLine();
-  w.text("                           Skills").endLine();
-  w.endLine();
-  pair("Bow:         ", f.bow, "Dodge:             ", f.dodge);
-  pair("Melee:       ", f.melee, "Throwing:          ", f.throwing);
-  pair("Backstab:    ", f.backstab, "Pick Pocket:       ", f.pickpocket);
-  pair("Prowling:    ", f.prowling, "Spot Trap:         ", f.spottrap);
-  pair("Gambling:    ", f.gambling, "Haggle:            ", f.haggle);
-  pair("Heal:        ", f.heal, "Persuasion:        ", f.persuasion);
-  pair("Repair:      ", f.repair, "Firearms:          ", f.firearms);
-  pair("Pick Locks:  ", f.picklocks, "Arm/Disarm Traps:  ", f.adtraps);
-  w.endLine();
-  w.endLine();
-  w.text("   Spells/Schematics").endLine();
-  w.endLine();
+  for (const SheetLine& line : kSheetLines) {
+    w.text(line.label);
+    if (line.value) w.text((f.*line.value).text);
+    for (int i = 0; i < line.zones; ++i) w.zone();
+    if (line.label2) w.text(line.label2).text((f.*line.value2).text);
+    if (line.bias) w.text(kBiasGap).text(biasWord((f.*line.value2).back));
+    w.endLine();
+  }
   for (const std::string& entry : f.purchased.items) w.text(entry).endLine();
   return w.bytes();
 }

@@ -1,10 +1,32 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "core/form1.h"
 
 namespace kethmor::exporter {
+
+using Box = Control Form1State::*;
+
+// One line of the sheet: its label, the box written after it, then as many
+// zone advances as `zones`, a second label and box, and on the aptitude's
+// line the bias word after kBiasGap. An empty line has an empty label; a
+// title is its label alone. A line with one box and no second label holds
+// typed text, which runs over as many lines as the text has.
+struct SheetLine {
+  const char* label;
+  Box value = nullptr;
+  int zones = 0;
+  const char* label2 = nullptr;
+  Box value2 = nullptr;
+  bool bias = false;
+};
+inline constexpr const char* kBiasGap = "  ";
+
+// The sheet's lines 1 to 35 in order; the purchased entries follow, one a
+// line. The writer and the reader both walk this table.
+extern const std::array<SheetLine, 35> kSheetLines;
 
 // The saved character sheet: the window's boxes, captions and purchases as
 // Windows-1252 text with CR LF after every line.
@@ -23,5 +45,11 @@ std::string toCodePage(const std::string& utf8);
 // Windows-1252 bytes as UTF-8 text; a byte the code page leaves unassigned
 // becomes U+FFFD, which no sheet holds.
 std::string fromCodePage(const std::string& bytes);
+
+// A sheet's bytes as UTF-8 text, however it travelled: after a UTF-8
+// byte-order mark, or when they are valid UTF-8 with a character beyond
+// ASCII, they are read as UTF-8 (combining accents composed, malformed
+// sequences U+FFFD); otherwise as the code page.
+std::string decodedSheet(const std::string& bytes);
 
 }  // namespace kethmor::exporter

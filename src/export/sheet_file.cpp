@@ -45,10 +45,6 @@ std::string reasonFor(int error, const QString& path, const QString& fallback) {
 
 }  // namespace
 
-std::string plainFileMessage(const std::string& verb, const std::string& name, const std::string& reason) {
-  return "could not " + verb + " " + name + ": " + reason;
-}
-
 std::string shownName(const std::string& path) {
   std::string name = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
   for (char& c : name)
@@ -97,7 +93,7 @@ std::string saveBytes(const std::string& fileName, const std::string& bytes) {
 
 std::string writeFileAtomically(const std::string& fileName, const std::string& bytes) {
   const std::string reason = saveBytes(fileName, bytes);
-  return reason.empty() ? reason : plainFileMessage("save", shownName(fileName), reason);
+  return reason.empty() ? reason : "could not save " + shownName(fileName) + ": " + reason;
 }
 
 }  // namespace kethmor::exporter

@@ -4,10 +4,6 @@
 
 namespace kethmor::exporter {
 
-// The one-line message about a file that could not be saved or opened:
-// "could not save hero.txt: disk full". (The main window's message box
-// shortens the name until the line fits.)
-std::string plainFileMessage(const std::string& verb, const std::string& name, const std::string& reason);
 // A path's file name without its folder, on one line.
 std::string shownName(const std::string& path);
 
@@ -19,7 +15,8 @@ std::string shownName(const std::string& path);
 // reason in a few words ("disk full", "permission denied").
 std::string saveBytes(const std::string& fileName, const std::string& bytes);
 
-// The same, as a one-line message naming the file without its folder.
+// The same, the reason as a one-line message naming the file without its
+// folder ("could not save hero.txt: disk full").
 std::string writeFileAtomically(const std::string& fileName, const std::string& bytes);
 
 }  // namespace kethmor::exporter

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QHash>
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -93,7 +93,7 @@ class MainWindow : public QWidget {
   std::function<std::string()> dialog_;
   std::function<std::string()> openDialog_;
   QString lastFolder_;
-  QPixmap background_;
+  QImage background_;  // 8-bit with its palette, as stored: a quarter of the bytes of a pixmap
   History history_;
 };
 

@@ -37,7 +37,7 @@ TEST(SheetBytes, WholeSheets) {
   buySchematic(f, 2, 0);
   for (Ctl b : {Ctl::levelup, Ctl::Clear}) press(f, b);
   buySpell(f, 0, 0);
-  EXPECT_EQ(sheetBytes(f), readFile(fs::path(__FILE__).parent_path().parent_path() / "e2e/expected_session.txt"));
+  EXPECT_EQ(sheetBytes(f), readFile(fs::path(KETHMOR_E2E_DIR) / "expected_session.txt"));
   Form1 h = raceWithBackground(kHumanMale, kRaisedByElves);
   for (Ctl b : {Ctl::WP_plus, Ctl::levelup, Ctl::Repair_plus}) press(h, b);
   buySpell(h, 0, 0), buySpell(h, 0, 1), buySchematic(h, 0, 0);
