@@ -37,7 +37,8 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 // The window's fonts are compiled in (made at build time from the bitmap
 // strikes of MS Sans Serif), each with a regular and a bold face. Their
 // outlines are whole pixels at their sizes, so they stay sharp at every whole
-// display scale; hinting and subpixel colour fringes would only blur them.
+// display scale; subpixel colour fringes would only blur them, and full
+// hinting runs the fonts' own instructions, which leave every edge in place.
 QFont windowFont(Font f) {
   const bool large = f == Font::B10 || f == Font::R10;
   QFont font(QString::fromLatin1(large ? kFontFamily10 : kFontFamily8));
@@ -90,8 +91,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     shown_[static_cast<std::size_t>(i)] = form_.ctl(id);
   }
 }
-
-void MainWindow::setSaveDialog(std::function<std::string()> dialog) { dialog_ = std::move(dialog); }
 
 std::string MainWindow::askFileName() {
   if (dialog_) return dialog_();

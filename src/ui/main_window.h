@@ -21,7 +21,8 @@ QFont windowFont(Font f);
 // colour with a 3-D bevel, sunken boxes and lists.
 void useClassicStyle();
 
-// The main window: draws the model and forwards every event to it.
+// The main window: draws the model and forwards every event to it; for SAVE
+// and Ctrl+O it asks for the file name first and shows what came of it.
 class MainWindow : public QWidget {
  public:
   explicit MainWindow(QWidget* parent = nullptr);
@@ -29,7 +30,7 @@ class MainWindow : public QWidget {
   Form1& model() { return form_; }
   QWidget* widget(Ctl id) const { return widgets_[static_cast<std::size_t>(id)]; }
   // Replaces the save dialog (tests answer it themselves).
-  void setSaveDialog(std::function<std::string()> dialog);
+  void setSaveDialog(std::function<std::string()> dialog) { dialog_ = std::move(dialog); }
   // Runs one of the model's events, then redraws; an event that changed the
   // sheet becomes a step that undo() takes back. An event that ended the
   // program (Quit) closes the window.
