@@ -83,9 +83,10 @@ void MainWindow::installCommands() {
          const std::string text = QGuiApplication::clipboard()->text().toStdString();
          run([&] {
            Form1State rebuilt;
-           const std::string reason = text.empty()                         ? "no text"
-                                      : text.size() > exporter::kSheetSizeLimit ? "too large"
-                                      : exporter::rebuildSheet(exporter::toCodePage(text), form_, rebuilt);
+           const std::string reason = text.empty() ? "no text"
+                                      : text.size() > exporter::kSheetSizeLimit
+                                          ? "too large"
+                                          : exporter::rebuildSheet(exporter::toCodePage(text), form_, rebuilt);
            if (reason.empty()) static_cast<Form1State&>(form_) = rebuilt;
            else form_.message_window.text = "could not paste: " + reason;
          });
