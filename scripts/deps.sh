@@ -4,7 +4,8 @@
 set -euo pipefail
 packages=(qt6-base-dev qt6-qpa-plugins libgtest-dev cmake ninja-build g++ fonts-wine
           xvfb xdotool imagemagick x11-utils libbenchmark-dev locales python3-fonttools
-          dpkg-dev lintian desktop-file-utils appstream at-spi2-core dbus python3-pyatspi)
+          dpkg-dev lintian desktop-file-utils appstream at-spi2-core dbus python3-pyatspi
+          poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

@@ -81,8 +81,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 
   build();
   installSheetCommands();
-  installUndoKeys();
-  installPlanKey();
+  installCommands();
   makeAccessible(*this);
   form_.Form_Load();
   for (int i = 0; i < kControlCount; ++i) {

@@ -78,14 +78,14 @@ class MainWindow : public QWidget {
   // message of a failure; a cancelled dialog writes nothing.
   void save();
   std::string askFileName();
-  // Ctrl+O, Ctrl+Shift+O, drops and the last folder used.
+  // Drops and the last folder used.
   void installSheetCommands();
   std::string askOpenName();
   void saveLastSession() const;
   // A file message in full where the message box shows it shortened.
   mutable QHash<QString, QString> fullMessages_;
-  void installUndoKeys();
-  void installPlanKey();  // Ctrl+L: ui/plan_window.cpp
+  // The commands with their keys and the right-click menu that lists them.
+  void installCommands();
   QWidget* typingBox() const;  // the text box being typed in, or null
 
   Form1 form_;

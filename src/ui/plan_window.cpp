@@ -21,6 +21,7 @@
 #include "export/sheet.h"
 #include "export/sheet_file.h"
 #include "ui/main_window.h"
+#include "ui/print_text.h"
 
 namespace kethmor::ui {
 
@@ -52,11 +53,14 @@ PlanWindow::PlanWindow(MainWindow& main) : QDialog(&main), main_(main) {
   auto* show = new QPushButton(QStringLiteral("Show this level"), this);
   auto* copyButton = new QPushButton(QStringLiteral("Copy"), this);
   auto* saveButton = new QPushButton(QStringLiteral("Save..."), this);
+  auto* printButton = new QPushButton(QStringLiteral("Print..."), this);
   auto* close = new QPushButton(QStringLiteral("Close"), this);
-  for (QPushButton* b : {show, copyButton, saveButton, close}) b->setAutoDefault(false);
+  for (QPushButton* b : {show, copyButton, saveButton, printButton, close}) b->setAutoDefault(false);
   connect(show, &QPushButton::clicked, this, &PlanWindow::showLevel);
   connect(copyButton, &QPushButton::clicked, this, &PlanWindow::copy);
   connect(saveButton, &QPushButton::clicked, this, &PlanWindow::save);
+  connect(printButton, &QPushButton::clicked, this, &PlanWindow::print);
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this, &PlanWindow::print);
   connect(close, &QPushButton::clicked, this, &QDialog::close);
 
   auto* levelRow = new QHBoxLayout;
@@ -67,6 +71,7 @@ PlanWindow::PlanWindow(MainWindow& main) : QDialog(&main), main_(main) {
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(copyButton);
   buttons->addWidget(saveButton);
+  buttons->addWidget(printButton);
   buttons->addStretch();
   buttons->addWidget(close);
   auto* all = new QVBoxLayout(this);
@@ -122,6 +127,8 @@ void PlanWindow::save() {
   message_->setText(QString::fromStdString(exporter::writeFileAtomically(name, bytes)));
 }
 
+void PlanWindow::print() { printPreview(this, QStringLiteral("Kethmor level plan"), text()); }
+
 void PlanWindow::showLevel() {
   const int level = level_->value();
   main_.run([this, level] {
@@ -131,10 +138,13 @@ void PlanWindow::showLevel() {
 }
 
 bool PlanWindow::eventFilter(QObject* watched, QEvent* e) {
-  // Ctrl+C with nothing selected copies the whole plan.
-  if (watched == text_ && e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->matches(QKeySequence::Copy) &&
+  // Ctrl+C with nothing selected copies the whole plan, not the main
+  // window's sheet: the key is kept from the shortcuts, then taken here.
+  const bool key = e->type() == QEvent::KeyPress || e->type() == QEvent::ShortcutOverride;
+  if (watched == text_ && key && static_cast<QKeyEvent*>(e)->matches(QKeySequence::Copy) &&
       !text_->textCursor().hasSelection()) {
-    copy();
+    if (e->type() == QEvent::KeyPress) copy();
+    e->accept();
     return true;
   }
   return QDialog::eventFilter(watched, e);
@@ -155,11 +165,6 @@ PlanWindow* showPlanWindow(MainWindow& main) {
   plan->raise();
   plan->activateWindow();
   return plan;
-}
-
-void MainWindow::installPlanKey() {
-  auto* key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
-  connect(key, &QShortcut::activated, this, [this] { showPlanWindow(*this); });
 }
 
 }  // namespace kethmor::ui

@@ -13,7 +13,7 @@ namespace kethmor::ui {
 class MainWindow;
 
 // The "Level plan" window beside the main window (Ctrl+L): the plan of the
-// character on show, following every change; Copy, Save..., Close, and a
+// character on show, following every change; Copy, Save..., Print..., Close, and a
 // level box whose "Show this level" puts the main window into the plan's
 // state at the end of that level, as one step that Ctrl+Z takes back.
 class PlanWindow : public QDialog {
@@ -28,6 +28,8 @@ class PlanWindow : public QDialog {
   void follow();
   void copy() const;
   void save();
+  // Qt's print preview of the plan, as the sheet is printed (Ctrl+P here).
+  void print();
   void showLevel();
 
  protected:

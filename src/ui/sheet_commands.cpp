@@ -7,9 +7,7 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QKeySequence>
 #include <QMimeData>
-#include <QShortcut>
 #include <QUrl>
 #include <algorithm>
 
@@ -22,13 +20,6 @@ namespace kethmor::ui {
 
 void MainWindow::installSheetCommands() {
   setAcceptDrops(true);
-  auto* open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
-  connect(open, &QShortcut::activated, this, [this] {
-    const std::string name = askOpenName();
-    if (!name.empty()) openFile(name);
-  });
-  auto* last = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), this);
-  connect(last, &QShortcut::activated, this, [this] { openFile(lastSessionPath().toStdString()); });
 }
 
 std::string MainWindow::fitMessage(const std::string& verb, const std::string& name,

@@ -1,25 +1,12 @@
-// Undo and redo of the sheet from the keyboard.
+// Undo and redo of the sheet; while the name or the alternative background
+// box has the focus, of the typing in it.
 #include <QApplication>
-#include <QKeySequence>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QShortcut>
 
 #include "ui/main_window.h"
 
 namespace kethmor::ui {
-
-// The keys belong to the window: while the name or the alternative
-// background box has the focus, the box takes Ctrl+Z and its redo keys for
-// its own typing first.
-void MainWindow::installUndoKeys() {
-  auto* undoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
-  connect(undoKey, &QShortcut::activated, this, [this] { undo(); });
-  for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
-    auto* redoKey = new QShortcut(keys, this);
-    connect(redoKey, &QShortcut::activated, this, [this] { redo(); });
-  }
-}
 
 // The text box being typed in, if any: the keys are its own then, whether
 // or not the desktop's key bindings already hand them to it.

@@ -7,10 +7,12 @@
 
 #include <QtTest>
 #include <QtWidgets>
+#include <QtPrintSupport>
 
 #include "export/sheet.h"
 #include "ui/main_window.h"
 #include "ui/plan_window.h"
+#include "ui/print_text.h"
 #include "ui/text_boxes.h"
 
 using namespace kethmor;
@@ -428,6 +430,88 @@ class WindowTest : public QObject {
     QVERIFY(sheet() == build && shown->toPlainText() == want);
     QTest::keyClick(shown, Qt::Key_Escape);
     QVERIFY(!plan->isVisible());
+  }
+  // Ctrl+C copies the sheet as UTF-8 text with LF (a box with text selected, that text); Ctrl+V in a fresh window opens
+  // it as one step, refuses what is no sheet, or pastes into the name box. The menu (a right click on a list or button,
+  // which is not clicked, or Shift+F10) lists each command with its keys and runs it; the preview prints the sheet.
+  void copyPastePrintAndTheMenu() {
+    const std::string blank = sheet();
+    clickEntry(Ctl::Race_Selection, 3, true);
+    get<ui::MultiLineBox>(Ctl::alternativebackground)->setPlainText(QString("a long story\n").repeated(60));
+    auto* name = get<QLineEdit>(Ctl::PCname);
+    name->setText("Zoë");
+    name->setFocus();
+    QStringList copies;
+    for (int selected : {2, 0}) name->setSelection(1, selected), key(Qt::Key_C), copies << qApp->clipboard()->text();
+    const std::string built = sheet();
+    const QString copied = copies[1];
+    QVERIFY(copies[0] == "oë" && copied == QString::fromLatin1(built).replace("\r\n", "\n") &&
+            copied.startsWith("Name:  Zoë\nRace:  Gnome "));
+    init();
+    const struct { QString paste; std::string sheet; QString message; } pastes[] = {
+        {copied, built, ""}, {"", blank, "could not paste: no text"},
+        {QString(copied).replace("Level:", "Lvl:"), blank, "could not paste: line 4 is wrong"}};
+    for (const auto& [paste, want, message] : pastes) {
+      qApp->clipboard()->setText(paste);
+      key(Qt::Key_V);
+      QVERIFY2(sheet() == want && text(Ctl::message_window) == message, qPrintable(message));
+      key(Qt::Key_Z);  // a paste is one step
+      QVERIFY(sheet() == blank);
+    }
+    get<QLineEdit>(Ctl::PCname)->setFocus();
+    key(Qt::Key_V);
+    QCOMPARE(text(Ctl::PCname), copied.left(22).replace('\n', ' '));
+    QTemporaryDir dir;
+    const QString file = dir.filePath("m.txt"), saved = dir.filePath("s.txt"), pdf = dir.filePath("p.pdf");
+    const QString last = ui::MainWindow::lastSessionPath();
+    QVERIFY(write(file, built.c_str()) && QDir().mkpath(QFileInfo(last).path()) && write(last, blank.c_str()));
+    w->setOpenDialog([&] { return file.toStdString(); });
+    w->setSaveDialog([&] { return saved.toStdString(); });
+    auto closed = [](QWidget* d, const char* t) { return d && d->isVisible() && d->windowTitle() == t && d->close(); };
+    const QRegularExpression about(
+        "(?s)^Kethmor Character Planner 1\\.7\n.*GNU General Public License.*version 3 .*any later version.*Huw D M "
+        "Davies, Dmitry Timoshkov, under the GNU Lesser General Public License, version 2\\.1 or later\\.$");
+    const std::pair<QString, std::function<bool()>> rows[] = {
+        {"Open…", [&] { return sheet() == built; }},
+        {"Copy sheet", [&] { return qApp->clipboard()->text() == copied; }},
+        {"Open last session", [&] { return sheet() == blank; }},
+        {"Paste sheet", [&] { return sheet() == built; }},
+        {"Undo", [&] { return sheet() == blank; }},
+        {"Redo", [&] { return sheet() == built; }},
+        {"Save…", [&] { return bytesOf(saved) == built; }},
+        {"Print…", [&] { auto* p = w->findChild<QPrintPreviewDialog*>();  // what it shows, printed to a PDF
+           if (p) p->printer()->setOutputFileName(pdf), emit p->paintRequested(p->printer());
+           return p && p->printer()->docName() == p->windowTitle() && closed(p, "Kethmor character sheet"); }},
+        {"Level plan", [&] { return closed(w->findChild<ui::PlanWindow*>(), "Level plan"); }},
+        {"About", [&] { return about.match(w->findChild<QMessageBox*>()->text()).hasMatch() &&
+                               closed(w->findChild<QMessageBox*>(), "About Kethmor Character Planner"); }}};
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+      const Form1State before = w->model();
+      QApplication::processEvents(), w->activateWindow();  // a closed dialog goes; active again, as after a click
+      QVERIFY(QTest::qWaitForWindowActive(w.get()));
+      const QPoint at = w->widget(i % 3 ? Ctl::ST_plus : Ctl::Race_Selection)->geometry().center();
+      if (i % 3 == 1) QTest::keyClick(w.get(), Qt::Key_F10, Qt::ShiftModifier);
+      else QTest::mouseClick(w->windowHandle(), Qt::RightButton, {}, at);  // the window asks for the menu
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      QVERIFY2(menu && w->model() == before, qPrintable(rows[i].first));
+      QStringList seen;
+      for (auto* a : menu->actions()) seen << a->text() + '\t' + a->shortcut().toString() + (a->isEnabled() ? "" : "-");
+      if (i == 0)  // the paste undone above can be done again
+        QCOMPARE(seen.join('|'), "Open…\tCtrl+O|Open last session\tCtrl+Shift+O|Save…\tCtrl+S|\t|Copy sheet\tCtrl+C|"
+                                 "Paste sheet\tCtrl+V|Print…\tCtrl+P|Level plan\tCtrl+L|\t|Undo\tCtrl+Z-|Redo\tCtrl+Y|\t|About\t");
+      QAction* entry = menu->actions()[seen.indexOf(QRegularExpression("^" + rows[i].first + "\t.*"))];
+      QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+      QVERIFY2(!menu->isVisible() && rows[i].second(), qPrintable(rows[i].first));
+    }
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext (poppler-utils) is missing");
+    QProcess text;  // the sheet's words on two pages, its columns standing
+    text.start("pdftotext", {"-layout", pdf, "-"});
+    QVERIFY(text.waitForFinished());
+    const QString shown = QString::fromUtf8(text.readAllStandardOutput());
+    QCOMPARE(QString(shown).remove(QRegularExpression("\n *[0-9]+ *\n")).simplified(), copied.simplified());
+    auto at = [&](const char* word) { return shown.split('\n').filter(word).value(0).indexOf(word); };
+    QVERIFY(at("Intelligence:") == at("Willpower:") && at("Willpower:") == at("Speed:") && at("Speed:") > 0 &&
+            at("Speed:") == at("Arm/Disarm") && shown.count('\f') == 2);
   }
 };
 
