@@ -20,22 +20,22 @@ class PlanWindow : public QDialog {
  public:
   explicit PlanWindow(MainWindow& main);
 
-  // The plan as shown, its lines joined by the platform's line end.
-  QString text() const;
   // Replaces the save dialog (tests answer it themselves).
   void setSaveDialog(std::function<std::string()> dialog) { dialog_ = std::move(dialog); }
   // Shows the plan of the character as it is now.
   void follow();
-  void copy() const;
-  void save();
-  // Qt's print preview of the plan, as the sheet is printed (Ctrl+P here).
-  void print();
-  void showLevel();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
+  // The plan as shown, its lines joined by the platform's line end.
+  QString text() const;
+  void copy() const;
+  void save();
+  // Qt's print preview of the plan, as the sheet is printed (Ctrl+P here).
+  void print();
+  void showLevel();
   MainWindow& main_;
   QPlainTextEdit* text_;
   QSpinBox* level_;

@@ -8,6 +8,9 @@
 
 namespace kethmor::ui {
 
+namespace {
+
+// Prints the text as the preview shows it, on the given printer (or PDF).
 void printText(QPrinter& printer, const QString& title, const QString& text) {
   printer.setDocName(title);
   QTextDocument document;
@@ -21,6 +24,8 @@ void printText(QPrinter& printer, const QString& title, const QString& text) {
   document.setPlainText(text);
   document.print(&printer);
 }
+
+}  // namespace
 
 void printPreview(QWidget* parent, const QString& title, const QString& text) {
   // Made only when asked for: nothing of printing is loaded at start-up.

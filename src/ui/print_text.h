@@ -2,7 +2,6 @@
 
 #include <QString>
 
-class QPrinter;
 class QWidget;
 
 namespace kethmor::ui {
@@ -13,8 +12,5 @@ namespace kethmor::ui {
 // the text, on as many pages as it takes; the title names the window and
 // the printed document.
 void printPreview(QWidget* parent, const QString& title, const QString& text);
-
-// Prints the text as the preview shows it, on the given printer (or PDF).
-void printText(QPrinter& printer, const QString& title, const QString& text);
 
 }  // namespace kethmor::ui
