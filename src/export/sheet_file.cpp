@@ -107,8 +107,10 @@ namespace kethmor {
 // and only that.
 std::string Form1::SAVE_Click(const std::string& fileName) {
   const std::string failure = exporter::saveBytes(fileName, exporter::sheetBytes(*this));
-  if (failure.empty() && !save_failure.empty() && message_window.text == save_failure) message_window.text.clear();
-  if (failure.empty()) save_failure.clear();
+  if (failure.empty()) {
+    if (message_window.text == save_failure) message_window.text.clear();
+    save_failure.clear();
+  }
   return failure;
 }
 
