@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -11,7 +12,7 @@ namespace kethmor::exporter {
 namespace {
 
 // The code points of bytes 0x80 to 0x9F in Windows-1252; 0 where unassigned.
-constexpr char32_t kHigh[32] = {
+constexpr std::array<char32_t, 32> kHigh = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
@@ -81,7 +82,7 @@ std::u32string composed(const std::string& utf8) {
   for (std::size_t i = 0; i < utf8.size();) cps.push_back(decode(utf8, i));
   // Letters below the combining accents, and the code page's own, compose with nothing.
   if (std::all_of(cps.begin(), cps.end(),
-                  [](char32_t c) { return c < 0x300 || std::find(kHigh, kHigh + 32, c) != kHigh + 32; }))
+                  [](char32_t c) { return c < 0x300 || std::ranges::find(kHigh, c) != kHigh.end(); }))
     return cps;
   const QList<uint> nfc = QString::fromUcs4(cps.data(), static_cast<qsizetype>(cps.size()))
                               .normalized(QString::NormalizationForm_C)

@@ -3,7 +3,7 @@
 namespace kethmor::races {
 
 // skills: bow melee dodge throw gamb hagg heal pers | repair fire locks traps | pick back prowl spot
-const RaceEntry kRaces[kRaceCount] = {
+const std::array<RaceEntry, kRaceCount> kRaces = {{
     {"Dwarf/male", "Dwarf", 0, {9, 9, 7, 8, 8, 8, 8, 7}, 32, 32, -15, true,
      {0, 0, 0, 0, 0, 0, 0, 0, 0.5, 0.5, 0.5, 0.5, 0, 0, 0, 0}},
     {"Elf/female", "Elf/female", 1, {6, 7, 9, 9, 8, 9, 8, 8}, 27, 29, 15, true,
@@ -28,7 +28,7 @@ const RaceEntry kRaces[kRaceCount] = {
      {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
     {"Human/male", "Human/male", 7, {8, 8, 8, 8, 8, 8, 8, 8}, 30, 30, 0, false,
      {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
-};
+}};
 
 // Humans first, then the others as they came to be written; the list
 // itself keeps them in order.

@@ -27,7 +27,7 @@ struct RaceEntry {
   std::array<double, kSkillCount> skills;
 };
 
-extern const RaceEntry kRaces[kRaceCount];
+extern const std::array<RaceEntry, kRaceCount> kRaces;
 
 // The order in which start-up puts the entries into the (sorting) list.
 extern const std::array<int, kRaceCount> kRaceFillOrder;

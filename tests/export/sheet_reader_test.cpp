@@ -101,6 +101,10 @@ TEST(SheetReader, FilesThatAreNoSheetAreRefusedByName) {
   auto edited = [&sheet](const std::string& from, const std::string& to) {
     return std::string(sheet).replace(sheet.find(from), from.size(), to);
   };
+  Form1 level3 = started();
+  levelTo(level3, 3), press(level3, Ctl::Hitpoints_plus, 7);  // every CP spent
+  std::string third = sheetBytes(level3);
+  third.replace(third.find("Level:  3"), 9, "Level:  1");
   std::string lf = sheet;
   for (std::size_t i; (i = lf.find("\r\n")) != std::string::npos;) lf.erase(i, 1);
   struct Case { std::string file, bytes, message; };
@@ -119,6 +123,8 @@ TEST(SheetReader, FilesThatAreNoSheetAreRefusedByName) {
       // The first line that differs from the character's own sheet, by its label; a level
       // that another level would fit with every line after it.
       {"level.txt", edited("Level:  16", "Level:  17"), "line 4: Level does not match the lines after it"},
+      {"level 1.txt", third, "line 4: Level does not match the lines after it"},  // found two levels up
+      {"no value.txt", edited("Hitpoints: 80", "Hitpoints: "), "line 18 is wrong"},
       {"aptitude.txt", edited("Aptitude: 14", "Aptitude: 15"), "line 4: Aptitude does not match the rest of the sheet"},
       {"perception.txt", edited("Perception:    8", "Perception:    40"),
        "line 15: Perception does not match the lines before it"},
