@@ -1,6 +1,7 @@
 #include "core/level_plan.h"
 
 #include "core/replay.h"
+#include "core/rules.h"
 #include "magick/college_catalogue.h"
 #include "technology/discipline_catalogue.h"
 
@@ -58,24 +59,20 @@ Form1 replay(const Form1State& build, int last, LevelPlan* plan) {
   Form1 f;
   LevelPlan scratch;
   LevelPlan& p = plan ? *plan : scratch;
-  p.whole = planStart(f, build);
+  planStart(f, build);
   p.levels.assign(1, PlanLevel{f.CP_pool, {}});
   auto levelUp = [&f, &p, last] {
     const std::int16_t was = f.CP_pool;
-    if (num(f.Clevel) >= last || num(f.Clevel) >= 50) return false;
+    if (num(f.Clevel) >= last || num(f.Clevel) >= kLevelCap) return false;
     f.levelup_Click();
     p.levels.push_back({f.CP_pool - was, {}});
     return true;
   };
   for (const char c : build.purchase_order) {
-    if (!p.whole) break;
     const int code = static_cast<unsigned char>(c);
     bool bought = buyByCode(f, code);
     while (!bought && levelUp()) bought = buyByCode(f, code);
-    if (!bought) {
-      p.whole = num(f.Clevel) >= last && last < 50;  // stopped at `last`, not stuck
-      break;
-    }
+    if (!bought) break;  // it waits for a level past `last`
     p.levels.back().bought.push_back(code);
   }
   while (num(f.Clevel) < num(build.Clevel) && levelUp()) {}
@@ -118,7 +115,7 @@ std::string planText(const LevelPlan& plan, const char* lineEnd) {
     const PlanLevel& level = plan.levels[l];
     text += lineEnd + ("Level " + std::to_string(l + 1) + " (" + cps(level.cps) + "): ");
     if (level.bought.empty()) text += "nothing";
-    for (std::size_t i = 0, run = 1; i < level.bought.size(); i += run) {
+    for (std::size_t i = 0, run; i < level.bought.size(); i += run) {
       run = 1;
       while (i + run < level.bought.size() && level.bought[i + run] == level.bought[i]) ++run;
       text += (i > 0 ? ", " : "") + purchaseName(level.bought[i]);

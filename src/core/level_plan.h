@@ -20,8 +20,6 @@ struct LevelPlan {
   std::string name, race, background;
   std::vector<PlanLevel> levels;  // levels 1 to the build's level
   int unspent = 0;
-  // Every purchase found its level (always, for a build the window made).
-  bool whole = true;
 };
 
 // The plan of `build`.
