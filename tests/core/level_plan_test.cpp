@@ -41,9 +41,9 @@ const TextCase kTextCases[] = {
     {[](Form1& f) {
        applyRace(f, kHumanMale), press(f, Ctl::ST_plus), applyBackground(f, kBully);
        buySchematic(f, 1, 0), buySpell(f, 2, 0), press(f, Ctl::Clear), press(f, Ctl::IN_plus);
-       buySchematic(f, 0, 0), press(f, Ctl::Heal_plus), levelTo(f, 3);
+       buySchematic(f, 1, 0), press(f, Ctl::Heal_plus), levelTo(f, 3);
      },
-     "Level plan: Human/male, background Bully\nLevel 1 (5 CPs): Intelligence, Charges, Heal\nLevel 2 (1 CP): "
+     "Level plan: Human/male, background Bully\nLevel 1 (5 CPs): Intelligence, Electric Light, Heal\nLevel 2 (1 CP): "
      "nothing\nLevel 3 (1 CP): nothing\nUnspent: 4 CPs"},
 };
 
@@ -53,6 +53,12 @@ TEST(LevelPlan, TextOfBuildsWorkedOutByHand) {
     c.session(f);
     EXPECT_EQ(planText(levelPlan(f)), c.text);
   }
+  // At the end of level 3 the rank-3 spell still waits for level 5; its refusal leaves no message.
+  Form1 f = started();
+  kTextCases[3].session(f);
+  const Form1State atThree = planStateAt(f, 3);
+  EXPECT_EQ(atThree.CPs_remaining.text, "1");
+  EXPECT_EQ(atThree.message_window.text, "");
 }
 
 }  // namespace
