@@ -359,7 +359,10 @@ std::string rebuildSheet(const std::string& bytes, const Form1State& current, Fo
   return why.empty() ? why : lenientWhy;
 }
 
-std::string readSheetFile(const std::string& fileName, const Form1State& current, Form1State& out) {
+namespace {
+
+// A sheet file's bytes, or why they cannot be read.
+std::string readSheetFile(const std::string& fileName, std::string& bytes) {
   const QString path = QString::fromStdString(fileName);
   struct stat st {};
   if (stat(QFile::encodeName(path).constData(), &st) != 0)
@@ -369,16 +372,24 @@ std::string readSheetFile(const std::string& fileName, const Form1State& current
   if (static_cast<std::size_t>(st.st_size) > kSheetSizeLimit) return "too large";
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return "permission denied";
-  const QByteArray data = file.read(static_cast<qint64>(kSheetSizeLimit) + 1);
-  if (static_cast<std::size_t>(data.size()) > kSheetSizeLimit) return "too large";
-  return rebuildSheet(data.toStdString(), current, out);
+  bytes = file.read(static_cast<qint64>(kSheetSizeLimit) + 1).toStdString();
+  return {};
+}
+
+}  // namespace
+
+std::string openSheetText(Form1State& form, const std::string& bytes) {
+  if (bytes.size() > kSheetSizeLimit) return "too large";
+  Form1State rebuilt;
+  const std::string reason = rebuildSheet(bytes, form, rebuilt);
+  if (reason.empty()) form = rebuilt;
+  return reason;
 }
 
 std::string openSheet(Form1State& form, const std::string& fileName) {
-  Form1State rebuilt;
-  const std::string reason = readSheetFile(fileName, form, rebuilt);
-  if (reason.empty()) form = rebuilt;
-  return reason;
+  std::string bytes;
+  const std::string reason = readSheetFile(fileName, bytes);
+  return reason.empty() ? openSheetText(form, bytes) : reason;
 }
 
 }  // namespace kethmor::exporter

@@ -37,13 +37,12 @@ std::string rebuildSheet(const std::string& bytes, const Form1State& current, Fo
 // dropped, and every line left ends in LF.
 std::string normalisedSheet(const std::string& text);
 
-// Reads a sheet file and rebuilds it, as above.
-std::string readSheetFile(const std::string& fileName, const Form1State& current, Form1State& out);
-
-// Opens a sheet into the window's state: on success the state is the
-// character rebuilt, with an empty message box, and the result is empty;
-// otherwise nothing changes and the result says what is wrong
-// (rebuildSheet's reasons), for the window to show.
+// Opens a sheet's bytes (a file's, a paste's) into the window's state: on
+// success the state is the character rebuilt, with an empty message box, and
+// the result is empty; otherwise nothing changes and the result says what is
+// wrong (rebuildSheet's reasons, or "too large"), for the window to show.
+std::string openSheetText(Form1State& form, const std::string& bytes);
+// The same for a sheet file, with the file's own reasons ("no such file").
 std::string openSheet(Form1State& form, const std::string& fileName);
 
 }  // namespace kethmor::exporter

@@ -83,13 +83,8 @@ void MainWindow::installCommands() {
          // Read as a file is: UTF-8 and any line ends are read leniently.
          const std::string text = QGuiApplication::clipboard()->text().toStdString();
          run([&] {
-           Form1State rebuilt;
-           const std::string reason = text.empty() ? "no text"
-                                      : text.size() > exporter::kSheetSizeLimit
-                                          ? "too large"
-                                          : exporter::rebuildSheet(text, form_, rebuilt);
-           if (reason.empty()) static_cast<Form1State&>(form_) = rebuilt;
-           else form_.message_window.text = "could not paste: " + reason;
+           const std::string reason = text.empty() ? "no text" : exporter::openSheetText(form_, text);
+           if (!reason.empty()) form_.message_window.text = "could not paste: " + reason;
          });
        }},
       {"Print\u2026", {Qt::CTRL | Qt::Key_P},
