@@ -1,5 +1,6 @@
 // For the tests that drive the real window with X input: the centres of its controls in its client
-// area, "name x y", and of their list rows, "name#row x y" with the list scrolled to its top.
+// area, "name x y", and of their list rows, "name#row x y" with the list scrolled to its top; then the
+// controls that Tab visits, "tab name", in the order of the window's focus chain.
 #include <QApplication>
 #include <QListWidget>
 #include <cstdio>
@@ -24,4 +25,12 @@ int main(int argc, char** argv) {
       std::printf("%s#%d %d %d\n", kControls[i].name, row, at.x(), at.y());
     }
   }
+  QWidget* first = w.widget(Ctl::Race_Selection);
+  QWidget* at = first;
+  do {
+    for (int i = 0; i < kControlCount; ++i)
+      if (w.widget(static_cast<Ctl>(i)) == at && (at->focusPolicy() & Qt::TabFocus))
+        std::printf("tab %s\n", kControls[i].name);
+    at = at->nextInFocusChain();
+  } while (at != first);
 }

@@ -19,19 +19,34 @@ click() {  # a control or list row by name; "click name 2", a double click. The 
   xdotool mousemove --window "$win" $(awk -v n="$1" '$1 == n { print $2, $3 }' "$work/layout") sleep 0.1 \
     click --repeat "${2:-1}" --delay 60 1 sleep 0.3
 }
-tabs() { key $(printf "${2:-}Tab %.0s" $(seq "$1")); }
+# With the keys alone: Tab or Shift+Tab from the focused control to the named one, counted along the
+# window's own Tab chain without the controls hidden at the moment ($hidden).
+focused=Race_Selection hidden="Tech_list Schematic_list"
+tab_to() {
+  local from to n
+  read -r from to < <(awk -v a="$focused" -v b="$1" -v h=" $hidden " '$1 == "tab" && index(h, " " $2 " ") == 0 {
+    n++; if ($2 == a) i = n; if ($2 == b) j = n } END { print i + 0, j + 0 }' "$work/layout")
+  [ "$from" -gt 0 ] && [ "$to" -gt 0 ] || { echo "Tab cannot reach $1 from $focused"; exit 1; }
+  n=$((to - from)); focused=$1
+  if [ $n -gt 0 ]; then key $(printf "Tab %.0s" $(seq $n)); elif [ $n -lt 0 ]; then key $(printf "shift+Tab %.0s" $(seq $((-n)))); fi
+}
+press() { tab_to "$1"; key space; }
 start
 if [ "$mode" = keys ]; then
   xdotool windowfocus --sync "$win"             # the race list has the focus first
-  key Home Return; key Tab Home Down Return     # Dwarf; Apprentice to a Shopkeeper
-  tabs 4; key Home Return                       # Spell_list: Unseen Force
-  tabs 2 shift+; key space; key Tab Home Down Down; key Tab Home Return  # Tech; Explosives; Bullets
-  key Tab; type_text "Kethmor Dwarf Adventurer X"
-  tabs 2; key space; tabs 3; key space; tabs 2; key space  # hit points +; Level-up; Clear
-  tabs 11 shift+; key space; tabs 3; key Home Return  # Magick; Unseen Force again
-  tabs 9; type_text "Line one"; key Return; type_text "Line two"
-  key Tab space; tabs 17; key space             # ST +; Bow +
-  tabs 31; key space; save_through_dialog "$sheet"  # SAVE
+  key Home Return                               # Dwarf
+  tab_to Background_Selection; key Home Down Return  # Apprentice to a Shopkeeper
+  tab_to Spell_list; key Home Return            # Unseen Force
+  press Tech_select; hidden="Magick_list Spell_list"
+  tab_to Tech_list; key Home Down Down          # Explosives
+  tab_to Schematic_list; key Home Return        # Bullets
+  tab_to PCname; type_text "Kethmor Dwarf Adventurer X"
+  press Hitpoints_plus; press levelup; press Clear
+  press Magick_select; hidden="Tech_list Schematic_list"
+  tab_to Spell_list; key Home Return            # Unseen Force again
+  tab_to alternativebackground; type_text "Line one"; key Return; type_text "Line two"
+  press ST_plus; press bow_plus
+  press SAVE; save_through_dialog "$sheet"
 else
   click PCname; type_text "Kethmor Dwarf Adventurer X"  # 26 characters: 22 are kept
   click alternativebackground; type_text "Line one"; key Return; type_text "Line two"
