@@ -48,10 +48,13 @@ class MainWindow : public QWidget {
   void openFile(const std::string& fileName, int files = 1);
   // Replaces the open dialog (tests answer it themselves).
   void setOpenDialog(std::function<std::string()> dialog) { openDialog_ = std::move(dialog); }
-  // Where the save dialog starts: the folder of the last save or open (else
-  // the home folder), and the character's name as the file name, or
-  // "character.txt" with no name typed.
-  QString proposedSavePath() const;
+  // What a save dialog proposes, in the folder of the last save or open (else
+  // the home folder): for the sheet the character's name, ".txt" added unless
+  // it ends so in any letter case ("character.txt" with no name typed); for
+  // the level plan "NAME plan.txt", the name without a final ".txt" in any
+  // letter case ("plan.txt" with no name).
+  enum class Saved { Sheet, Plan };
+  QString proposedSavePath(Saved what = Saved::Sheet) const;
   // The sheet written when the window closes, opened again by Ctrl+Shift+O.
   static QString lastSessionPath();
   // The sheet kept before it, replaced by the next close that keeps one.

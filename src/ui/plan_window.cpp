@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -108,10 +107,7 @@ void PlanWindow::save() {
   if (dialog_) {
     name = dialog_();
   } else {
-    // Beside the sheet: "Borin plan.txt", or "plan.txt" for a character without a name.
-    const QString proposed = main_.proposedSavePath();
-    const QString file = proposed.endsWith(QLatin1String(".txt")) ? proposed.chopped(4) + QStringLiteral(" plan.txt")
-                                                                  : QDir(proposed).filePath(QStringLiteral("plan.txt"));
+    const QString file = main_.proposedSavePath(MainWindow::Saved::Plan);
     QFileDialog dialog(this, QStringLiteral("Save level plan"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
