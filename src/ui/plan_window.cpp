@@ -12,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -49,18 +48,19 @@ PlanWindow::PlanWindow(MainWindow& main) : QDialog(&main), main_(main) {
   message_->setStyleSheet(QStringLiteral("color: #ff0000"));
   auto* levelLabel = new QLabel(QStringLiteral("&Level:"), this);
   levelLabel->setBuddy(level_);
-  auto* show = new QPushButton(QStringLiteral("Show this level"), this);
-  auto* copyButton = new QPushButton(QStringLiteral("Copy"), this);
-  auto* saveButton = new QPushButton(QStringLiteral("Save..."), this);
-  auto* printButton = new QPushButton(QStringLiteral("Print..."), this);
-  auto* close = new QPushButton(QStringLiteral("Close"), this);
-  for (QPushButton* b : {show, copyButton, saveButton, printButton, close}) b->setAutoDefault(false);
-  connect(show, &QPushButton::clicked, this, &PlanWindow::showLevel);
-  connect(copyButton, &QPushButton::clicked, this, &PlanWindow::copy);
-  connect(saveButton, &QPushButton::clicked, this, &PlanWindow::save);
-  connect(printButton, &QPushButton::clicked, this, &PlanWindow::print);
-  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this, &PlanWindow::print);
-  connect(close, &QPushButton::clicked, this, &QDialog::close);
+  // Each button with an Alt key of its own, shown underlined.
+  auto button = [this](const char* caption, const char* name, void (PlanWindow::*clicked)()) {
+    auto* b = new QPushButton(QString::fromLatin1(caption), this);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, clicked);
+    return b;
+  };
+  QPushButton* show = button("S&how this level", "planShow", &PlanWindow::showLevel);
+  QPushButton* copyButton = button("&Copy", "planCopy", &PlanWindow::copyShown);
+  QPushButton* saveButton = button("&Save...", "planSave", &PlanWindow::save);
+  QPushButton* printButton = button("&Print...", "planPrint", &PlanWindow::print);
+  QPushButton* close = button("Cl&ose", "planClose", &PlanWindow::reject);
 
   auto* levelRow = new QHBoxLayout;
   levelRow->addWidget(levelLabel);
@@ -80,14 +80,17 @@ PlanWindow::PlanWindow(MainWindow& main) : QDialog(&main), main_(main) {
   all->addLayout(buttons);
   resize(380, 440);
 
-  // Undo and redo of the sheet from here too, as in the main window.
-  auto* undoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
-  connect(undoKey, &QShortcut::activated, this, [this] { main_.undo(); });
-  for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
-    connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] { main_.redo(); });
+  // The window's keys reach it from every control: the level box would take
+  // Ctrl+Z and Ctrl+C for its own, a button none.
+  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
   // The name typed follows at once; every other change comes with the main window's redraw.
   connect(static_cast<QLineEdit*>(main.widget(Ctl::PCname)), &QLineEdit::textChanged, this, &PlanWindow::follow);
   main.onRefresh = [this] { follow(); };
+}
+
+void PlanWindow::showEvent(QShowEvent* e) {
+  text_->setFocus();  // each time the window opens
+  QDialog::showEvent(e);
 }
 
 QString PlanWindow::text() const { return text_->toPlainText().replace(QLatin1Char('\n'), QLatin1String(kLineEnd)); }
@@ -133,17 +136,36 @@ void PlanWindow::showLevel() {
   });
 }
 
+void PlanWindow::copyShown() {
+  if (text_->textCursor().hasSelection()) text_->copy();
+  else copy();
+}
+
+std::function<void()> PlanWindow::command(const QKeyEvent& key) {
+  const QKeySequence pressed(key.keyCombination());
+  using Keys = QList<QKeySequence>;
+  if (key.matches(QKeySequence::Copy)) return [this] { copyShown(); };
+  if (Keys{Qt::CTRL | Qt::Key_Z}.contains(pressed)) return [this] { main_.undo(); };
+  if (Keys{Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}.contains(pressed)) return [this] { main_.redo(); };
+  if (Keys{Qt::CTRL | Qt::Key_P}.contains(pressed)) return [this] { print(); };
+  if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
+    if (focusWidget() == level_) return [this] {  // the level typed, then shown
+      level_->interpretText();
+      showLevel();
+    };
+  return {};
+}
+
 bool PlanWindow::eventFilter(QObject* watched, QEvent* e) {
-  // Ctrl+C with nothing selected copies the whole plan, not the main
-  // window's sheet: the key is kept from the shortcuts, then taken here.
-  const bool key = e->type() == QEvent::KeyPress || e->type() == QEvent::ShortcutOverride;
-  if (watched == text_ && key && static_cast<QKeyEvent*>(e)->matches(QKeySequence::Copy) &&
-      !text_->textCursor().hasSelection()) {
-    if (e->type() == QEvent::KeyPress) copy();
-    e->accept();
-    return true;
-  }
-  return QDialog::eventFilter(watched, e);
+  // A key of the window's is kept from the control with the focus (and from
+  // the shortcuts), then taken here.
+  const bool override = e->type() == QEvent::ShortcutOverride;
+  if (!override && e->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, e);
+  const std::function<void()> run = command(*static_cast<QKeyEvent*>(e));
+  if (!run) return QDialog::eventFilter(watched, e);
+  if (!override) run();
+  e->accept();
+  return true;
 }
 
 PlanWindow* showPlanWindow(MainWindow& main) {

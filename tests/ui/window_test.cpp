@@ -398,40 +398,63 @@ class WindowTest : public QObject {
     QVERIFY(bytesOf(ui::MainWindow::lastSessionPath()) == plus && bytesOf(ui::MainWindow::previousSessionPath()) == saved);
   }
 
-  // Ctrl+L: the plan follows a purchase, Copy and Ctrl+C copy it, Save... writes it in the sheet's code page
-  // and line ends, Show this level is one step that Ctrl+Z takes back, Escape closes.
+  // Ctrl+L: the plan follows a purchase; its text has the focus each time the window opens; every button has an Alt
+  // key; Copy and Ctrl+C from every control copy the plan (a part selected, that part); Save... writes it in the sheet's
+  // code page and line ends; a level shown (Enter in the level box) is one step that Ctrl+Z takes back from every
+  // control; Escape closes.
   void levelPlanWindow() {
     press(Ctl::ST_plus, 2), press(Ctl::levelup, 4), press(Ctl::Hitpoints_plus, 5);
     QTest::keyClick(w.get(), Qt::Key_L, Qt::ControlModifier);
     auto* plan = w->findChild<ui::PlanWindow*>();
     QVERIFY(plan && plan->isVisible() && !plan->isModal() && plan->windowTitle() == "Level plan");
+    auto* shown = plan->findChild<QPlainTextEdit*>();
+    QVERIFY2(plan->focusWidget() == shown, "the plan text has the focus when the window opens");
     press(Ctl::bow_plus);
     const QString want = "Level plan: Human/male, background none\nLevel 1 (5 CPs): Strength x2, Hit points x3\n"
                          "Level 2 (1 CP): Hit points\nLevel 3 (1 CP): Hit points\nLevel 4 (1 CP): Bow\n"
                          "Level 5 (2 CPs): nothing\nUnspent: 2 CPs";
-    auto* shown = plan->findChild<QPlainTextEdit*>();
     QCOMPARE(shown->toPlainText(), want);
     QVERIFY(shown->font().family() == ui::kFontFamily8 && !shown->font().bold());
-    auto button = [plan](const QString& caption) {
-      for (auto* b : plan->findChildren<QPushButton*>()) if (b->text() == caption) QTest::mouseClick(b, Qt::LeftButton);
+    auto* level = plan->findChild<QSpinBox*>();
+    auto* close = plan->findChild<QPushButton*>("planClose");
+    QSet<QKeySequence> altKeys;
+    for (auto* b : plan->findChildren<QPushButton*>()) altKeys << QKeySequence::mnemonic(b->text());
+    QVERIFY2(altKeys.size() == 5 && !altKeys.contains(QKeySequence()), "five buttons, an Alt key of its own each");
+    auto keyIn = [](QWidget* control, Qt::Key k, Qt::KeyboardModifiers m = Qt::ControlModifier) {
+      control->setFocus();
+      QTest::keyClick(control, k, m);
     };
-    button("Copy");
-    QCOMPARE(QApplication::clipboard()->text(), want);
-    QApplication::clipboard()->clear();
-    QTest::keyClick(shown, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QApplication::clipboard()->text(), want);
+    for (QWidget* from : std::initializer_list<QWidget*>{shown, level, close}) {  // from each control, the whole plan
+      QApplication::clipboard()->clear();
+      if (from == shown) QTest::mouseClick(plan->findChild<QPushButton*>("planCopy"), Qt::LeftButton);
+      QVERIFY2(from != shown || QApplication::clipboard()->text() == want, "Copy copies the plan");
+      QApplication::clipboard()->clear();
+      keyIn(from, Qt::Key_C);
+      QVERIFY2(QApplication::clipboard()->text() == want, qPrintable("Ctrl+C copies the plan from " + from->objectName()));
+    }
+    shown->moveCursor(QTextCursor::Start);
+    shown->moveCursor(QTextCursor::NextWord, QTextCursor::MoveAnchor);
+    shown->moveCursor(QTextCursor::EndOfWord, QTextCursor::KeepAnchor);
+    keyIn(close, Qt::Key_C);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("plan"));  // the part selected
     QTemporaryDir dir;
     const QString path = dir.filePath("plan.txt");
     plan->setSaveDialog([path] { return path.toStdString(); });
-    button("Save...");
+    QTest::mouseClick(plan->findChild<QPushButton*>("planSave"), Qt::LeftButton);
     QCOMPARE(QString::fromStdString(bytesOf(path)), QString(want).replace("\n", "\r\n") + "\r\n");
     const std::string build = sheet();
-    plan->findChild<QSpinBox*>()->setValue(3);
-    button("Show this level");
-    QCOMPARE(text(Ctl::Clevel) + " " + text(Ctl::CPs_remaining), QString("3 0"));
-    QCOMPARE(shown->toPlainText(), want.left(want.indexOf("\nLevel 4")));
-    QTest::keyClick(shown, Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(sheet() == build && shown->toPlainText() == want);
+    for (QWidget* from : std::initializer_list<QWidget*>{level, shown, close}) {  // Enter shows the level typed; Ctrl+Z undoes
+      level->selectAll();
+      QTest::keyClicks(level, "3");
+      keyIn(level, Qt::Key_Return, {});
+      QVERIFY2(text(Ctl::Clevel) + " " + text(Ctl::CPs_remaining) == "3 0", "Enter in the level box shows level 3");
+      QCOMPARE(shown->toPlainText(), want.left(want.indexOf("\nLevel 4")));
+      keyIn(from, Qt::Key_Z);
+      QVERIFY2(sheet() == build && shown->toPlainText() == want, qPrintable("Ctrl+Z from " + from->objectName()));
+    }
+    close->click();
+    QTest::keyClick(w.get(), Qt::Key_L, Qt::ControlModifier);
+    QVERIFY2(plan->focusWidget() == shown, "the plan text has the focus when the window opens again");
     QTest::keyClick(shown, Qt::Key_Escape);
     QVERIFY(!plan->isVisible());
   }
