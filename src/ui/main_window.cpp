@@ -267,9 +267,11 @@ void MainWindow::apply(Ctl id, const Control& c, bool force) {
 }
 
 void MainWindow::refresh() {
-  // Controls are hidden last: a list hidden while it has the focus hands it
-  // to the list now shown in its place, never on to a text box that would
-  // then take the undo keys and the next letter typed.
+  // Controls are hidden last: a list hidden while it is the window's focus
+  // widget hands the focus to the list now shown in its place, never on to a
+  // text box that would then take the undo keys and the next letter typed;
+  // so too while the window is not active (a click that activates it comes
+  // before the activation), as the window gives its focus widget back then.
   for (const bool hiding : {false, true}) {
     for (int i = 0; i < kControlCount; ++i) {
       const Ctl id = static_cast<Ctl>(i);
@@ -277,11 +279,11 @@ void MainWindow::refresh() {
       const Control& was = shown_[static_cast<std::size_t>(i)];
       if (c == was || hiding != (was.visible && !c.visible)) continue;
       QWidget* w = widget(id);
-      if (hiding && w->hasFocus()) {
+      if (hiding && focusWidget() == w) {
         for (QWidget* other : widgets_)
           if (other != w && other->isVisible() && other->geometry().topLeft() == w->geometry().topLeft())
             other->setFocus(Qt::OtherFocusReason);
-        if (w->hasFocus()) setFocus(Qt::OtherFocusReason);
+        if (focusWidget() == w) setFocus(Qt::OtherFocusReason);
       }
       apply(id, c, false);
     }

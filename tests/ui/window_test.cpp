@@ -277,21 +277,30 @@ class WindowTest : public QObject {
     QCOMPARE(box->text(), QStringLiteral("No CPs left"));
   }
 
-  // Hiding the focused list hands the focus to the list shown in its place, never to the name box.
+  // Hiding the focused list hands the focus to the list shown in its place, never to the name box, also when the
+  // window was not active at the click (another window had the focus, or a dialog had just closed).
   void hidingTheFocusedListKeepsTheUndoKeysOffTheNameBox() {
-    for (auto [list, levelUp] : {std::pair{Ctl::Spell_list, false}, {Ctl::Schematic_list, false},
-                                 {Ctl::Schematic_list, true}}) {
+    const struct { Ctl list; bool levelUp, inactive; } rows[] = {{Ctl::Spell_list, false, false},
+        {Ctl::Schematic_list, false, false}, {Ctl::Schematic_list, true, false}, {Ctl::Schematic_list, false, true},
+        {Ctl::Magick_list, false, true}};
+    for (const auto& [list, levelUp, inactive] : rows) {
       init();
       QTest::keyClicks(get<QLineEdit>(Ctl::PCname), "Bob");
       const bool tech = list == Ctl::Schematic_list;
       if (tech) press(Ctl::Tech_select);
       if (levelUp) press(Ctl::levelup);
-      clickEntry(list, 0, !levelUp);
+      clickEntry(list, 0, !levelUp && list != Ctl::Magick_list);
+      QWidget other;  // has the focus while the list is hidden
+      if (inactive) other.show(), other.activateWindow();
+      QVERIFY(!inactive || QTest::qWaitForWindowActive(&other));
       press(tech ? Ctl::Magick_select : Ctl::Tech_select);
+      if (inactive) w->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(w.get()));
       key(Qt::Key_Z);
       QTest::keyClicks(qApp->focusWidget(), "x");
-      QVERIFY(text(Ctl::PCname) + text(Ctl::CPs_remaining) + text(Ctl::Clevel) == "Bob51" &&
-              qApp->focusWidget() == w->widget(tech ? Ctl::Spell_list : Ctl::Schematic_list));
+      const Ctl shown = list == Ctl::Magick_list ? Ctl::Tech_list : tech ? Ctl::Spell_list : Ctl::Schematic_list;
+      QVERIFY2(qApp->focusWidget() == w->widget(shown), info(list).name);
+      QVERIFY2(text(Ctl::PCname) + text(Ctl::CPs_remaining) + text(Ctl::Clevel) == "Bob51", info(list).name);
     }
   }
 
