@@ -231,8 +231,9 @@ void MainWindow::apply(Ctl id, const Control& c, bool force) {
         if (auto* multi = dynamic_cast<MultiLineBox*>(w)) multi->setPlainText(qs(c.text));
         else static_cast<QLineEdit*>(w)->setText(qs(c.text));
         if (auto* line = dynamic_cast<QLineEdit*>(w)) line->setCursorPosition(0);
-        if (id == Ctl::message_window) {  // a shortened file name can still be read in full
-          const QString tip = fullMessages_.value(qs(c.text), QString::fromLatin1(ui::layout(id).tooltip));
+        if (id == Ctl::message_window) {  // a message shown, in full (also where the box shows it shortened)
+          const QString tip = c.text.empty() ? QString::fromLatin1(ui::layout(id).tooltip)
+                                             : fullMessages_.value(qs(c.text), qs(c.text));
           w->setToolTip(tip);
           w->setAccessibleDescription(tip);
         }

@@ -74,8 +74,9 @@ class MainWindow : public QWidget {
   void build();
   // Redraws every widget whose control changed since the last redraw.
   void refresh();
-  // A file message ("could not save NAME: REASON") shortened to fit the message box.
-  std::string fitMessage(const std::string& verb, const std::string& name, const std::string& reason) const;
+  // What a failed save, open or paste says, worded to fit the message box
+  // (ui/messages.h); `file` without its folder, empty for a paste.
+  std::string failureMessage(const char* verb, const std::string& file, const std::string& reason) const;
   void apply(Ctl id, const Control& c, bool force);
   // SAVE: asks for the file name, hands it to the model, and writes the
   // message of a failure; a cancelled dialog writes nothing.
@@ -85,7 +86,7 @@ class MainWindow : public QWidget {
   void installSheetCommands();
   std::string askOpenName();
   void saveLastSession() const;
-  // A file message in full where the message box shows it shortened.
+  // A failure message in full where the message box shows it shortened.
   mutable QHash<QString, QString> fullMessages_;
   // The commands with their keys and the right-click menu that lists them.
   void installCommands();

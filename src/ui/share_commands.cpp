@@ -84,7 +84,7 @@ void MainWindow::installCommands() {
          const std::string text = QGuiApplication::clipboard()->text().toStdString();
          run([&] {
            const std::string reason = text.empty() ? "no text" : exporter::openSheetText(form_, text);
-           if (!reason.empty()) form_.message_window.text = "could not paste: " + reason;
+           if (!reason.empty()) form_.message_window.text = failureMessage("paste", {}, reason);
          });
        }},
       {"Print\u2026", {Qt::CTRL | Qt::Key_P},

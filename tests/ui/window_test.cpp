@@ -34,11 +34,17 @@ class WindowTest : public QObject {
   QString text(Ctl id) { return w->widget(id)->property("text").toString(); }
   QColor colour(Ctl id, QPalette::ColorRole role = QPalette::Base) { return w->widget(id)->palette().color(role); }
   std::string sheet() { return exporter::sheetBytes(w->model()); }
-  static bool sameMessage(const QString& shown, const QString& want) {  // the name may be cut in the middle to fit
-    const QStringList ends = shown.split(QChar(0x2026));
-    return shown == want || (ends.size() == 2 && want.startsWith(ends[0]) && want.endsWith(ends[1]) &&
-                             ends[0].size() > want.indexOf(' ', 10) &&
-                             ends[1].size() >= want.size() - want.lastIndexOf(QLatin1String(": ")));
+  // `want` as shown, or with part of the file name in it cut out for "..." (the name only is cut to fit)
+  static bool sameMessage(const QString& shown, const QString& want, const QString& file = {}) {
+    const QStringList ends = shown.split(QStringLiteral("..."));
+    const qsizetype at = file.isEmpty() ? -1 : want.indexOf(file);
+    return shown == want || (at >= 0 && ends.size() == 2 && want.startsWith(ends[0]) && want.endsWith(ends[1]) &&
+                             ends[0].size() >= at && want.size() - ends[1].size() <= at + file.size());
+  }
+  bool saysInFull(const QString& full) {  // the message box fits what it shows and holds the full text for the reader
+    QWidget* box = w->widget(Ctl::message_window);
+    return box->toolTip() == full && box->accessibleDescription() == full &&
+           QFontMetrics(box->font()).horizontalAdvance(text(Ctl::message_window)) <= box->width() - 8;
   }
   void press(Ctl id, int times = 1) { while (times-- > 0) QTest::mouseClick(get<QPushButton>(id), Qt::LeftButton); }
   void saveTo(const QString& path) { w->setSaveDialog([path] { return path.toStdString(); }); press(Ctl::SAVE); }
@@ -155,6 +161,7 @@ class WindowTest : public QObject {
       showsTheModel();
     }
     QVERIFY(text(Ctl::message_window) == "No CPs left" && text(Ctl::CPs_remaining) == "0" && text(Ctl::Clevel) == "2");
+    QVERIFY2(saysInFull("No CPs left"), "a rule's message as the tool tip");
     press(Ctl::Quit);
     QVERIFY(!w->isVisible() && w->model().ended);
   }
@@ -245,7 +252,7 @@ class WindowTest : public QObject {
         {true, dir.filePath(longName), "could not save " + longName + ": name too long"},
         {true, dir.filePath("no/such/folder/x.txt"), "could not save x.txt: no such folder"},
         {true, dir.filePath("a\nb/x\ry.txt"), "could not save x y.txt: no such folder"},
-        {true, dir.filePath("sub.txt"), "could not save sub.txt: is a folder"},
+        {true, dir.filePath("sub.txt"), "sub.txt is a folder"},
         {made, node, "could not save node.txt: not a regular file"},
         {full, fullDisk + "/old.txt", "could not save old.txt: disk full"},
         {full, fullDisk + "/new.txt", "could not save new.txt: disk full"}};
@@ -264,10 +271,8 @@ class WindowTest : public QObject {
       Form1State was = w->model();
       if (tried) saveTo(target);
       was.message_window.text = box->text().toStdString();  // the model holds the message shown, nothing else new
-      QVERIFY2(!tried || (sameMessage(box->text(), want) && w->model() == was && box->accessibleDescription() ==
-                          box->toolTip() && box->toolTip() == (box->text() == want ? "displays important messages" : want) &&
-                          QFontMetrics(box->font()).horizontalAdvance(box->text()) <= box->width()),
-               qPrintable(target + " " + box->text()));
+      QVERIFY2(!tried || (sameMessage(box->text(), want, QFileInfo(target).fileName().replace(QRegularExpression("[\r\n]"), " ")) && w->model() == was), qPrintable(target + " " + box->text()));
+      QVERIFY2(!tried || saysInFull(want), qPrintable(target + ": the full text in the tool tip, the shown text fits"));
     }
     QCOMPARE(contents(), before);
     saveTo(old);  // clears a save failure, and only that
@@ -373,7 +378,15 @@ class WindowTest : public QObject {
     Form1State opened = w->model();
     open({});
     opened.message_window = w->model().message_window;
-    QVERIFY(sameMessage(text(Ctl::message_window), "could not open bad.txt: line 2 is wrong") && w->model() == opened);
+    QVERIFY(sameMessage(text(Ctl::message_window), "could not open bad.txt: line 2 is wrong", "bad.txt") &&
+            w->model() == opened);
+    QVERIFY2(saysInFull("could not open bad.txt: line 2 is wrong"), "a refused open");
+    chosen = dir.filePath(QString(40, 'w') + ".txt");  // said of the file, its name shortened to fit
+    QVERIFY(write(chosen, "Hello"));
+    open({});
+    QVERIFY2(sameMessage(text(Ctl::message_window), QString(40, 'w') + ".txt is not a character sheet", QString(40, 'w')) &&
+                 saysInFull(QString(40, 'w') + ".txt is not a character sheet"), qPrintable(text(Ctl::message_window)));
+    chosen = dir.filePath("bad.txt");
     QMimeData files;  // dropped as a file manager drags them, with their addresses as text, on either text box
     files.setUrls({QUrl::fromLocalFile(dir.filePath("kara.txt")), QUrl::fromLocalFile(chosen)});
     files.setText(files.urls().first().toString());
@@ -486,11 +499,13 @@ class WindowTest : public QObject {
     init();
     const struct { QString paste; std::string sheet; QString message; } pastes[] = {
         {copied, built, ""}, {"", blank, "could not paste: no text"},
+        {"Hello", blank, "pasted text is not a character sheet"},
         {QString(copied).replace("Level:", "Lvl:"), blank, "could not paste: line 4 is wrong"}};
     for (const auto& [paste, want, message] : pastes) {
       qApp->clipboard()->setText(paste);
       key(Qt::Key_V);
       QVERIFY2(sheet() == want && text(Ctl::message_window) == message, qPrintable(message));
+      QVERIFY2(message.isEmpty() || saysInFull(message), qPrintable(message));
       key(Qt::Key_Z);  // a paste is one step
       QVERIFY(sheet() == blank);
     }
