@@ -480,6 +480,25 @@ class WindowTest : public QObject {
     QTest::keyClick(shown, Qt::Key_Escape);
     QVERIFY(!plan->isVisible());
   }
+  // Where the screen has no room beside the window (800x800 here, 640x480 in window_tests_small_screen), the plan opens
+  // inside the screen over none of the lists and statistics; it reopens where it was left.
+  void planWindowOpensClearOfTheLists() {
+    QTest::keyClick(w.get(), Qt::Key_L, Qt::ControlModifier);
+    auto* plan = w->findChild<ui::PlanWindow*>();
+    const QRect screen = w->screen()->availableGeometry(), at = plan->frameGeometry();
+    QVERIFY2(screen.contains(at), "inside the screen");
+    QVERIFY2(w->frameGeometry().right() + 8 + at.width() > screen.right(), "no room beside the window");
+    for (Ctl id : {Ctl::Race_Selection, Ctl::Background_Selection, Ctl::Spell_list, Ctl::Strength, Ctl::Adjcharisma,
+                   Ctl::bow, Ctl::adtraps}) {
+      const QRect control(w->widget(id)->mapToGlobal(QPoint(0, 0)), w->widget(id)->size());
+      QVERIFY2(!control.intersects(at), info(id).name);
+    }
+    plan->move(at.topLeft() - QPoint(5, 7));
+    plan->reject();
+    QTest::keyClick(w.get(), Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(plan->frameGeometry().topLeft(), at.topLeft() - QPoint(5, 7));
+  }
+
   // Ctrl+C copies the sheet as UTF-8 text with LF (a box with text selected, that text); Ctrl+V in a fresh window opens
   // it as one step, refuses what is no sheet, or pastes into the name box. The menu (a right click on a list or button,
   // which is not clicked, or Shift+F10) lists each command with its keys and runs it; the preview prints the sheet.
