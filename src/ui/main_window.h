@@ -11,6 +11,8 @@
 #include "core/history.h"
 #include "ui/layout.h"
 
+class QAction;
+
 namespace kethmor::ui {
 
 // Registers the window's fonts (once); false when one could not be loaded.
@@ -20,6 +22,10 @@ QFont windowFont(Font f);
 // Draws every control the classic way: flat button faces in exactly their
 // colour with a 3-D bevel, sunken boxes and lists.
 void useClassicStyle();
+
+// The window's commands, each with its menu entry and keys (ui/share_commands.cpp).
+enum class Command { Open, OpenLastSession, Save, CopySheet, PasteSheet, Print, LevelPlan, Undo, Redo, About };
+inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::About) + 1;
 
 // The main window: draws the model and forwards every event to it; for SAVE
 // and Ctrl+O it asks for the file name first and shows what came of it.
@@ -91,6 +97,7 @@ class MainWindow : public QWidget {
   // The commands with their keys and the right-click menu that lists them.
   void installCommands();
   QWidget* typingBox() const;  // the text box being typed in, or null
+  QAction* command(Command c) const { return commands_[static_cast<std::size_t>(c)]; }
 
   Form1 form_;
   std::array<QWidget*, kControlCount> widgets_{};
@@ -100,6 +107,7 @@ class MainWindow : public QWidget {
   QString lastFolder_;
   QImage background_;  // 8-bit with its palette, as stored: a quarter of the bytes of a pixmap
   History history_;
+  std::array<QAction*, kCommandCount> commands_{};
 };
 
 }  // namespace kethmor::ui
