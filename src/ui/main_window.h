@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QImage>
+#include <QKeySequence>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -44,6 +45,8 @@ class MainWindow : public QWidget {
   // Ctrl+Z; Ctrl+Y or Ctrl+Shift+Z (while a text box is typed in, its own).
   void undo();
   void redo();
+  // The keys of one of the window's commands, as its menu entry shows them.
+  QList<QKeySequence> keys(Command c) const;
   // Told after every redraw (the level plan follows the character).
   std::function<void()> onRefresh;
 

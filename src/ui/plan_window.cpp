@@ -145,12 +145,12 @@ void PlanWindow::copyShown() {
 }
 
 std::function<void()> PlanWindow::command(const QKeyEvent& key) {
+  // The main window's keys for the same commands.
   const QKeySequence pressed(key.keyCombination());
-  using Keys = QList<QKeySequence>;
-  if (key.matches(QKeySequence::Copy)) return [this] { copyShown(); };
-  if (Keys{Qt::CTRL | Qt::Key_Z}.contains(pressed)) return [this] { main_.undo(); };
-  if (Keys{Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}.contains(pressed)) return [this] { main_.redo(); };
-  if (Keys{Qt::CTRL | Qt::Key_P}.contains(pressed)) return [this] { print(); };
+  if (main_.keys(Command::CopySheet).contains(pressed)) return [this] { copyShown(); };
+  if (main_.keys(Command::Undo).contains(pressed)) return [this] { main_.undo(); };
+  if (main_.keys(Command::Redo).contains(pressed)) return [this] { main_.redo(); };
+  if (main_.keys(Command::Print).contains(pressed)) return [this] { print(); };
   if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
     if (focusWidget() == level_) return [this] {  // the level typed, then shown
       level_->interpretText();

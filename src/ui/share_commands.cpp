@@ -64,6 +64,8 @@ constexpr const char* kAbout =
 
 }  // namespace
 
+QList<QKeySequence> MainWindow::keys(Command c) const { return command(c)->shortcuts(); }
+
 void MainWindow::installCommands() {
   using Keys = QList<QKeySequence>;
   const struct Row {
