@@ -162,6 +162,7 @@ void MainWindow::build() {
               std::string text = box->toPlainText().toStdString();
               form_.ctl(static_cast<Ctl>(i)).text = text;
               shown_[static_cast<std::size_t>(i)].text = std::move(text);
+              emit sheetChanged();
             });
           }
           w = box;
@@ -176,6 +177,7 @@ void MainWindow::build() {
               std::string text = t.toStdString();
               form_.ctl(static_cast<Ctl>(i)).text = text;
               shown_[static_cast<std::size_t>(i)].text = std::move(text);
+              emit sheetChanged();
             });
           }
           w = box;
@@ -289,7 +291,7 @@ void MainWindow::refresh() {
       apply(id, c, false);
     }
   }
-  if (onRefresh) onRefresh();
+  emit sheetChanged();
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {

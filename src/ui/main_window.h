@@ -31,6 +31,8 @@ inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::A
 // The main window: draws the model and forwards every event to it; for SAVE
 // and Ctrl+O it asks for the file name first and shows what came of it.
 class MainWindow : public QWidget {
+  Q_OBJECT
+
  public:
   explicit MainWindow(QWidget* parent = nullptr);
 
@@ -47,8 +49,6 @@ class MainWindow : public QWidget {
   void redo();
   // The keys of one of the window's commands, as its menu entry shows them.
   QList<QKeySequence> keys(Command c) const;
-  // Told after every redraw (the level plan follows the character).
-  std::function<void()> onRefresh;
 
   // Opens a saved sheet as one action of the window (Ctrl+O, a dropped
   // file, the command line); a file that is no sheet is refused in the
@@ -72,6 +72,11 @@ class MainWindow : public QWidget {
   // window, inside a scroll area that fits it. Returns the top-level widget
   // (the one to close and delete).
   QWidget* showFitted();
+
+ signals:
+  // The character changed: after every redraw, and as the name or the
+  // alternative background is typed (the level plan follows it).
+  void sheetChanged();
 
  protected:
   void paintEvent(QPaintEvent*) override;

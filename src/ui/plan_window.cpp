@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -86,9 +85,7 @@ PlanWindow::PlanWindow(MainWindow& main) : QDialog(&main), main_(main) {
   // The window's keys reach it from every control: the level box would take
   // Ctrl+Z and Ctrl+C for its own, a button none.
   for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
-  // The name typed follows at once; every other change comes with the main window's redraw.
-  connect(static_cast<QLineEdit*>(main.widget(Ctl::PCname)), &QLineEdit::textChanged, this, &PlanWindow::follow);
-  main.onRefresh = [this] { follow(); };
+  connect(&main, &MainWindow::sheetChanged, this, &PlanWindow::follow);
 }
 
 void PlanWindow::showEvent(QShowEvent* e) {

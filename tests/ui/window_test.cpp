@@ -477,6 +477,8 @@ class WindowTest : public QObject {
     close->click();
     QTest::keyClick(w.get(), Qt::Key_L, Qt::ControlModifier);
     QVERIFY2(plan->focusWidget() == shown, "the plan text has the focus when the window opens again");
+    QTest::keyClicks(get<QLineEdit>(Ctl::PCname), "Kara");
+    QVERIFY2(shown->toPlainText().startsWith("Level plan for Kara: Human/male"), "the plan follows the name typed");
     QTest::keyClick(shown, Qt::Key_Escape);
     QVERIFY(!plan->isVisible());
   }
