@@ -162,6 +162,7 @@ void MainWindow::build() {
               std::string text = box->toPlainText().toStdString();
               form_.ctl(static_cast<Ctl>(i)).text = text;
               shown_[static_cast<std::size_t>(i)].text = std::move(text);
+              emit sheetChanged();
             });
           }
           w = box;
@@ -176,6 +177,7 @@ void MainWindow::build() {
               std::string text = t.toStdString();
               form_.ctl(static_cast<Ctl>(i)).text = text;
               shown_[static_cast<std::size_t>(i)].text = std::move(text);
+              emit sheetChanged();
             });
           }
           w = box;
@@ -231,8 +233,9 @@ void MainWindow::apply(Ctl id, const Control& c, bool force) {
         if (auto* multi = dynamic_cast<MultiLineBox*>(w)) multi->setPlainText(qs(c.text));
         else static_cast<QLineEdit*>(w)->setText(qs(c.text));
         if (auto* line = dynamic_cast<QLineEdit*>(w)) line->setCursorPosition(0);
-        if (id == Ctl::message_window) {  // a shortened file name can still be read in full
-          const QString tip = fullMessages_.value(qs(c.text), QString::fromLatin1(ui::layout(id).tooltip));
+        if (id == Ctl::message_window) {  // a message shown, in full (also where the box shows it shortened)
+          const QString tip = c.text.empty() ? QString::fromLatin1(ui::layout(id).tooltip)
+                                             : fullMessages_.value(qs(c.text), qs(c.text));
           w->setToolTip(tip);
           w->setAccessibleDescription(tip);
         }
@@ -267,9 +270,11 @@ void MainWindow::apply(Ctl id, const Control& c, bool force) {
 }
 
 void MainWindow::refresh() {
-  // Controls are hidden last: a list hidden while it has the focus hands it
-  // to the list now shown in its place, never on to a text box that would
-  // then take the undo keys and the next letter typed.
+  // Controls are hidden last: a list hidden while it is the window's focus
+  // widget hands the focus to the list now shown in its place, never on to a
+  // text box that would then take the undo keys and the next letter typed;
+  // so too while the window is not active (a click that activates it comes
+  // before the activation), as the window gives its focus widget back then.
   for (const bool hiding : {false, true}) {
     for (int i = 0; i < kControlCount; ++i) {
       const Ctl id = static_cast<Ctl>(i);
@@ -277,16 +282,16 @@ void MainWindow::refresh() {
       const Control& was = shown_[static_cast<std::size_t>(i)];
       if (c == was || hiding != (was.visible && !c.visible)) continue;
       QWidget* w = widget(id);
-      if (hiding && w->hasFocus()) {
+      if (hiding && focusWidget() == w) {
         for (QWidget* other : widgets_)
           if (other != w && other->isVisible() && other->geometry().topLeft() == w->geometry().topLeft())
             other->setFocus(Qt::OtherFocusReason);
-        if (w->hasFocus()) setFocus(Qt::OtherFocusReason);
+        if (focusWidget() == w) setFocus(Qt::OtherFocusReason);
       }
       apply(id, c, false);
     }
   }
-  if (onRefresh) onRefresh();
+  emit sheetChanged();
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QImage>
+#include <QKeySequence>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -10,6 +11,8 @@
 #include "core/form1.h"
 #include "core/history.h"
 #include "ui/layout.h"
+
+class QAction;
 
 namespace kethmor::ui {
 
@@ -21,9 +24,15 @@ QFont windowFont(Font f);
 // colour with a 3-D bevel, sunken boxes and lists.
 void useClassicStyle();
 
+// The window's commands, each with its menu entry and keys (ui/share_commands.cpp).
+enum class Command { Open, OpenLastSession, Save, CopySheet, PasteSheet, Print, LevelPlan, Undo, Redo, About };
+inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::About) + 1;
+
 // The main window: draws the model and forwards every event to it; for SAVE
 // and Ctrl+O it asks for the file name first and shows what came of it.
 class MainWindow : public QWidget {
+  Q_OBJECT
+
  public:
   explicit MainWindow(QWidget* parent = nullptr);
 
@@ -38,8 +47,8 @@ class MainWindow : public QWidget {
   // Ctrl+Z; Ctrl+Y or Ctrl+Shift+Z (while a text box is typed in, its own).
   void undo();
   void redo();
-  // Told after every redraw (the level plan follows the character).
-  std::function<void()> onRefresh;
+  // The keys of one of the window's commands, as its menu entry shows them.
+  QList<QKeySequence> keys(Command c) const;
 
   // Opens a saved sheet as one action of the window (Ctrl+O, a dropped
   // file, the command line); a file that is no sheet is refused in the
@@ -48,10 +57,13 @@ class MainWindow : public QWidget {
   void openFile(const std::string& fileName, int files = 1);
   // Replaces the open dialog (tests answer it themselves).
   void setOpenDialog(std::function<std::string()> dialog) { openDialog_ = std::move(dialog); }
-  // Where the save dialog starts: the folder of the last save or open (else
-  // the home folder), and the character's name as the file name, or
-  // "character.txt" with no name typed.
-  QString proposedSavePath() const;
+  // What a save dialog proposes, in the folder of the last save or open (else
+  // the home folder): for the sheet the character's name, ".txt" added unless
+  // it ends so in any letter case ("character.txt" with no name typed); for
+  // the level plan "NAME plan.txt", the name without a final ".txt" in any
+  // letter case ("plan.txt" with no name).
+  enum class Saved { Sheet, Plan };
+  QString proposedSavePath(Saved what = Saved::Sheet) const;
   // The sheet written when the window closes, opened again by Ctrl+Shift+O.
   static QString lastSessionPath();
   // The sheet kept before it, replaced by the next close that keeps one.
@@ -60,6 +72,11 @@ class MainWindow : public QWidget {
   // window, inside a scroll area that fits it. Returns the top-level widget
   // (the one to close and delete).
   QWidget* showFitted();
+
+ signals:
+  // The character changed: after every redraw, and as the name or the
+  // alternative background is typed (the level plan follows it).
+  void sheetChanged();
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -71,8 +88,9 @@ class MainWindow : public QWidget {
   void build();
   // Redraws every widget whose control changed since the last redraw.
   void refresh();
-  // A file message ("could not save NAME: REASON") shortened to fit the message box.
-  std::string fitMessage(const std::string& verb, const std::string& name, const std::string& reason) const;
+  // What a failed save, open or paste says, worded to fit the message box
+  // (ui/messages.h); `file` without its folder, empty for a paste.
+  std::string failureMessage(const char* verb, const std::string& file, const std::string& reason) const;
   void apply(Ctl id, const Control& c, bool force);
   // SAVE: asks for the file name, hands it to the model, and writes the
   // message of a failure; a cancelled dialog writes nothing.
@@ -82,11 +100,12 @@ class MainWindow : public QWidget {
   void installSheetCommands();
   std::string askOpenName();
   void saveLastSession() const;
-  // A file message in full where the message box shows it shortened.
+  // A failure message in full where the message box shows it shortened.
   mutable QHash<QString, QString> fullMessages_;
   // The commands with their keys and the right-click menu that lists them.
   void installCommands();
   QWidget* typingBox() const;  // the text box being typed in, or null
+  QAction* command(Command c) const { return commands_[static_cast<std::size_t>(c)]; }
 
   Form1 form_;
   std::array<QWidget*, kControlCount> widgets_{};
@@ -96,6 +115,7 @@ class MainWindow : public QWidget {
   QString lastFolder_;
   QImage background_;  // 8-bit with its palette, as stored: a quarter of the bytes of a pixmap
   History history_;
+  std::array<QAction*, kCommandCount> commands_{};
 };
 
 }  // namespace kethmor::ui

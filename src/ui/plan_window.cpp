@@ -4,22 +4,22 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
 
 #include "core/level_plan.h"
 #include "export/sheet.h"
 #include "export/sheet_file.h"
+#include "ui/layout.h"
 #include "ui/main_window.h"
 #include "ui/print_text.h"
 
@@ -50,18 +50,19 @@ PlanWindow::PlanWindow(MainWindow& main) : QDialog(&main), main_(main) {
   message_->setStyleSheet(QStringLiteral("color: #ff0000"));
   auto* levelLabel = new QLabel(QStringLiteral("&Level:"), this);
   levelLabel->setBuddy(level_);
-  auto* show = new QPushButton(QStringLiteral("Show this level"), this);
-  auto* copyButton = new QPushButton(QStringLiteral("Copy"), this);
-  auto* saveButton = new QPushButton(QStringLiteral("Save..."), this);
-  auto* printButton = new QPushButton(QStringLiteral("Print..."), this);
-  auto* close = new QPushButton(QStringLiteral("Close"), this);
-  for (QPushButton* b : {show, copyButton, saveButton, printButton, close}) b->setAutoDefault(false);
-  connect(show, &QPushButton::clicked, this, &PlanWindow::showLevel);
-  connect(copyButton, &QPushButton::clicked, this, &PlanWindow::copy);
-  connect(saveButton, &QPushButton::clicked, this, &PlanWindow::save);
-  connect(printButton, &QPushButton::clicked, this, &PlanWindow::print);
-  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this, &PlanWindow::print);
-  connect(close, &QPushButton::clicked, this, &QDialog::close);
+  // Each button with an Alt key of its own, shown underlined.
+  auto button = [this](const char* caption, const char* name, void (PlanWindow::*clicked)()) {
+    auto* b = new QPushButton(QString::fromLatin1(caption), this);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, clicked);
+    return b;
+  };
+  QPushButton* show = button("S&how this level", "planShow", &PlanWindow::showLevel);
+  QPushButton* copyButton = button("&Copy", "planCopy", &PlanWindow::copyShown);
+  QPushButton* saveButton = button("&Save...", "planSave", &PlanWindow::save);
+  QPushButton* printButton = button("&Print...", "planPrint", &PlanWindow::print);
+  QPushButton* close = button("Cl&ose", "planClose", &PlanWindow::reject);
 
   auto* levelRow = new QHBoxLayout;
   levelRow->addWidget(levelLabel);
@@ -81,14 +82,15 @@ PlanWindow::PlanWindow(MainWindow& main) : QDialog(&main), main_(main) {
   all->addLayout(buttons);
   resize(380, 440);
 
-  // Undo and redo of the sheet from here too, as in the main window.
-  auto* undoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
-  connect(undoKey, &QShortcut::activated, this, [this] { main_.undo(); });
-  for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
-    connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] { main_.redo(); });
-  // The name typed follows at once; every other change comes with the main window's redraw.
-  connect(static_cast<QLineEdit*>(main.widget(Ctl::PCname)), &QLineEdit::textChanged, this, &PlanWindow::follow);
-  main.onRefresh = [this] { follow(); };
+  // The window's keys reach it from every control: the level box would take
+  // Ctrl+Z and Ctrl+C for its own, a button none.
+  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+  connect(&main, &MainWindow::sheetChanged, this, &PlanWindow::follow);
+}
+
+void PlanWindow::showEvent(QShowEvent* e) {
+  text_->setFocus();  // each time the window opens
+  QDialog::showEvent(e);
 }
 
 QString PlanWindow::text() const { return text_->toPlainText().replace(QLatin1Char('\n'), QLatin1String(kLineEnd)); }
@@ -108,10 +110,7 @@ void PlanWindow::save() {
   if (dialog_) {
     name = dialog_();
   } else {
-    // Beside the sheet: "Borin plan.txt", or "plan.txt" for a character without a name.
-    const QString proposed = main_.proposedSavePath();
-    const QString file = proposed.endsWith(QLatin1String(".txt")) ? proposed.chopped(4) + QStringLiteral(" plan.txt")
-                                                                  : QDir(proposed).filePath(QStringLiteral("plan.txt"));
+    const QString file = main_.proposedSavePath(MainWindow::Saved::Plan);
     QFileDialog dialog(this, QStringLiteral("Save level plan"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
@@ -137,28 +136,105 @@ void PlanWindow::showLevel() {
   });
 }
 
-bool PlanWindow::eventFilter(QObject* watched, QEvent* e) {
-  // Ctrl+C with nothing selected copies the whole plan, not the main
-  // window's sheet: the key is kept from the shortcuts, then taken here.
-  const bool key = e->type() == QEvent::KeyPress || e->type() == QEvent::ShortcutOverride;
-  if (watched == text_ && key && static_cast<QKeyEvent*>(e)->matches(QKeySequence::Copy) &&
-      !text_->textCursor().hasSelection()) {
-    if (e->type() == QEvent::KeyPress) copy();
-    e->accept();
-    return true;
-  }
-  return QDialog::eventFilter(watched, e);
+void PlanWindow::copyShown() {
+  if (text_->textCursor().hasSelection()) text_->copy();
+  else copy();
 }
+
+std::function<void()> PlanWindow::command(const QKeyEvent& key) {
+  // The main window's keys for the same commands.
+  const QKeySequence pressed(key.keyCombination());
+  if (main_.keys(Command::CopySheet).contains(pressed)) return [this] { copyShown(); };
+  if (main_.keys(Command::Undo).contains(pressed)) return [this] { main_.undo(); };
+  if (main_.keys(Command::Redo).contains(pressed)) return [this] { main_.redo(); };
+  if (main_.keys(Command::Print).contains(pressed)) return [this] { print(); };
+  if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
+    if (focusWidget() == level_) return [this] {  // the level typed, then shown
+      level_->interpretText();
+      showLevel();
+    };
+  return {};
+}
+
+bool PlanWindow::eventFilter(QObject* watched, QEvent* e) {
+  // A key of the window's is kept from the control with the focus (and from
+  // the shortcuts), then taken here.
+  const bool override = e->type() == QEvent::ShortcutOverride;
+  if (!override && e->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, e);
+  const std::function<void()> run = command(*static_cast<QKeyEvent*>(e));
+  if (!run) return QDialog::eventFilter(watched, e);
+  if (!override) run();
+  e->accept();
+  return true;
+}
+
+namespace {
+
+// Where the plan window opens (its frame's top left), and its size: beside
+// the main window where the screen has room, on the right or else on the
+// left; else below or above it, or beside it narrower, where a smaller plan
+// (its buttons whole, eight lines of text) has room; otherwise inside the
+// screen where it covers the least of the lists, buttons and number boxes
+// that a player reads and clicks with it, the lower right first.
+constexpr int kLeastHeight = 200;
+QPoint placeBeside(const MainWindow& main, PlanWindow& plan) {
+  const QWidget& top = *main.window();
+  const QRect frame = top.frameGeometry();
+  QScreen* screen = top.screen();
+  if (!screen) return frame.topRight() + QPoint(8, 0);
+  const QRect room = screen->availableGeometry();
+  const QSize border = frame.size() - top.size();  // the desktop's frame, as around the main window
+  const QSize full = plan.size().boundedTo(room.size() - border) + border;
+  const QSize least = QSize(plan.minimumSizeHint().width(), kLeastHeight).boundedTo(full - border) + border;
+  const int right = room.right() - frame.right() - 8, left = frame.left() - 8 - room.left();
+  const int below = room.bottom() - frame.bottom() - 8, above = frame.top() - 8 - room.top();
+  const int y = std::clamp(frame.top(), room.top(), room.bottom() + 1 - full.height());
+  const int x = std::clamp(frame.right() + 1 - full.width(), room.left(), room.right() + 1 - full.width());
+  const struct { bool fits; QRect at; } sides[] = {
+      {right >= full.width(), QRect(frame.right() + 8, y, full.width(), full.height())},
+      {left >= full.width(), QRect(frame.left() - 8 - full.width(), y, full.width(), full.height())},
+      {below >= least.height(), QRect(x, frame.bottom() + 8, full.width(), std::min(below, full.height()))},
+      {above >= least.height(), QRect(x, frame.top() - 8 - std::min(above, full.height()), full.width(),
+                                      std::min(above, full.height()))},
+      {right >= least.width(), QRect(frame.right() + 8, y, right, full.height())},
+      {left >= least.width(), QRect(room.left(), y, left, full.height())}};
+  for (const auto& side : sides) {
+    if (!side.fits) continue;
+    plan.resize(side.at.size() - border);
+    return side.at.topLeft();
+  }
+  std::vector<QRect> used;
+  for (int i = 0; i < kControlCount; ++i) {
+    const Ctl id = static_cast<Ctl>(i);
+    const unsigned flags = layout(id).flags;
+    const bool numbers = kControls[i].kind == Kind::TextBox && (flags & READONLY) && !(flags & MULTILINE) &&
+                         id != Ctl::message_window;
+    if (numbers || kControls[i].kind == Kind::ListBox || kControls[i].kind == Kind::Button)
+      used.emplace_back(main.widget(id)->mapToGlobal(QPoint(0, 0)), main.widget(id)->size());
+  }
+  long long fewest = -1;
+  QRect best;
+  for (const QSize size : {full, least}) {  // the smaller plan where it covers less
+    for (int atY = room.bottom() + 1 - size.height(); atY >= room.top(); atY -= 8) {
+      for (int atX = room.right() + 1 - size.width(); atX >= room.left(); atX -= 8) {
+        const QRect at(QPoint(atX, atY), size);
+        long long covered = 0;
+        for (const QRect& r : used) covered += static_cast<long long>((r & at).width()) * (r & at).height();
+        if (fewest < 0 || covered < fewest) fewest = covered, best = at;
+      }
+    }
+  }
+  plan.resize(best.size() - border);
+  return best.topLeft();
+}
+
+}  // namespace
 
 PlanWindow* showPlanWindow(MainWindow& main) {
   auto* plan = main.findChild<PlanWindow*>();
-  if (!plan) {
+  if (!plan) {  // where the player leaves it, it opens again
     plan = new PlanWindow(main);
-    // Beside the main window, on the side the screen has room for.
-    const QRect frame = main.frameGeometry();
-    const QRect screen = main.screen() ? main.screen()->availableGeometry() : QRect();
-    const bool right = screen.isNull() || frame.right() + 8 + plan->width() <= screen.right();
-    plan->move(right ? frame.right() + 8 : std::max(screen.left(), frame.left() - 8 - plan->width()), frame.top());
+    plan->move(placeBeside(main, *plan));
   }
   plan->show();
   plan->follow();

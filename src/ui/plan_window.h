@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+class QKeyEvent;
 class QLabel;
 class QPlainTextEdit;
 class QSpinBox;
@@ -27,11 +28,17 @@ class PlanWindow : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* e) override;
+  void showEvent(QShowEvent* e) override;
 
  private:
   // The plan as shown, its lines joined by the platform's line end.
   QString text() const;
   void copy() const;
+  // Copy and Ctrl+C: the part of the plan selected, else the whole plan.
+  void copyShown();
+  // What a key does here, from whichever control has the focus: Ctrl+C, the
+  // undo and redo keys, Ctrl+P, Enter in the level box; nothing for others.
+  std::function<void()> command(const QKeyEvent& key);
   void save();
   // Qt's print preview of the plan, as the sheet is printed (Ctrl+P here).
   void print();

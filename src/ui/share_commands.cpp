@@ -64,37 +64,41 @@ constexpr const char* kAbout =
 
 }  // namespace
 
+QList<QKeySequence> MainWindow::keys(Command c) const { return command(c)->shortcuts(); }
+
 void MainWindow::installCommands() {
   using Keys = QList<QKeySequence>;
-  const struct Command {
-    const char* text;  // null for a separator
+  const struct Row {
+    Command id;
+    const char* text;
     Keys keys;
     std::function<void()> run;
-  } commands[] = {
-      {"Open\u2026", {Qt::CTRL | Qt::Key_O}, [this] {
+    bool endsGroup = false;  // a separator after it in the menu
+  } rows[] = {
+      {Command::Open, "Open\u2026", {Qt::CTRL | Qt::Key_O}, [this] {
          const std::string name = askOpenName();
          if (!name.empty()) openFile(name);
        }},
-      {"Open last session", {Qt::CTRL | Qt::SHIFT | Qt::Key_O}, [this] { openFile(lastSessionPath().toStdString()); }},
-      {"Save\u2026", {Qt::CTRL | Qt::Key_S}, [this] { static_cast<QAbstractButton*>(widget(Ctl::SAVE))->click(); }},
-      {nullptr, {}, {}},
-      {"Copy sheet", {Qt::CTRL | Qt::Key_C}, [this] { QGuiApplication::clipboard()->setText(sheetText(form_)); }},
-      {"Paste sheet", {Qt::CTRL | Qt::Key_V}, [this] {
+      {Command::OpenLastSession, "Open last session", {Qt::CTRL | Qt::SHIFT | Qt::Key_O},
+       [this] { openFile(lastSessionPath().toStdString()); }},
+      {Command::Save, "Save\u2026", {Qt::CTRL | Qt::Key_S},
+       [this] { static_cast<QAbstractButton*>(widget(Ctl::SAVE))->click(); }, true},
+      {Command::CopySheet, "Copy sheet", {Qt::CTRL | Qt::Key_C},
+       [this] { QGuiApplication::clipboard()->setText(sheetText(form_)); }},
+      {Command::PasteSheet, "Paste sheet", {Qt::CTRL | Qt::Key_V}, [this] {
          // Read as a file is: UTF-8 and any line ends are read leniently.
          const std::string text = QGuiApplication::clipboard()->text().toStdString();
          run([&] {
            const std::string reason = text.empty() ? "no text" : exporter::openSheetText(form_, text);
-           if (!reason.empty()) form_.message_window.text = "could not paste: " + reason;
+           if (!reason.empty()) form_.message_window.text = failureMessage("paste", {}, reason);
          });
        }},
-      {"Print\u2026", {Qt::CTRL | Qt::Key_P},
+      {Command::Print, "Print\u2026", {Qt::CTRL | Qt::Key_P},
        [this] { printPreview(this, QStringLiteral("Kethmor character sheet"), sheetText(form_)); }},
-      {"Level plan", {Qt::CTRL | Qt::Key_L}, [this] { showPlanWindow(*this); }},
-      {nullptr, {}, {}},
-      {"Undo", {Qt::CTRL | Qt::Key_Z}, [this] { undo(); }},
-      {"Redo", {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}, [this] { redo(); }},
-      {nullptr, {}, {}},
-      {"About", {}, [this] {
+      {Command::LevelPlan, "Level plan", {Qt::CTRL | Qt::Key_L}, [this] { showPlanWindow(*this); }, true},
+      {Command::Undo, "Undo", {Qt::CTRL | Qt::Key_Z}, [this] { undo(); }},
+      {Command::Redo, "Redo", {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}, [this] { redo(); }, true},
+      {Command::About, "About", {}, [this] {
          auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("About Kethmor Character Planner"),
                                      QString::fromUtf8(kAbout).arg(QLatin1String(KETHMOR_VERSION)),
                                      QMessageBox::Ok, this);
@@ -104,22 +108,22 @@ void MainWindow::installCommands() {
          box->open();
        }},
   };
-  for (const Command& c : commands) {
-    auto* action = new QAction(this);
-    action->setSeparator(!c.text);
-    if (c.text) action->setText(QString::fromUtf8(c.text));
-    action->setShortcuts(c.keys);
-    connect(action, &QAction::triggered, this, c.run);
+  static_assert(std::size(rows) == kCommandCount, "every command has its row");
+  for (const Row& row : rows) {
+    auto* action = new QAction(QString::fromUtf8(row.text), this);
+    action->setShortcuts(row.keys);
+    connect(action, &QAction::triggered, this, row.run);
     addAction(action);
+    commands_[static_cast<std::size_t>(row.id)] = action;
+    if (!row.endsGroup) continue;
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    addAction(separator);
   }
-  auto action = [this](const char* text) {
-    const QList<QAction*> all = actions();
-    return *std::find_if(all.begin(), all.end(), [text](QAction* a) { return a->text() == QString::fromUtf8(text); });
-  };
-  QAction* const undoAction = action("Undo");
-  QAction* const redoAction = action("Redo");
+  QAction* const undoAction = command(Command::Undo);
+  QAction* const redoAction = command(Command::Redo);
   QWidget* const ownMenus[] = {widget(Ctl::PCname), widget(Ctl::alternativebackground)};
-  auto* copyKey = new CopyKeyFilter(this, action("Copy sheet"));
+  auto* copyKey = new CopyKeyFilter(this, command(Command::CopySheet));
   for (QWidget* child : findChildren<QWidget*>()) {
     if (qobject_cast<QLineEdit*>(child) || qobject_cast<QPlainTextEdit*>(child)) child->installEventFilter(copyKey);
     // The two boxes typed in keep their own menus; everything else shows the window's.

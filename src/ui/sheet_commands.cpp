@@ -15,6 +15,7 @@
 #include "export/sheet_file.h"
 #include "export/sheet_reader.h"
 #include "ui/main_window.h"
+#include "ui/messages.h"
 
 namespace kethmor::ui {
 
@@ -22,19 +23,11 @@ void MainWindow::installSheetCommands() {
   setAcceptDrops(true);
 }
 
-std::string MainWindow::fitMessage(const std::string& verb, const std::string& name,
-                                   const std::string& reason) const {
-  const QWidget* box = widget(Ctl::message_window);
-  const QFontMetrics metrics(box->font());
-  const QString head = QStringLiteral("could not %1 ").arg(QString::fromStdString(verb));
-  const QString tail = QStringLiteral(": %1").arg(QString::fromStdString(reason));
-  // The box's frame and margins take a few pixels of each side.
-  const int room = box->width() - 8 - metrics.horizontalAdvance(head + tail);
-  const QString shown = metrics.elidedText(QString::fromStdString(name), Qt::ElideMiddle,
-                                           std::max(room, metrics.horizontalAdvance(QChar(0x2026))));
-  const QString full = head + QString::fromStdString(name) + tail;
-  if (shown != QString::fromStdString(name)) fullMessages_.insert(head + shown + tail, full);
-  return (head + shown + tail).toStdString();
+std::string MainWindow::failureMessage(const char* verb, const std::string& file, const std::string& reason) const {
+  const Message m = ui::failureMessage(*widget(Ctl::message_window), verb, QString::fromStdString(file),
+                                       QString::fromStdString(reason));
+  if (m.shown != m.full) fullMessages_.insert(m.shown, m.full);
+  return m.shown.toStdString();
 }
 
 void MainWindow::save() {
@@ -44,7 +37,7 @@ void MainWindow::save() {
   run([&] {
     failure = form_.SAVE_Click(name);
     if (!failure.empty())
-      form_.message_window.text = form_.save_failure = fitMessage("save", exporter::shownName(name), failure);
+      form_.message_window.text = form_.save_failure = failureMessage("save", exporter::shownName(name), failure);
   });
   if (failure.empty()) lastFolder_ = QFileInfo(QString::fromStdString(name)).absolutePath();
 }
@@ -53,7 +46,7 @@ void MainWindow::openFile(const std::string& fileName, int files) {
   std::string failure;
   run([&] {
     failure = exporter::openSheet(form_, fileName);
-    if (!failure.empty()) form_.message_window.text = fitMessage("open", exporter::shownName(fileName), failure);
+    if (!failure.empty()) form_.message_window.text = failureMessage("open", exporter::shownName(fileName), failure);
     else if (files > 1) form_.message_window.text = "only the first of " + std::to_string(files) + " files was opened";
   });
   if (failure.empty() && QString::fromStdString(fileName) != lastSessionPath())
@@ -72,14 +65,21 @@ std::string MainWindow::askOpenName() {
   return files.isEmpty() ? std::string() : files.first().toStdString();
 }
 
-QString MainWindow::proposedSavePath() const {
+QString MainWindow::proposedSavePath(Saved what) const {
   // Characters no file name can hold, or that other systems refuse, become "_".
   QString name = QString::fromStdString(form_.PCname.text).trimmed();
   for (QChar& c : name)
     if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c)) c = QLatin1Char('_');
   if (name.startsWith(QLatin1Char('.'))) name.replace(0, 1, QLatin1Char('_'));
-  if (name.isEmpty()) name = QStringLiteral("character");
-  if (!name.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive)) name += QStringLiteral(".txt");
+  const QString txt = QStringLiteral(".txt");
+  if (what == Saved::Plan) {
+    if (name.endsWith(txt, Qt::CaseInsensitive)) name = name.chopped(txt.size()).trimmed();
+    name = name.isEmpty() ? QStringLiteral("plan.txt") : name + QStringLiteral(" plan.txt");
+  } else if (name.isEmpty()) {
+    name = QStringLiteral("character.txt");
+  } else if (!name.endsWith(txt, Qt::CaseInsensitive)) {
+    name += txt;
+  }
   const QString folder = lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_;
   return QDir(folder).filePath(name);
 }

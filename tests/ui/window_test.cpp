@@ -34,11 +34,17 @@ class WindowTest : public QObject {
   QString text(Ctl id) { return w->widget(id)->property("text").toString(); }
   QColor colour(Ctl id, QPalette::ColorRole role = QPalette::Base) { return w->widget(id)->palette().color(role); }
   std::string sheet() { return exporter::sheetBytes(w->model()); }
-  static bool sameMessage(const QString& shown, const QString& want) {  // the name may be cut in the middle to fit
-    const QStringList ends = shown.split(QChar(0x2026));
-    return shown == want || (ends.size() == 2 && want.startsWith(ends[0]) && want.endsWith(ends[1]) &&
-                             ends[0].size() > want.indexOf(' ', 10) &&
-                             ends[1].size() >= want.size() - want.lastIndexOf(QLatin1String(": ")));
+  // `want` as shown, or with part of the file name in it cut out for "..." (the name only is cut to fit)
+  static bool sameMessage(const QString& shown, const QString& want, const QString& file = {}) {
+    const QStringList ends = shown.split(QStringLiteral("..."));
+    const qsizetype at = file.isEmpty() ? -1 : want.indexOf(file);
+    return shown == want || (at >= 0 && ends.size() == 2 && want.startsWith(ends[0]) && want.endsWith(ends[1]) &&
+                             ends[0].size() >= at && want.size() - ends[1].size() <= at + file.size());
+  }
+  bool saysInFull(const QString& full) {  // the message box fits what it shows and holds the full text for the reader
+    QWidget* box = w->widget(Ctl::message_window);
+    return box->toolTip() == full && box->accessibleDescription() == full &&
+           QFontMetrics(box->font()).horizontalAdvance(text(Ctl::message_window)) <= box->width() - 8;
   }
   void press(Ctl id, int times = 1) { while (times-- > 0) QTest::mouseClick(get<QPushButton>(id), Qt::LeftButton); }
   void saveTo(const QString& path) { w->setSaveDialog([path] { return path.toStdString(); }); press(Ctl::SAVE); }
@@ -155,6 +161,7 @@ class WindowTest : public QObject {
       showsTheModel();
     }
     QVERIFY(text(Ctl::message_window) == "No CPs left" && text(Ctl::CPs_remaining) == "0" && text(Ctl::Clevel) == "2");
+    QVERIFY2(saysInFull("No CPs left"), "a rule's message as the tool tip");
     press(Ctl::Quit);
     QVERIFY(!w->isVisible() && w->model().ended);
   }
@@ -245,7 +252,7 @@ class WindowTest : public QObject {
         {true, dir.filePath(longName), "could not save " + longName + ": name too long"},
         {true, dir.filePath("no/such/folder/x.txt"), "could not save x.txt: no such folder"},
         {true, dir.filePath("a\nb/x\ry.txt"), "could not save x y.txt: no such folder"},
-        {true, dir.filePath("sub.txt"), "could not save sub.txt: is a folder"},
+        {true, dir.filePath("sub.txt"), "sub.txt is a folder"},
         {made, node, "could not save node.txt: not a regular file"},
         {full, fullDisk + "/old.txt", "could not save old.txt: disk full"},
         {full, fullDisk + "/new.txt", "could not save new.txt: disk full"}};
@@ -264,10 +271,8 @@ class WindowTest : public QObject {
       Form1State was = w->model();
       if (tried) saveTo(target);
       was.message_window.text = box->text().toStdString();  // the model holds the message shown, nothing else new
-      QVERIFY2(!tried || (sameMessage(box->text(), want) && w->model() == was && box->accessibleDescription() ==
-                          box->toolTip() && box->toolTip() == (box->text() == want ? "displays important messages" : want) &&
-                          QFontMetrics(box->font()).horizontalAdvance(box->text()) <= box->width()),
-               qPrintable(target + " " + box->text()));
+      QVERIFY2(!tried || (sameMessage(box->text(), want, QFileInfo(target).fileName().replace(QRegularExpression("[\r\n]"), " ")) && w->model() == was), qPrintable(target + " " + box->text()));
+      QVERIFY2(!tried || saysInFull(want), qPrintable(target + ": the full text in the tool tip, the shown text fits"));
     }
     QCOMPARE(contents(), before);
     saveTo(old);  // clears a save failure, and only that
@@ -277,21 +282,30 @@ class WindowTest : public QObject {
     QCOMPARE(box->text(), QStringLiteral("No CPs left"));
   }
 
-  // Hiding the focused list hands the focus to the list shown in its place, never to the name box.
+  // Hiding the focused list hands the focus to the list shown in its place, never to the name box, also when the
+  // window was not active at the click (another window had the focus, or a dialog had just closed).
   void hidingTheFocusedListKeepsTheUndoKeysOffTheNameBox() {
-    for (auto [list, levelUp] : {std::pair{Ctl::Spell_list, false}, {Ctl::Schematic_list, false},
-                                 {Ctl::Schematic_list, true}}) {
+    const struct { Ctl list; bool levelUp, inactive; } rows[] = {{Ctl::Spell_list, false, false},
+        {Ctl::Schematic_list, false, false}, {Ctl::Schematic_list, true, false}, {Ctl::Schematic_list, false, true},
+        {Ctl::Magick_list, false, true}};
+    for (const auto& [list, levelUp, inactive] : rows) {
       init();
       QTest::keyClicks(get<QLineEdit>(Ctl::PCname), "Bob");
       const bool tech = list == Ctl::Schematic_list;
       if (tech) press(Ctl::Tech_select);
       if (levelUp) press(Ctl::levelup);
-      clickEntry(list, 0, !levelUp);
+      clickEntry(list, 0, !levelUp && list != Ctl::Magick_list);
+      QWidget other;  // has the focus while the list is hidden
+      if (inactive) other.show(), other.activateWindow();
+      QVERIFY(!inactive || QTest::qWaitForWindowActive(&other));
       press(tech ? Ctl::Magick_select : Ctl::Tech_select);
+      if (inactive) w->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(w.get()));
       key(Qt::Key_Z);
       QTest::keyClicks(qApp->focusWidget(), "x");
-      QVERIFY(text(Ctl::PCname) + text(Ctl::CPs_remaining) + text(Ctl::Clevel) == "Bob51" &&
-              qApp->focusWidget() == w->widget(tech ? Ctl::Spell_list : Ctl::Schematic_list));
+      const Ctl shown = list == Ctl::Magick_list ? Ctl::Tech_list : tech ? Ctl::Spell_list : Ctl::Schematic_list;
+      QVERIFY2(qApp->focusWidget() == w->widget(shown), info(list).name);
+      QVERIFY2(text(Ctl::PCname) + text(Ctl::CPs_remaining) + text(Ctl::Clevel) == "Bob51", info(list).name);
     }
   }
 
@@ -341,9 +355,13 @@ class WindowTest : public QObject {
       clickEntry(list, row, true);
     for (Ctl b : {Ctl::levelup, Ctl::ST_plus, Ctl::WP_plus, Ctl::Hitpoints_plus, Ctl::bow_plus}) press(b);
     clickEntry(Ctl::Spell_list, 0, true);
-    for (auto [typed, want] : {std::pair{"", "character.txt"}, {"hero.txt", "hero.txt"}, {"Kara/Hel:1", "Kara_Hel_1.txt"}}) {
-      name->setText(QString::fromLatin1(typed));  // the save dialog proposes the cleaned name in the last folder
-      QCOMPARE(w->proposedSavePath(), QDir::home().filePath(QString::fromLatin1(want)));
+    const struct { const char *typed, *sheet, *plan; } proposals[] = {{"", "character.txt", "plan.txt"},
+        {"hero.txt", "hero.txt", "hero plan.txt"}, {"Hero.TXT", "Hero.TXT", "Hero plan.txt"},
+        {" .Txt", "_Txt.txt", "_Txt plan.txt"}, {"Kara/Hel:1", "Kara_Hel_1.txt", "Kara_Hel_1 plan.txt"}};
+    for (const auto& p : proposals) {  // the save dialogs propose the cleaned name in the last folder
+      name->setText(QString::fromLatin1(p.typed));
+      QCOMPARE(w->proposedSavePath(), QDir::home().filePath(QString::fromLatin1(p.sheet)));
+      QCOMPARE(w->proposedSavePath(ui::MainWindow::Saved::Plan), QDir::home().filePath(QString::fromLatin1(p.plan)));
     }
     QString chosen = dir.filePath(QStringLiteral("kara.txt"));
     saveTo(chosen);
@@ -360,7 +378,15 @@ class WindowTest : public QObject {
     Form1State opened = w->model();
     open({});
     opened.message_window = w->model().message_window;
-    QVERIFY(sameMessage(text(Ctl::message_window), "could not open bad.txt: line 2 is wrong") && w->model() == opened);
+    QVERIFY(sameMessage(text(Ctl::message_window), "could not open bad.txt: line 2 is wrong", "bad.txt") &&
+            w->model() == opened);
+    QVERIFY2(saysInFull("could not open bad.txt: line 2 is wrong"), "a refused open");
+    chosen = dir.filePath(QString(40, 'w') + ".txt");  // said of the file, its name shortened to fit
+    QVERIFY(write(chosen, "Hello"));
+    open({});
+    QVERIFY2(sameMessage(text(Ctl::message_window), QString(40, 'w') + ".txt is not a character sheet", QString(40, 'w')) &&
+                 saysInFull(QString(40, 'w') + ".txt is not a character sheet"), qPrintable(text(Ctl::message_window)));
+    chosen = dir.filePath("bad.txt");
     QMimeData files;  // dropped as a file manager drags them, with their addresses as text, on either text box
     files.setUrls({QUrl::fromLocalFile(dir.filePath("kara.txt")), QUrl::fromLocalFile(chosen)});
     files.setText(files.urls().first().toString());
@@ -394,43 +420,87 @@ class WindowTest : public QObject {
     QVERIFY(bytesOf(ui::MainWindow::lastSessionPath()) == plus && bytesOf(ui::MainWindow::previousSessionPath()) == saved);
   }
 
-  // Ctrl+L: the plan follows a purchase, Copy and Ctrl+C copy it, Save... writes it in the sheet's code page
-  // and line ends, Show this level is one step that Ctrl+Z takes back, Escape closes.
+  // Ctrl+L: the plan follows a purchase; its text has the focus each time the window opens; every button has an Alt
+  // key; Copy and Ctrl+C from every control copy the plan (a part selected, that part); Save... writes it in the sheet's
+  // code page and line ends; a level shown (Enter in the level box) is one step that Ctrl+Z takes back from every
+  // control; Escape closes.
   void levelPlanWindow() {
     press(Ctl::ST_plus, 2), press(Ctl::levelup, 4), press(Ctl::Hitpoints_plus, 5);
     QTest::keyClick(w.get(), Qt::Key_L, Qt::ControlModifier);
     auto* plan = w->findChild<ui::PlanWindow*>();
     QVERIFY(plan && plan->isVisible() && !plan->isModal() && plan->windowTitle() == "Level plan");
+    auto* shown = plan->findChild<QPlainTextEdit*>();
+    QVERIFY2(plan->focusWidget() == shown, "the plan text has the focus when the window opens");
     press(Ctl::bow_plus);
     const QString want = "Level plan: Human/male, background none\nLevel 1 (5 CPs): Strength x2, Hit points x3\n"
                          "Level 2 (1 CP): Hit points\nLevel 3 (1 CP): Hit points\nLevel 4 (1 CP): Bow\n"
                          "Level 5 (2 CPs): nothing\nUnspent: 2 CPs";
-    auto* shown = plan->findChild<QPlainTextEdit*>();
     QCOMPARE(shown->toPlainText(), want);
     QVERIFY(shown->font().family() == ui::kFontFamily8 && !shown->font().bold());
-    auto button = [plan](const QString& caption) {
-      for (auto* b : plan->findChildren<QPushButton*>()) if (b->text() == caption) QTest::mouseClick(b, Qt::LeftButton);
+    auto* level = plan->findChild<QSpinBox*>();
+    auto* close = plan->findChild<QPushButton*>("planClose");
+    QSet<QKeySequence> altKeys;
+    for (auto* b : plan->findChildren<QPushButton*>()) altKeys << QKeySequence::mnemonic(b->text());
+    QVERIFY2(altKeys.size() == 5 && !altKeys.contains(QKeySequence()), "five buttons, an Alt key of its own each");
+    auto keyIn = [](QWidget* control, Qt::Key k, Qt::KeyboardModifiers m = Qt::ControlModifier) {
+      control->setFocus();
+      QTest::keyClick(control, k, m);
     };
-    button("Copy");
-    QCOMPARE(QApplication::clipboard()->text(), want);
-    QApplication::clipboard()->clear();
-    QTest::keyClick(shown, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QApplication::clipboard()->text(), want);
+    for (QWidget* from : std::initializer_list<QWidget*>{shown, level, close}) {  // from each control, the whole plan
+      QApplication::clipboard()->clear();
+      if (from == shown) QTest::mouseClick(plan->findChild<QPushButton*>("planCopy"), Qt::LeftButton);
+      QVERIFY2(from != shown || QApplication::clipboard()->text() == want, "Copy copies the plan");
+      QApplication::clipboard()->clear();
+      keyIn(from, Qt::Key_C);
+      QVERIFY2(QApplication::clipboard()->text() == want, qPrintable("Ctrl+C copies the plan from " + from->objectName()));
+    }
+    shown->moveCursor(QTextCursor::Start);
+    shown->moveCursor(QTextCursor::NextWord, QTextCursor::MoveAnchor);
+    shown->moveCursor(QTextCursor::EndOfWord, QTextCursor::KeepAnchor);
+    keyIn(close, Qt::Key_C);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("plan"));  // the part selected
     QTemporaryDir dir;
     const QString path = dir.filePath("plan.txt");
     plan->setSaveDialog([path] { return path.toStdString(); });
-    button("Save...");
+    QTest::mouseClick(plan->findChild<QPushButton*>("planSave"), Qt::LeftButton);
     QCOMPARE(QString::fromStdString(bytesOf(path)), QString(want).replace("\n", "\r\n") + "\r\n");
     const std::string build = sheet();
-    plan->findChild<QSpinBox*>()->setValue(3);
-    button("Show this level");
-    QCOMPARE(text(Ctl::Clevel) + " " + text(Ctl::CPs_remaining), QString("3 0"));
-    QCOMPARE(shown->toPlainText(), want.left(want.indexOf("\nLevel 4")));
-    QTest::keyClick(shown, Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(sheet() == build && shown->toPlainText() == want);
+    for (QWidget* from : std::initializer_list<QWidget*>{level, shown, close}) {  // Enter shows the level typed; Ctrl+Z undoes
+      level->selectAll();
+      QTest::keyClicks(level, "3");
+      keyIn(level, Qt::Key_Return, {});
+      QVERIFY2(text(Ctl::Clevel) + " " + text(Ctl::CPs_remaining) == "3 0", "Enter in the level box shows level 3");
+      QCOMPARE(shown->toPlainText(), want.left(want.indexOf("\nLevel 4")));
+      keyIn(from, Qt::Key_Z);
+      QVERIFY2(sheet() == build && shown->toPlainText() == want, qPrintable("Ctrl+Z from " + from->objectName()));
+    }
+    close->click();
+    QTest::keyClick(w.get(), Qt::Key_L, Qt::ControlModifier);
+    QVERIFY2(plan->focusWidget() == shown, "the plan text has the focus when the window opens again");
+    QTest::keyClicks(get<QLineEdit>(Ctl::PCname), "Kara");
+    QVERIFY2(shown->toPlainText().startsWith("Level plan for Kara: Human/male"), "the plan follows the name typed");
     QTest::keyClick(shown, Qt::Key_Escape);
     QVERIFY(!plan->isVisible());
   }
+  // Where the screen has no room beside the window (800x800 here, 640x480 in window_tests_small_screen), the plan opens
+  // inside the screen over none of the lists and statistics; it reopens where it was left.
+  void planWindowOpensClearOfTheLists() {
+    QTest::keyClick(w.get(), Qt::Key_L, Qt::ControlModifier);
+    auto* plan = w->findChild<ui::PlanWindow*>();
+    const QRect screen = w->screen()->availableGeometry(), at = plan->frameGeometry();
+    QVERIFY2(screen.contains(at), "inside the screen");
+    QVERIFY2(w->frameGeometry().right() + 8 + at.width() > screen.right(), "no room beside the window");
+    for (Ctl id : {Ctl::Race_Selection, Ctl::Background_Selection, Ctl::Spell_list, Ctl::Strength, Ctl::Adjcharisma,
+                   Ctl::bow, Ctl::adtraps}) {
+      const QRect control(w->widget(id)->mapToGlobal(QPoint(0, 0)), w->widget(id)->size());
+      QVERIFY2(!control.intersects(at), info(id).name);
+    }
+    plan->move(at.topLeft() - QPoint(5, 7));
+    plan->reject();
+    QTest::keyClick(w.get(), Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(plan->frameGeometry().topLeft(), at.topLeft() - QPoint(5, 7));
+  }
+
   // Ctrl+C copies the sheet as UTF-8 text with LF (a box with text selected, that text); Ctrl+V in a fresh window opens
   // it as one step, refuses what is no sheet, or pastes into the name box. The menu (a right click on a list or button,
   // which is not clicked, or Shift+F10) lists each command with its keys and runs it; the preview prints the sheet.
@@ -450,11 +520,13 @@ class WindowTest : public QObject {
     init();
     const struct { QString paste; std::string sheet; QString message; } pastes[] = {
         {copied, built, ""}, {"", blank, "could not paste: no text"},
+        {"Hello", blank, "pasted text is not a character sheet"},
         {QString(copied).replace("Level:", "Lvl:"), blank, "could not paste: line 4 is wrong"}};
     for (const auto& [paste, want, message] : pastes) {
       qApp->clipboard()->setText(paste);
       key(Qt::Key_V);
       QVERIFY2(sheet() == want && text(Ctl::message_window) == message, qPrintable(message));
+      QVERIFY2(message.isEmpty() || saysInFull(message), qPrintable(message));
       key(Qt::Key_Z);  // a paste is one step
       QVERIFY(sheet() == blank);
     }
