@@ -109,7 +109,7 @@ std::string purchaseName(int code) {
 
 std::string planText(const LevelPlan& plan, const char* lineEnd) {
   std::string text = "Level plan";
-  if (!plan.name.empty()) text += " for " + plan.name;
+  if (plan.name.find_first_not_of(' ') != std::string::npos) text += " for " + plan.name;  // blanks: no name
   text += ": " + plan.race + ", background " + plan.background;
   for (std::size_t l = 0; l < plan.levels.size(); ++l) {
     const PlanLevel& level = plan.levels[l];

@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "core/replay.h"
+#include "core/rules.h"
 #include "export/sheet.h"
 #include "magick/college_catalogue.h"
+#include "races/race_catalogue.h"
 #include "technology/discipline_catalogue.h"
 
 namespace kethmor::exporter {
@@ -44,9 +46,6 @@ std::string named(const std::string& label) {
   return name;
 }
 
-std::string lineNo(std::size_t index) { return "line " + std::to_string(index + 1); }
-std::string wrongLine(std::size_t index) { return lineNo(index) + " is wrong"; }
-
 bool typed(const SheetLine& row) { return row.value && !row.label2; }
 
 // The line of the table that opens with `box`.
@@ -56,16 +55,25 @@ std::size_t rowOf(Box box) {
   return r;
 }
 
-// A sheet's lines as read: `cp` in the code page for the values, `text` as
-// they are compared with the sheet the character saves (the same lines when
-// read exactly). Lines past the end read as empty.
+// A sheet's lines as read: `values` to read the values from (the code page
+// when read exactly, UTF-8 when leniently), `text` as they are compared with
+// the sheet the character saves (the same lines when read exactly). Lines
+// past the end read as empty. `skipped`: the blank lines before the sheet's
+// first, which the line numbers of a reason count.
 struct Lines {
-  std::vector<std::string> cp, text;
+  std::vector<std::string> values, text;
   bool lenient = false;
+  std::size_t skipped = 0;
   const std::string& operator[](std::size_t i) const {
     static const std::string none;
-    return i < cp.size() ? cp[i] : none;
+    return i < values.size() ? values[i] : none;
   }
+  std::size_t size() const { return values.size(); }
+  // A value as its box holds it, in UTF-8.
+  std::string box(const std::string& value) const { return lenient ? value : fromCodePage(value); }
+  // A line as a reason names it: "line 12".
+  std::string no(std::size_t index) const { return "line " + std::to_string(index + 1 + skipped); }
+  std::string wrong(std::size_t index) const { return no(index) + " is wrong"; }
 };
 
 std::vector<std::string> split(const std::string& text, const std::string& end) {
@@ -81,37 +89,58 @@ std::vector<std::string> split(const std::string& text, const std::string& end) 
 // differs from every line the planner saves.
 Lines exactLines(const std::string& bytes) {
   Lines l;
-  l.cp = l.text = split(bytes, "\r\n");
+  l.values = l.text = split(bytes, "\r\n");
   l.text.push_back(bytes.ends_with("\r\n") ? "" : "\r");
   return l;
 }
 
-// Read leniently, from the text as normalisedSheet gives it; `values`: also
-// in the code page, to read the values from.
-Lines lenientLines(const std::string& normalised, bool values = true) {
+// Read leniently, from the text as normalisedSheet gives it: the values as
+// they stand, so that letters the code page lacks reach the boxes; compared
+// as the code page has them, as the character's sheet saves them.
+Lines lenientLines(const std::string& normalised, std::size_t skipped = 0) {
   Lines l;
   l.lenient = true;
-  l.text = split(normalised, "\n");
-  if (values) l.cp = split(toCodePage(normalised), "\r\n");
+  l.skipped = skipped;
+  l.values = split(normalised, "\n");
+  for (const std::string& line : l.values) l.text.push_back(fromCodePage(toCodePage(line)));
   return l;
 }
 
-// The values of one line of the table; false when the line has another shape.
-bool readLine(std::string_view line, const SheetLine& row, bool lenient, std::string& a, std::string& b) {
+// How a line stands against its line of the table.
+enum class Shape { fits, notEmpty, noLabel, spacing, noLabel2, spacing2, noValue, noValue2 };
+
+// The values of one line of the table, and whether the line has its shape.
+Shape readLine(std::string_view line, const SheetLine& row, bool lenient, std::string& a, std::string& b) {
   const std::string_view label = row.label;
   if (!line.starts_with(label) &&
       !(lenient && label.starts_with(line) && label.find_first_not_of(' ', line.size()) == label.npos))
-    return false;
+    return row.value && line.starts_with(trimmedEnd(row.label)) ? Shape::spacing : Shape::noLabel;
   const std::string_view rest = line.substr(std::min(label.size(), line.size()));
-  if (!row.value) return rest.empty();
+  if (!row.value) return rest.empty() ? Shape::fits : label.empty() ? Shape::notEmpty : Shape::noLabel;
   a = rest;
-  if (!row.label2) return true;
+  if (!row.label2) return Shape::fits;
   const std::size_t at = rest.find(row.label2);
-  if (at == rest.npos) return false;
+  if (at == rest.npos) return rest.find(trimmedEnd(row.label2)) != rest.npos ? Shape::spacing2 : Shape::noLabel2;
   a = trimmedEnd(std::string(rest.substr(0, at)));
   b = rest.substr(at + std::string_view(row.label2).size());
   if (row.bias) b = b.substr(0, b.find(kBiasGap));
-  return !a.empty() && !b.empty();
+  return a.empty() ? Shape::noValue : b.empty() ? Shape::noValue2 : Shape::fits;
+}
+
+// What is wrong with a line out of shape, in a player's words.
+std::string shapeFault(Shape shape, const SheetLine& row) {
+  const std::string label = named(row.label), label2 = row.label2 ? named(row.label2) : "";
+  switch (shape) {
+    case Shape::notEmpty: return " should be empty";
+    case Shape::noLabel: return row.value ? " should begin \"" + label + ":\"" : " should read \"" + label + "\"";
+    case Shape::spacing: return ": wrong blanks after \"" + label + ":\"";
+    case Shape::noLabel2: return ": \"" + label2 + ":\" missing";
+    case Shape::spacing2: return ": wrong blanks after \"" + label2 + ":\"";
+    case Shape::noValue: return ": " + label + " has no value";
+    case Shape::noValue2: return ": " + label2 + " has no value";
+    case Shape::fits: break;
+  }
+  return " is wrong";
 }
 
 // How many lines of the table from `row` on, up to the first line of the
@@ -119,7 +148,7 @@ bool readLine(std::string_view line, const SheetLine& row, bool lenient, std::st
 std::size_t fitting(const Lines& lines, std::size_t at, std::size_t row) {
   std::string a, b;
   std::size_t k = 0;
-  for (; row + k < kRows && readLine(lines[at + k], kSheetLines[row + k], lines.lenient, a, b); ++k)
+  for (; row + k < kRows && readLine(lines[at + k], kSheetLines[row + k], lines.lenient, a, b) == Shape::fits; ++k)
     if (typed(kSheetLines[row + k])) return k + 1;
   return k;
 }
@@ -136,10 +165,14 @@ std::string locate(const Lines& lines, Starts& at) {
     while (next < kRows && !typed(kSheetLines[next])) ++next;
     const std::size_t want = std::min(next + 1, kRows) - (r + 1);
     std::size_t best = at[r] + 1, most = 0;
-    for (std::size_t i = at[r] + 1; i <= lines.cp.size() && most < want; ++i)
+    for (std::size_t i = at[r] + 1; i <= lines.size() && most < want; ++i)
       if (const std::size_t k = fitting(lines, i, r + 1); k > most) best = i, most = k;
-    if (most < want)
-      return best + most < lines.cp.size() ? wrongLine(best + most) : lineNo(best + most) + " is missing";
+    if (most < want && best + most >= lines.size()) return lines.no(best + most) + " is missing";
+    if (most < want) {
+      std::string a, b;
+      const SheetLine& row = kSheetLines[r + 1 + most];
+      return lines.no(best + most) + shapeFault(readLine(lines[best + most], row, lines.lenient, a, b), row);
+    }
     at[r + 1] = best;
   }
   return {};
@@ -190,16 +223,16 @@ std::string readValues(const Lines& lines, const Starts& at, Form1State& shown) 
     std::string a, b;
     readLine(lines[at[r]], row, lines.lenient, a, b);
     if (!typed(row)) {
-      (shown.*row.value).text = std::move(a), (shown.*row.value2).text = std::move(b);
+      (shown.*row.value).text = lines.box(a), (shown.*row.value2).text = lines.box(b);
       continue;
     }
     // Longer texts than the boxes hold cannot come from the window.
-    std::string text = fromCodePage(a);
-    for (std::size_t i = at[r] + 1; i < at[r + 1]; ++i) text += "\n" + fromCodePage(lines[i]);
+    std::string text = lines.box(a);
+    for (std::size_t i = at[r] + 1; i < at[r + 1]; ++i) text += "\n" + lines.box(lines[i]);
     const auto letters = std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
     for (int c = 0; c < kControlCount; ++c)
       if (kMembers[c] == row.value && letters > info(static_cast<Ctl>(c)).maxLength)
-        return lineNo(at[r]) + ": " + named(row.label) + " is longer than " +
+        return lines.no(at[r]) + ": " + named(row.label) + " is longer than " +
                std::to_string(info(static_cast<Ctl>(c)).maxLength) + " letters";
     (shown.*row.value).text = std::move(text);
   }
@@ -211,13 +244,16 @@ std::string readValues(const Lines& lines, const Starts& at, Form1State& shown) 
 // made, if one.
 std::string rebuild(const Form1State& shown, const Lines& lines, const Starts& at, const Form1State& current,
                     Form1& f, std::size_t& failed) {
-  failed = lines.cp.size();
-  if (!startRebuild(f, shown.Current_race.text, fromCodePage(shown.Current_background.text),
-                    shown.Carryweight.text, shown.ACadj.text))
-    return wrongLine(at[rowOf(&Form1State::Current_race)]);
+  failed = lines.size();
+  if (!startRebuild(f, shown.Current_race.text, shown.Current_background.text, shown.Carryweight.text,
+                    shown.ACadj.text))
+    return lines.no(at[rowOf(&Form1State::Current_race)]) +
+           (races::raceKeyIndex(shown.Current_race.text) < 0 ? ": unknown race" : ": unknown background");
   f.PCname.text = shown.PCname.text;
   f.alternativebackground.text = shown.alternativebackground.text;
   pressUntil(f, Ctl::levelup, f.Clevel, num(shown.Clevel));
+  if (f.Clevel.text != shown.Clevel.text)
+    return lines.no(at[rowOf(&Form1State::Clevel)]) + ": Level must be 1 to " + std::to_string(kLevelCap);
 
   // The bought values, in the sheet's order.
   for (const SheetLine& row : kSheetLines)
@@ -227,11 +263,12 @@ std::string rebuild(const Form1State& shown, const Lines& lines, const Starts& a
       for (const SkillInfo& s : kSkills)
         if (s.box == box) pressUntil(f, s.plus, f.*box, num(shown.*box));
     }
-  for (std::size_t i = at[kRows]; i < lines.cp.size(); ++i) {
+  for (std::size_t i = at[kRows]; i < lines.size(); ++i) {
     bool known = false;
-    const std::string entry = fromCodePage(lines[i]);
+    const std::string entry = lines.box(lines[i]);
     if (!buyByName(f, entry, known))
-      return failed = i, known ? lineNo(i) + ": " + entry + " does not match the lines before it" : wrongLine(i);
+      return failed = i, lines.no(i) + ": " + (known ? entry + " does not match the lines before it"
+                                                     : std::string("unknown spell or schematic"));
   }
 
   keepBrowsing(f, current);
@@ -241,7 +278,7 @@ std::string rebuild(const Form1State& shown, const Lines& lines, const Starts& a
 // The sheet the character saves, read as `lines` was.
 std::vector<std::string> savedLines(const Form1State& f, const Lines& lines) {
   const std::string bytes = sheetBytes(f);
-  return lines.lenient ? lenientLines(normalisedSheet(fromCodePage(bytes)), false).text : exactLines(bytes).text;
+  return lines.lenient ? lenientLines(normalisedSheet(fromCodePage(bytes))).text : exactLines(bytes).text;
 }
 
 // The first line in which the sheet differs from the one the character
@@ -257,17 +294,18 @@ std::string firstDifference(const Lines& lines, const std::vector<std::string>& 
   }
   while (row < kRows && at[row + 1] <= d) ++row;
   if (d == given.size() && d == saved.size()) return {};
-  if (d == given.size()) return lineNo(d) + " is missing";
+  if (d == given.size()) return lines.no(d) + " is missing";
   const SheetLine* line = row < kRows ? &kSheetLines[row] : nullptr;
-  if (d == saved.size() || !line || !line->value || typed(*line)) return wrongLine(d);
+  if (d == saved.size() || !line || !line->value || typed(*line)) return lines.wrong(d);
   std::size_t c = 0;
   while (c < given[d].size() && c < saved[d].size() && given[d][c] == saved[d][c]) ++c;
   const bool second = c >= saved[d].find(line->label2, std::string(line->label).size());
   // A race or level the window cannot show; a background the race cannot
   // take; an aptitude that also follows from the purchases below it.
   const bool race = line->value == &Form1State::Current_race;
-  if (!second && (race || line->value == &Form1State::Clevel)) return wrongLine(d);
-  return lineNo(d) + ": " + named(second ? line->label2 : line->label) + " does not match the " +
+  if (!second && race) return lines.no(d) + ": Race does not match the background";
+  if (!second && line->value == &Form1State::Clevel) return lines.wrong(d);
+  return lines.no(d) + ": " + named(second ? line->label2 : line->label) + " does not match the " +
          (race ? "race" : second && line->bias ? "rest of the sheet" : "lines before it");
 }
 
@@ -279,7 +317,7 @@ std::string read(const Lines& lines, const Form1State& current, Form1& f) {
   if (why.empty()) why = readValues(lines, at, shown);
   std::size_t failed = 0, d = 0, row = 0;
   if (why.empty()) why = rebuild(shown, lines, at, current, f, failed);
-  if (!why.empty() && failed == lines.cp.size()) return why;
+  if (!why.empty() && failed == lines.size()) return why;
   // A purchase that could not be made is told unless a line before it differs.
   const std::string difference = firstDifference(lines, savedLines(f, lines), at, !why.empty(), d, row);
   if (!why.empty() && d >= failed) return why;
@@ -289,7 +327,7 @@ std::string read(const Lines& lines, const Form1State& current, Form1& f) {
   std::string hp, fatigue;
   const SheetLine& line = kSheetLines[std::min(row, kRows - 1)];
   if (why.empty() || line.value != &Form1State::hitpoints ||
-      !readLine(lines[at[row]], line, lines.lenient, hp, fatigue) || hp == f.hitpoints.text ||
+      readLine(lines[at[row]], line, lines.lenient, hp, fatigue) != Shape::fits || hp == f.hitpoints.text ||
       fatigue == f.fatigue.text)
     return why;
   Form1State other = shown;
@@ -305,10 +343,15 @@ std::string read(const Lines& lines, const Form1State& current, Form1& f) {
       if (!*open) continue;
       g.Clevel.text = shown.Clevel.text;
       if (firstDifference(lines, savedLines(g, lines), at, false, d, row).empty())
-        return lineNo(at[rowOf(&Form1State::Clevel)]) + ": " + named(kSheetLines[rowOf(&Form1State::Clevel)].label) +
+        return lines.no(at[rowOf(&Form1State::Clevel)]) + ": " + named(kSheetLines[rowOf(&Form1State::Clevel)].label) +
                " does not match the lines after it";
     }
   return why;
+}
+
+// Where the text's first line that is not blank begins, after its blanks.
+std::size_t firstLetter(const std::string& text) {
+  return std::min(text.find_first_not_of(" \t\r\n"), text.size());
 }
 
 }  // namespace
@@ -317,7 +360,7 @@ std::string normalisedSheet(const std::string& text) {
   std::string out;
   out.reserve(text.size());
   std::size_t kept = 0;  // the length up to the last line that is not blank
-  for (std::size_t from = 0; from < text.size();) {
+  for (std::size_t from = firstLetter(text); from < text.size();) {
     const std::size_t end = std::min(text.find_first_of("\r\n", from), text.size());
     std::size_t stop = end;
     while (stop > from && (text[stop - 1] == ' ' || text[stop - 1] == '\t')) --stop;
@@ -333,21 +376,31 @@ std::string rebuildSheet(const std::string& bytes, const Form1State& current, Fo
   const std::string decoded = decodedSheet(bytes), text = normalisedSheet(decoded);
   if (text.empty()) return "is empty";
   if (!text.starts_with(trimmedEnd(kSheetLines[0].label))) return "is not a character sheet";
+  // The blank lines before the first, which the lenient reading skips and
+  // the reasons count.
+  const std::string_view before(decoded.data(), firstLetter(decoded));
+  const auto count = [](std::string_view s, const char* what) {
+    std::size_t n = 0;
+    for (std::size_t at = 0; (at = s.find(what, at)) != s.npos; ++at) ++n;
+    return n;
+  };
+  const std::size_t skipped = count(before, "\n") + count(before, "\r") - count(before, "\r\n");
   // Deliberate mend: a NUL byte is never read; no saved text holds one.
   if (const std::size_t nul = text.find('\0'); nul != std::string::npos)
-    return lineNo(static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<long>(nul), '\n'))) +
+    return "line " + std::to_string(count(std::string_view(text).substr(0, nul), "\n") + skipped + 1) +
            " holds a NUL byte";
   // Bytes that read as UTF-8 as well as exactly open as UTF-8, where the
   // exact reading would garble their letters; the planner's own sheet that
-  // only looks like UTF-8 holds a letter the code page lacks in it.
+  // only looks like UTF-8 holds a letter the code page lacks in it, and opens
+  // exactly.
   Form1 exact;
   const std::string why = read(exactLines(bytes), current, exact);
-  if (why.empty() && decoded == fromCodePage(bytes)) {
+  if (why.empty() && (decoded == fromCodePage(bytes) || fromCodePage(toCodePage(decoded)) != decoded)) {
     out = exact;
     return {};
   }
   Form1 lenient;
-  const std::string lenientWhy = read(lenientLines(text), current, lenient);
+  const std::string lenientWhy = read(lenientLines(text, skipped), current, lenient);
   if (lenientWhy.empty()) out = lenient;
   else if (why.empty()) out = exact;
   return why.empty() ? why : lenientWhy;

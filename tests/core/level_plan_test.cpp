@@ -26,7 +26,8 @@ const TextCase kTextCases[] = {
      "Level plan for Borin Ironfist: Dwarf, background None\nLevel 1 (5 CPs): Strength x2, Willpower, Hit points, "
      "Fatigue\nLevel 2 (1 CP): Bow\nLevel 3 (1 CP): Repair\nLevel 4 (1 CP): Unseen Force\nLevel 5 (2 CPs): "
      "Charges\nUnspent: 1 CP"},
-    {[](Form1&) {}, "Level plan: Human/male, background none\nLevel 1 (5 CPs): nothing\nUnspent: 5 CPs"},
+    // A name of blanks only is no name.
+    {[](Form1& f) { f.PCname.text = "  "; }, "Level plan: Human/male, background none\nLevel 1 (5 CPs): nothing\nUnspent: 5 CPs"},
     // A rank-3 spell waits for level 5; selling charisma sells the skill ranks bought before it.
     {[](Form1& f) {
        applyRace(f, kHumanMale), levelTo(f, 10), press(f, Ctl::WP_plus, 4), buyRun(f, Lore::Magick, 0, 3);
