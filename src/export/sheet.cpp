@@ -171,7 +171,13 @@ int nextZone(int column) { return 14 * ((column - 1) / 14) + 15; }
 
 std::string toCodePage(const std::string& utf8) {
   // Plain ASCII on one line is its own code page text (most of a sheet).
-  if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return c > 0 && c != '\r' && c != '\n'; }))
+  // The byte is compared unsigned: where char is unsigned, as on arm64, a
+  // byte of UTF-8 is no less above 0.
+  const auto plain = [](char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b != 0 && b < 0x80 && c != '\r' && c != '\n';
+  };
+  if (std::all_of(utf8.begin(), utf8.end(), plain))
     return utf8;
   const std::u32string cps = composed(utf8);
   std::string out;
