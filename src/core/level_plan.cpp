@@ -7,23 +7,6 @@
 
 namespace kethmor {
 
-namespace {
-
-// The "+" of each statistic in the order of kStatBoxes, then hit points and fatigue.
-constexpr Ctl kPlus[] = {Ctl::ST_plus, Ctl::CN_plus, Ctl::DX_plus,        Ctl::BE_plus,      Ctl::IN_plus,
-                         Ctl::WP_plus, Ctl::PE_plus, Ctl::CH_plus, Ctl::Hitpoints_plus, Ctl::Fatigue_plus};
-static_assert(std::size(kPlus) == kOrderSkill);
-
-// Names in the order of the codes, as the sheet prints them.
-constexpr const char* kNames[] = {"Strength", "Constitution", "Dexterity", "Beauty", "Intelligence",
-                                  "Willpower", "Perception", "Charisma", "Hit points", "Fatigue",
-                                  "Bow", "Melee", "Dodge", "Throwing", "Gambling", "Haggle", "Heal",
-                                  "Persuasion", "Repair", "Firearms", "Pick Locks", "Arm/Disarm Traps",
-                                  "Pick Pocket", "Backstab", "Prowling", "Spot Trap"};
-static_assert(std::size(kNames) == kOrderSpell);
-
-}  // namespace
-
 bool planStart(Form1& f, const Form1State& build) {
   const bool started = startRebuild(f, build.Current_race.text, build.Current_background.text,
                                     build.Carryweight.text, build.ACadj.text);
@@ -34,10 +17,8 @@ bool planStart(Form1& f, const Form1State& build) {
 
 bool buyByCode(Form1& f, int code) {
   const std::size_t had = f.purchase_order.size();
-  if (code < kOrderSkill) {
-    f.Click(kPlus[code]);
-  } else if (code < kOrderSpell) {
-    f.Click(kSkills[static_cast<std::size_t>(code - kOrderSkill)].plus);
+  if (code < kOrderSpell) {
+    f.Click(raiseOf(code).plus);
   } else {
     const bool spell = code < kOrderSchematic;
     const int i = code - (spell ? kOrderSpell : kOrderSchematic);
@@ -97,7 +78,7 @@ LevelPlan levelPlan(const Form1State& build) {
 Form1State planStateAt(const Form1State& build, int level) { return replay(build, level, nullptr); }
 
 std::string purchaseName(int code) {
-  if (code < kOrderSpell) return kNames[code];
+  if (code < kOrderSpell) return raiseOf(code).name;
   if (code < kOrderSchematic) {
     const int i = code - kOrderSpell;
     return magick::kSpellNames[i / magick::kSpellsPerCollege][i % magick::kSpellsPerCollege];

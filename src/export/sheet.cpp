@@ -223,7 +223,28 @@ std::string decodedSheet(const std::string& bytes) {
   return text;
 }
 
+namespace {
+
+// A row's name as a label of `width` columns: "Bow:         ".
+std::string label(const char* name, std::size_t width) {
+  std::string text = std::string(name) + ":";
+  text.resize(std::max(width, text.size()), ' ');
+  return text;
+}
+// Two statistics' adjusted values on one line, two zones apart.
+SheetLine stats(Stat a, Stat b) {
+  return {label(stat(a).name, 15), stat(a).adjusted, 2, label(stat(b).name, 15), stat(b).adjusted};
+}
+// Two skills on one line, two zones apart.
+SheetLine skills(Skill a, Skill b) {
+  const SkillInfo &left = kSkills[static_cast<std::size_t>(a)], &right = kSkills[static_cast<std::size_t>(b)];
+  return {label(left.name, 13), left.box, 2, label(right.name, 19), right.box};
+}
+
+}  // namespace
+
 using S = Form1State;
+using K = Skill;
 const std::array<SheetLine, 35> kSheetLines = {{
     {"Name:  ", &S::PCname},
     {"Race:  ", &S::Current_race, 1, "Background:  ", &S::Current_background},
@@ -234,10 +255,10 @@ const std::array<SheetLine, 35> kSheetLines = {{
     {""},
     {"                  Primary Statistics"},
     {""},
-    {"Strength:      ", &S::Adjstrength, 2, "Intelligence:  ", &S::Adjintelligence},
-    {"Constitution:  ", &S::Adjconstitution, 2, "Willpower:     ", &S::Adjwillpower},
-    {"Dexterity:     ", &S::Adjdexterity, 2, "Perception:    ", &S::Adjperception},
-    {"Beauty:        ", &S::Adjbeauty, 2, "Charisma:      ", &S::Adjcharisma},
+    stats(Stat::ST, Stat::IN),
+    stats(Stat::CN, Stat::WP),
+    stats(Stat::DX, Stat::PE),
+    stats(Stat::BE, Stat::CH),
     {""},
     {"Hitpoints: ", &S::hitpoints, 0, "      Fatigue: ", &S::fatigue},
     {""},
@@ -248,14 +269,14 @@ const std::array<SheetLine, 35> kSheetLines = {{
     {""},
     {"                           Skills"},
     {""},
-    {"Bow:         ", &S::bow, 2, "Dodge:             ", &S::dodge},
-    {"Melee:       ", &S::melee, 2, "Throwing:          ", &S::throwing},
-    {"Backstab:    ", &S::backstab, 2, "Pick Pocket:       ", &S::pickpocket},
-    {"Prowling:    ", &S::prowling, 2, "Spot Trap:         ", &S::spottrap},
-    {"Gambling:    ", &S::gambling, 2, "Haggle:            ", &S::haggle},
-    {"Heal:        ", &S::heal, 2, "Persuasion:        ", &S::persuasion},
-    {"Repair:      ", &S::repair, 2, "Firearms:          ", &S::firearms},
-    {"Pick Locks:  ", &S::picklocks, 2, "Arm/Disarm Traps:  ", &S::adtraps},
+    skills(K::bow, K::dodge),
+    skills(K::melee, K::throwing),
+    skills(K::backstab, K::pickpocket),
+    skills(K::prowling, K::spottrap),
+    skills(K::gambling, K::haggle),
+    skills(K::heal, K::persuasion),
+    skills(K::repair, K::firearms),
+    skills(K::picklocks, K::adtraps),
     {""},
     {""},
     {"   Spells/Schematics"},
@@ -268,7 +289,7 @@ std::string sheetBytes(const Form1State& f) {
     w.text(line.label);
     if (line.value) w.text((f.*line.value).text);
     for (int i = 0; i < line.zones; ++i) w.zone();
-    if (line.label2) w.text(line.label2).text((f.*line.value2).text);
+    if (!line.label2.empty()) w.text(line.label2).text((f.*line.value2).text);
     if (line.bias) w.text(kBiasGap).text(biasWord((f.*line.value2).back));
     w.endLine();
   }

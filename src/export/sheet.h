@@ -15,17 +15,18 @@ using Box = Control Form1State::*;
 // title is its label alone. A line with one box and no second label holds
 // typed text, which runs over as many lines as the text has.
 struct SheetLine {
-  const char* label;
+  std::string label;
   Box value = nullptr;
   int zones = 0;
-  const char* label2 = nullptr;
+  std::string label2 = "";
   Box value2 = nullptr;
   bool bias = false;
 };
 inline constexpr const char* kBiasGap = "  ";
 
 // The sheet's lines 1 to 35 in order; the purchased entries follow, one a
-// line. The writer and the reader both walk this table.
+// line. The writer and the reader both walk this table. The statistics'
+// and the skills' labels are their rows' names.
 extern const std::array<SheetLine, 35> kSheetLines;
 
 // The saved character sheet: the window's boxes, captions and purchases as

@@ -17,18 +17,6 @@ namespace kethmor::exporter {
 
 namespace {
 
-// The "+" that raises each box the sheet shows a bought value in, besides the skills'.
-struct Raise {
-  Box box;
-  Ctl plus;
-};
-constexpr Raise kRaised[] = {
-    {&Form1State::Adjstrength, Ctl::ST_plus},     {&Form1State::Adjintelligence, Ctl::IN_plus},
-    {&Form1State::Adjconstitution, Ctl::CN_plus}, {&Form1State::Adjwillpower, Ctl::WP_plus},
-    {&Form1State::Adjdexterity, Ctl::DX_plus},    {&Form1State::Adjperception, Ctl::PE_plus},
-    {&Form1State::Adjbeauty, Ctl::BE_plus},       {&Form1State::Adjcharisma, Ctl::CH_plus},
-    {&Form1State::hitpoints, Ctl::Hitpoints_plus}, {&Form1State::fatigue, Ctl::Fatigue_plus}};
-
 constexpr std::size_t kRows = kSheetLines.size();
 // The sheet line on which each line of the table begins; the last: the first purchase.
 using Starts = std::array<std::size_t, kRows + 1>;
@@ -46,7 +34,7 @@ std::string named(const std::string& label) {
   return name;
 }
 
-bool typed(const SheetLine& row) { return row.value && !row.label2; }
+bool typed(const SheetLine& row) { return row.value && row.label2.empty(); }
 
 // The line of the table that opens with `box`.
 std::size_t rowOf(Box box) {
@@ -118,18 +106,18 @@ Shape readLine(std::string_view line, const SheetLine& row, bool lenient, std::s
   const std::string_view rest = line.substr(std::min(label.size(), line.size()));
   if (!row.value) return rest.empty() ? Shape::fits : label.empty() ? Shape::notEmpty : Shape::noLabel;
   a = rest;
-  if (!row.label2) return Shape::fits;
+  if (row.label2.empty()) return Shape::fits;
   const std::size_t at = rest.find(row.label2);
   if (at == rest.npos) return rest.find(trimmedEnd(row.label2)) != rest.npos ? Shape::spacing2 : Shape::noLabel2;
   a = trimmedEnd(std::string(rest.substr(0, at)));
-  b = rest.substr(at + std::string_view(row.label2).size());
+  b = rest.substr(at + row.label2.size());
   if (row.bias) b = b.substr(0, b.find(kBiasGap));
   return a.empty() ? Shape::noValue : b.empty() ? Shape::noValue2 : Shape::fits;
 }
 
 // What is wrong with a line out of shape, in a player's words.
 std::string shapeFault(Shape shape, const SheetLine& row) {
-  const std::string label = named(row.label), label2 = row.label2 ? named(row.label2) : "";
+  const std::string label = named(row.label), label2 = named(row.label2);
   switch (shape) {
     case Shape::notEmpty: return " should be empty";
     case Shape::noLabel: return row.value ? " should begin \"" + label + ":\"" : " should read \"" + label + "\"";
@@ -257,12 +245,9 @@ std::string rebuild(const Form1State& shown, const Lines& lines, const Starts& a
 
   // The bought values, in the sheet's order.
   for (const SheetLine& row : kSheetLines)
-    for (Box box : {row.value, row.value2}) {
-      for (const Raise& r : kRaised)
-        if (r.box == box) pressUntil(f, r.plus, f.*box, num(shown.*box));
-      for (const SkillInfo& s : kSkills)
-        if (s.box == box) pressUntil(f, s.plus, f.*box, num(shown.*box));
-    }
+    for (Box box : {row.value, row.value2})
+      for (int code = 0; code < kOrderSpell; ++code)
+        if (raiseOf(code).shown == box) pressUntil(f, raiseOf(code).plus, f.*box, num(shown.*box));
   for (std::size_t i = at[kRows]; i < lines.size(); ++i) {
     bool known = false;
     const std::string entry = lines.box(lines[i]);
@@ -299,7 +284,7 @@ std::string firstDifference(const Lines& lines, const std::vector<std::string>& 
   if (d == saved.size() || !line || !line->value || typed(*line)) return lines.wrong(d);
   std::size_t c = 0;
   while (c < given[d].size() && c < saved[d].size() && given[d][c] == saved[d][c]) ++c;
-  const bool second = c >= saved[d].find(line->label2, std::string(line->label).size());
+  const bool second = c >= saved[d].find(line->label2, line->label.size());
   // A race or level the window cannot show; a background the race cannot
   // take; an aptitude that also follows from the purchases below it.
   const bool race = line->value == &Form1State::Current_race;

@@ -12,11 +12,11 @@ static std::string sheet(const Form1& f) {
   const Colour colours[] = {kGreen, kRed, kSysWindow, kPink, kBrownOrange, kWhite};
   auto letter = [&](Colour c) { return "grspow?"[std::find(colours, colours + 6, c) - colours]; };
   std::string out = f.Current_race.text + " " + f.Current_background.text + " ";
-  for (const StatRow& r : kStats) out += (f.*r.adjusted).text + " ";
+  for (const StatRow& r : kStatRows) out += (f.*r.adjusted).text + " ";
   for (Box b : {&S::hitpoints, &S::fatigue, &S::aptitude, &S::Carryweight, &S::Damagebonus, &S::ACadj, &S::Speed})
     out += (f.*b).text + " ";
   for (const SkillRow& r : kSkillRows) out += (f.*r.box).text + " ";
-  for (const StatRow& r : kStats) out += letter((f.*r.adjusted).back);
+  for (const StatRow& r : kStatRows) out += letter((f.*r.adjusted).back);
   return out + letter(f.aptitude.back);
 }
 

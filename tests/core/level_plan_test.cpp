@@ -62,4 +62,26 @@ TEST(LevelPlan, TextOfBuildsWorkedOutByHand) {
   EXPECT_EQ(atThree.message_window.text, "");
 }
 
+// Every purchase the plan names, by its button: the plan prints the name the sheet gives it
+// (hit points excepted), so a row whose name or button is out of place shows here.
+TEST(LevelPlan, EveryPurchaseIsNamedAsTheSheetNamesIt) {
+  const std::pair<Ctl, const char*> kNamed[] = {
+      {Ctl::ST_plus, "Strength"},          {Ctl::CN_plus, "Constitution"},     {Ctl::DX_plus, "Dexterity"},
+      {Ctl::BE_plus, "Beauty"},            {Ctl::IN_plus, "Intelligence"},     {Ctl::WP_plus, "Willpower"},
+      {Ctl::PE_plus, "Perception"},        {Ctl::CH_plus, "Charisma"},         {Ctl::Hitpoints_plus, "Hit points"},
+      {Ctl::Fatigue_plus, "Fatigue"},      {Ctl::bow_plus, "Bow"},             {Ctl::melee_plus, "Melee"},
+      {Ctl::dodge_plus, "Dodge"},          {Ctl::throwing_plus, "Throwing"},   {Ctl::Gambling_plus, "Gambling"},
+      {Ctl::Haggle_plus, "Haggle"},        {Ctl::Heal_plus, "Heal"},           {Ctl::Persausion_plus, "Persuasion"},
+      {Ctl::Repair_plus, "Repair"},        {Ctl::Firearms_plus, "Firearms"},   {Ctl::Picklocks_plus, "Pick Locks"},
+      {Ctl::ADTraps_plus, "Arm/Disarm Traps"}, {Ctl::pickpocket_plus, "Pick Pocket"},
+      {Ctl::backstab_plus, "Backstab"},    {Ctl::prowling_plus, "Prowling"},   {Ctl::spottrap_plus, "Spot Trap"}};
+  for (const auto& [button, name] : kNamed) {
+    Form1 f = started();
+    press(f, button);
+    EXPECT_EQ(planText(levelPlan(f)),
+              std::string("Level plan: Human/male, background none\nLevel 1 (5 CPs): ") + name + "\nUnspent: 4 CPs")
+        << name;
+  }
+}
+
 }  // namespace

@@ -12,11 +12,11 @@ using Texts = std::vector<std::pair<Box, const char*>>;
 // press rewrites from their start texts. Hit points and fatigue adjust the hidden box.
 struct StatCase : StatRow { Texts bought, sold = {}; };
 const StatCase kStatCases[] = {
-    {kStats[0], {{&S::hitpoints, "32"}, {&S::Carryweight, "4500"}, {&S::Damagebonus, "0"}},
-     {{&S::Carryweight, "4000"}, {&S::Damagebonus, "-1"}}}, {kStats[1], {{&S::fatigue, "32"}}},
-    {kStats[2], {{&S::ACadj, "-1"}, {&S::Speed, "9"}}, {{&S::ACadj, "-2"}, {&S::Speed, "8"}}},
-    {kStats[3], {}}, {kStats[4], {}}, {kStats[5], {{&S::hitpoints, "31"}, {&S::fatigue, "31"}}},
-    {kStats[6], {}}, {kStats[7], {}},
+    {kStatRows[0], {{&S::hitpoints, "32"}, {&S::Carryweight, "4500"}, {&S::Damagebonus, "0"}},
+     {{&S::Carryweight, "4000"}, {&S::Damagebonus, "-1"}}}, {kStatRows[1], {{&S::fatigue, "32"}}},
+    {kStatRows[2], {{&S::ACadj, "-1"}, {&S::Speed, "9"}}, {{&S::ACadj, "-2"}, {&S::Speed, "8"}}},
+    {kStatRows[3], {}}, {kStatRows[4], {}}, {kStatRows[5], {{&S::hitpoints, "31"}, {&S::fatigue, "31"}}},
+    {kStatRows[6], {}}, {kStatRows[7], {}},
     {{"hitpoints", &S::hitpoints, &S::dummy, &S::cpstat_hitpoints, Ctl::Hitpoints_plus, Ctl::Hitpoints_minus},
      {{&S::hitpoints, "34"}}},
     {{"fatigue", &S::fatigue, &S::dummy, &S::cpstat_fatigue, Ctl::Fatigue_plus, Ctl::Fatigue_minus},
@@ -81,7 +81,7 @@ TEST(Statistics, LoweringWillpowerOrIntelligenceIsJudgedOnTheAdjustedBox) {
   for (const Case& c : cases) {
     SCOPED_TRACE(&c - cases);
     const bool magick = c.lore == Lore::Magick;
-    const StatRow& stat = kStats[magick ? 5 : 4];  // WP or IN
+    const StatRow& stat = kStatRows[magick ? 5 : 4];  // WP or IN
     Form1 f = raceWithBackground(c.race, c.background);
     levelTo(f, c.level), raiseTo(f, stat.plus, f.*stat.adjusted, c.at);
     buyRun(f, c.lore, c.group, c.ranks);
