@@ -7,7 +7,7 @@
 #include <string_view>
 #include <utility>
 
-namespace kethmor::exporter {
+namespace kethmor::sheet {
 
 namespace {
 
@@ -297,4 +297,4 @@ std::string sheetBytes(const Form1State& f) {
   return w.bytes();
 }
 
-}  // namespace kethmor::exporter
+}  // namespace kethmor::sheet

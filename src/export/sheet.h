@@ -5,7 +5,7 @@
 
 #include "core/form1.h"
 
-namespace kethmor::exporter {
+namespace kethmor::sheet {
 
 using Box = Control Form1State::*;
 
@@ -54,4 +54,4 @@ std::string fromCodePage(const std::string& bytes);
 // sequences U+FFFD); otherwise as the code page.
 std::string decodedSheet(const std::string& bytes);
 
-}  // namespace kethmor::exporter
+}  // namespace kethmor::sheet

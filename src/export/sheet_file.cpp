@@ -15,7 +15,7 @@
 #include "export/sheet.h"
 #include "export/sheet_reader.h"
 
-namespace kethmor::exporter {
+namespace kethmor::sheet {
 
 namespace {
 
@@ -119,7 +119,7 @@ std::string writeFileAtomically(const std::string& fileName, const std::string& 
   return reason.empty() ? reason : "could not save " + shownName(fileName) + ": " + reason;
 }
 
-}  // namespace kethmor::exporter
+}  // namespace kethmor::sheet
 
 namespace kethmor {
 
@@ -129,7 +129,7 @@ namespace kethmor {
 // the file. A save that goes through takes back an earlier save's failure,
 // and only that.
 std::string Form1::SAVE_Click(const std::string& fileName) {
-  const std::string failure = exporter::saveBytes(fileName, exporter::sheetBytes(*this));
+  const std::string failure = sheet::saveBytes(fileName, sheet::sheetBytes(*this));
   if (failure.empty()) {
     if (message_window.text == save_failure) message_window.text.clear();
     save_failure.clear();

@@ -4,7 +4,7 @@
 
 #include "core/form1.h"
 
-namespace kethmor::exporter {
+namespace kethmor::sheet {
 
 // A path's file name without its folder, on one line.
 std::string shownName(const std::string& path);
@@ -25,4 +25,4 @@ std::string writeFileAtomically(const std::string& fileName, const std::string& 
 // bytes, with the file's own reasons ("no such file", "too large").
 std::string openSheet(Form1State& form, const std::string& fileName);
 
-}  // namespace kethmor::exporter
+}  // namespace kethmor::sheet

@@ -5,15 +5,16 @@
 
 #include "core/form1.h"
 
-namespace kethmor::exporter {
+namespace kethmor::sheet {
 
 // A sheet is a few kilobytes; a file past this size is refused unread.
 inline constexpr std::size_t kSheetSizeLimit = 1u << 20;
 
-// Rebuilds the character a sheet shows by the window's own actions on a
-// freshly started window: race, background, level-ups, statistic, hit point,
-// fatigue and skill purchases, the spells and schematics in the order of the
-// purchased list, the two typed texts. The college and discipline lists and
+// Rebuilds the character a sheet shows through the replay (core/replay.h):
+// its start (race, background, the two typed texts), its level-ups, then
+// statistic, hit point, fatigue and skill purchases until each box shows the
+// sheet's value, and the spells and schematics in the order of the
+// purchased list. The college and discipline lists and
 // the description box are kept from `current`. The bytes are first read
 // exactly as the planner saves them (the code page, CR LF) and accepted when
 // the character saves to exactly these bytes. Failing that, or when
@@ -49,4 +50,4 @@ std::string normalisedSheet(const std::string& text);
 // wrong (rebuildSheet's reasons, or "too large"), for the window to show.
 std::string openSheetText(Form1State& form, const std::string& bytes);
 
-}  // namespace kethmor::exporter
+}  // namespace kethmor::sheet

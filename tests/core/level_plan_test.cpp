@@ -22,7 +22,7 @@ const TextCase kTextCases[] = {
             "Unseen Force\nLevel 2 (1 CP): Charges\nLevel 3 (1 CP): Hit points\nLevel 4 (1 CP): Fatigue\n"
             "Level 5 (2 CPs): Willpower\nUnspent: 1 CP"},
     // Opened from its sheet: statistics, hit points, fatigue, skills, then the purchase list.
-    {[](Form1& f) { Form1 b = started(); borin(b), exporter::rebuildSheet(exporter::sheetBytes(b), b, f); },
+    {[](Form1& f) { Form1 b = started(); borin(b), sheet::rebuildSheet(sheet::sheetBytes(b), b, f); },
      "Level plan for Borin Ironfist: Dwarf, background None\nLevel 1 (5 CPs): Strength x2, Willpower, Hit points, "
      "Fatigue\nLevel 2 (1 CP): Bow\nLevel 3 (1 CP): Repair\nLevel 4 (1 CP): Unseen Force\nLevel 5 (2 CPs): "
      "Charges\nUnspent: 1 CP"},

@@ -16,7 +16,7 @@
 
 using namespace kethmor;
 using namespace kethmor::testkit;
-using exporter::sheetBytes;
+using sheet::sheetBytes;
 namespace fs = std::filesystem;
 
 namespace {
@@ -82,14 +82,14 @@ TEST(SheetReader, EveryMutationIsRefusedUnchangedOrSavesBackExactly) {
     const std::string& sheet = sheets[static_cast<std::size_t>(i + 3) % sheets.size()];
     const std::string bytes = i < 0 ? sheet : mutate(sheet, rng);
     Form1State out = untouched;
-    const std::string why = exporter::rebuildSheet(bytes, current, out);
+    const std::string why = sheet::rebuildSheet(bytes, current, out);
     ASSERT_TRUE(i >= 0 || why.empty()) << why;
     refused += !why.empty();
     const auto text = [](const std::string& b) {  // as the code page holds it
-      return exporter::normalisedSheet(exporter::fromCodePage(exporter::toCodePage(exporter::decodedSheet(b))));
+      return sheet::normalisedSheet(sheet::fromCodePage(sheet::toCodePage(sheet::decodedSheet(b))));
     };
     ASSERT_TRUE(why.empty() ? sheetBytes(out) == bytes ||
-                                  exporter::normalisedSheet(exporter::fromCodePage(sheetBytes(out))) == text(bytes)
+                                  sheet::normalisedSheet(sheet::fromCodePage(sheetBytes(out))) == text(bytes)
                             : std::regex_match(why, reason) && same(out, untouched))
         << "mutation " << i << ": " << why;
   }
@@ -115,13 +115,13 @@ TEST(SheetReader, FilesThatAreNoSheetAreRefusedByName) {
   for (std::size_t i; (i = lf.find("\r\n")) != std::string::npos;) lf.erase(i, 1);
   // Letters the code page lacks open in their boxes (shown: the name and the alternative background).
   const std::string utf8 = std::regex_replace(
-      std::regex_replace(exporter::fromCodePage(sheet), std::regex("Name:  [^\r]*"), "Name:  \xD0\x91\xD0\xBE\xD1\x80\xD0\xB8\xD1\x81"),
+      std::regex_replace(sheet::fromCodePage(sheet), std::regex("Name:  [^\r]*"), "Name:  \xD0\x91\xD0\xBE\xD1\x80\xD0\xB8\xD1\x81"),
       std::regex("two"), "\xD0\xB4\xD0\xB2\xD0\xB0");
   struct Case { std::string file, bytes, message, shown = ""; };
   std::vector<Case> cases = {
       {"ok.txt", sheet, ""}, {"missing.txt", "", "no such file"}, {"folder", "", "is a folder"},
       {"huge.txt", "", "too large"}, {"ok.txt/x", "", "cannot be read"},
-      {"lf.txt", lf, ""}, {"utf-8.txt", "\xEF\xBB\xBF" + exporter::fromCodePage(sheet), ""},  // "Renée €" whole
+      {"lf.txt", lf, ""}, {"utf-8.txt", "\xEF\xBB\xBF" + sheet::fromCodePage(sheet), ""},  // "Renée €" whole
       {"blank.txt", "\xEF\xBB\xBF \r\n\n", "is empty"},
       {"letter.txt", "Dear Sir,\r\n" + sheet, "is not a character sheet"},
       {"nul.txt", edited("two", std::string("t\0o", 3)), "line 6 holds a NUL byte"},
@@ -164,7 +164,7 @@ TEST(SheetReader, FilesThatAreNoSheetAreRefusedByName) {
     press(f, Ctl::ST_plus);
     f.message_window.text = "earlier message";
     const Form1State want = f;
-    EXPECT_EQ(exporter::openSheet(f, (dir / c.file).string()), c.message) << c.file;
+    EXPECT_EQ(sheet::openSheet(f, (dir / c.file).string()), c.message) << c.file;
     if (!c.shown.empty()) EXPECT_EQ(f.PCname.text + "|" + f.alternativebackground.text, c.shown) << c.file;
     else EXPECT_TRUE(c.message.empty() ? ::testing::AssertionResult(sheetBytes(f) == sheet) : same(f, want)) << c.file;
   }

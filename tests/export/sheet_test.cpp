@@ -13,7 +13,7 @@
 
 using namespace kethmor;
 using namespace kethmor::testkit;
-using exporter::sheetBytes;
+using sheet::sheetBytes;
 namespace fs = std::filesystem;
 
 namespace {
@@ -67,16 +67,16 @@ TEST(SheetBytes, TextInTheCodePage) {
       {"\xE0\xA0\x80|\xF0\x90\x80\x80|\xF1\x80\x80\x80|"
        "\xED\x9F\xBF|\xEE\x80\x80|\xF4\x8F\xBF\xBF", "?|?|?|?|?|?"},
       {"\xC1\xBF|\xE0\x9F\xBF|\xF0\x8F\xBF\xBF|\xED\xBF\xBF", "??|???|????|???"}};
-  for (const auto& [utf8, bytes] : cases) EXPECT_EQ(exporter::toCodePage(utf8), bytes) << bytes;
+  for (const auto& [utf8, bytes] : cases) EXPECT_EQ(sheet::toCodePage(utf8), bytes) << bytes;
   // Read back, every byte the code page assigns comes home; an unassigned one is U+FFFD.
   std::string all;
   for (int b = 0x20; b < 0x100; ++b) all += static_cast<char>(b);
-  std::string back = exporter::toCodePage(exporter::fromCodePage(all));
+  std::string back = sheet::toCodePage(sheet::fromCodePage(all));
   for (int b : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) back[static_cast<std::size_t>(b - 0x20)] = static_cast<char>(b);
   EXPECT_EQ(back, all);
-  EXPECT_EQ(exporter::fromCodePage("\x80\xE9\x81"), "\xE2\x82\xAC\xC3\xA9\xEF\xBF\xBD");
+  EXPECT_EQ(sheet::fromCodePage("\x80\xE9\x81"), "\xE2\x82\xAC\xC3\xA9\xEF\xBF\xBD");
   const std::pair<int, int> zones[] = {{1, 15}, {13, 15}, {14, 15}, {15, 29}, {28, 29}, {29, 43}};
-  for (const auto& [from, to] : zones) EXPECT_EQ(exporter::nextZone(from), to) << from;
+  for (const auto& [from, to] : zones) EXPECT_EQ(sheet::nextZone(from), to) << from;
 }
 
 // A read-only folder takes no new file, but a writable file in it is still

@@ -33,7 +33,7 @@ class WindowTest : public QObject {
   template <class T = QListWidget> T* get(Ctl id) { return &dynamic_cast<T&>(*w->widget(id)); }  // throws if no T
   QString text(Ctl id) { return w->widget(id)->property("text").toString(); }
   QColor colour(Ctl id, QPalette::ColorRole role = QPalette::Base) { return w->widget(id)->palette().color(role); }
-  std::string sheet() { return exporter::sheetBytes(w->model()); }
+  std::string sheet() { return sheet::sheetBytes(w->model()); }
   static bool sameMessage(const QString& shown, const QString& want) {  // the name may be cut in the middle to fit
     const QStringList ends = shown.split(QChar(0x2026));
     return shown == want || (ends.size() == 2 && want.startsWith(ends[0]) && want.endsWith(ends[1]) &&
