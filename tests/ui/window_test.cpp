@@ -360,7 +360,7 @@ class WindowTest : public QObject {
     Form1State opened = w->model();
     open({});
     opened.message_window = w->model().message_window;
-    QVERIFY(sameMessage(text(Ctl::message_window), "could not open bad.txt: line 2 is wrong") && w->model() == opened);
+    QVERIFY(sameMessage(text(Ctl::message_window), "could not open bad.txt: line 2: \"Background:\" missing") && w->model() == opened);
     QMimeData files;  // dropped as a file manager drags them, with their addresses as text, on either text box
     files.setUrls({QUrl::fromLocalFile(dir.filePath("kara.txt")), QUrl::fromLocalFile(chosen)});
     files.setText(files.urls().first().toString());
@@ -450,7 +450,7 @@ class WindowTest : public QObject {
     init();
     const struct { QString paste; std::string sheet; QString message; } pastes[] = {
         {copied, built, ""}, {"", blank, "could not paste: no text"},
-        {QString(copied).replace("Level:", "Lvl:"), blank, "could not paste: line 4 is wrong"}};
+        {QString(copied).replace("Level:", "Lvl:"), blank, "could not paste: line 4 should begin \"Level:\""}};
     for (const auto& [paste, want, message] : pastes) {
       qApp->clipboard()->setText(paste);
       key(Qt::Key_V);
