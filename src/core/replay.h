@@ -15,12 +15,12 @@ namespace kethmor {
 struct ReplayStart {
   int race = -1;        // the races::kRaces entry applied; -1: none, the window as it opens
   int background = -1;  // the backgrounds::kBackgrounds entry applied after the race; -1: none
-  std::string name, alternative;  // the two typed texts
+  std::string name = "", alternative = "";  // the two typed texts
   // Before any race the carry weight and the armour class adjustment keep
   // their start texts until a strength or dexterity button first works them
   // out; when these (empty: not known) differ from the start's, a "-" with
   // nothing bought does that.
-  std::string carry, armour;
+  std::string carry = "", armour = "";
 };
 
 // The start of a character as its captions show it: the race and background
