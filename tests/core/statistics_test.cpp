@@ -88,7 +88,8 @@ TEST(Statistics, LoweringWillpowerOrIntelligenceIsJudgedOnTheAdjustedBox) {
     const Form1State before = f;
     press(f, stat.minus, c.allowed);
     EXPECT_EQ((f.*stat.adjusted).text + f.message_window.text, c.after);
-    EXPECT_TRUE(f.CP_pool == before.CP_pool + c.allowed && f.purchased == before.purchased);
+    EXPECT_EQ(f.CP_pool, before.CP_pool + c.allowed) << c.after << ": the CPs given back";
+    EXPECT_EQ(f.purchased.items, before.purchased.items) << c.after << ": the purchases kept";
     if (!c.refused) continue;
     Form1State want = f;
     press(f, stat.minus);
@@ -112,7 +113,9 @@ TEST(Derived, DamageBonusArmourClassSpeedAndAptitude) {
     EXPECT_EQ(f.Damagebonus.text + " " + f.ACadj.text + " " + f.Speed.text, want) << value;
   }
   const auto aptitude = [&f](float value, const char* text, Colour back) {
-    EXPECT_TRUE(f.aptitude_value == value && f.aptitude.text == text && f.aptitude.back == back) << value;
+    EXPECT_EQ(f.aptitude_value, value) << "the aptitude's value";
+    EXPECT_EQ(f.aptitude.text, text) << value << ": the box's text";
+    EXPECT_EQ(f.aptitude.back, back) << value << ": the box's colour";
   };
   const auto spells = [&f](int from, int to) { for (int s = from; s < to; ++s) buySpell(f, s % 16, s / 16); };
   const auto schematics = [&f](int n) { for (int d = 0; d < n; ++d) buySchematic(f, d % 8, d / 8); };

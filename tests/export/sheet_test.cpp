@@ -92,10 +92,12 @@ TEST(SheetFile, ReadOnlyFolderTakesNoNewFileButSavesItsWritableFile) {
   const Form1State want = f;
   if (!writable) {
     EXPECT_EQ(f.SAVE_Click((locked / "new.txt").string()), "permission denied");
-    EXPECT_TRUE(same(f, want) && !fs::exists(locked / "new.txt"));
+    EXPECT_TRUE(same(f, want)) << "the sheet after a refused save";
+    EXPECT_FALSE(fs::exists(locked / "new.txt")) << "a file left by a refused save";
     f.message_window.text = f.save_failure = "could not save new.txt: permission denied";  // as the window shows it
     EXPECT_EQ(f.SAVE_Click((locked / "sheet.txt").string()), "");
-    EXPECT_TRUE(readFile(locked / "sheet.txt") == sheetBytes(f) && f.message_window.text.empty());
+    EXPECT_EQ(readFile(locked / "sheet.txt"), sheetBytes(f)) << "the writable file in the read-only folder";
+    EXPECT_EQ(f.message_window.text, "") << "the failure's message after a save that went through";
   }
   fs::permissions(locked, fs::perms::owner_all, fs::perm_options::add);
   fs::remove_all(locked);
