@@ -141,14 +141,14 @@ void OpenSheet(benchmark::State& state) {
   const std::string folder = QDir::tempPath().toStdString() + "/kethmor-bench-" + std::to_string(QCoreApplication::applicationPid());
   QDir().mkpath(QString::fromStdString(folder));
   const std::string paths[2] = {folder + "/rich.txt", folder + "/plain.txt"};
-  exporter::saveBytes(paths[0], exporter::sheetBytes(rich));
-  exporter::saveBytes(paths[1], exporter::sheetBytes(started()));
+  sheet::saveBytes(paths[0], sheet::sheetBytes(rich));
+  sheet::saveBytes(paths[1], sheet::sheetBytes(started()));
   ui::MainWindow w;
   w.show();
   int i = 0;
   for (auto _ : state) {
     if (state.range(0)) w.openFile(paths[i++ % 2]);
-    else w.model().message_window.text = exporter::openSheet(w.model(), paths[i++ % 2]);
+    else w.model().message_window.text = sheet::openSheet(w.model(), paths[i++ % 2]);
   }
   if (!w.model().message_window.text.empty()) state.SkipWithError(w.model().message_window.text.c_str());
   QDir(QString::fromStdString(folder)).removeRecursively();

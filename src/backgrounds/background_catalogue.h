@@ -3,15 +3,13 @@
 #include <vector>
 
 #include "backgrounds/background_descriptions.h"
+#include "core/rows.h"
 
 namespace kethmor::backgrounds {
 
-// The adjusted statistics a background may change, in the order of
-// kStatBoxes.
-enum class Stat { ST, CN, DX, BE, IN, WP, PE, CH };
-// The skill boxes a background may change.
-enum class Skill { bow, melee, dodge, throwing, haggle, persuasion, pickpocket, prowling,
-                   repair, firearms, picklocks, adtraps };
+// A background changes adjusted statistics and skill boxes, named by their rows.
+using kethmor::Skill;
+using kethmor::Stat;
 
 struct StatModifier { Stat stat; int amount; };
 struct SkillModifier { Skill skill; double amount; };

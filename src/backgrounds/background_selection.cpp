@@ -8,25 +8,6 @@
 namespace kethmor {
 
 namespace {
-Control& skillBox(Form1State& f, backgrounds::Skill s) {
-  using K = backgrounds::Skill;
-  switch (s) {
-    case K::bow: return f.bow;
-    case K::melee: return f.melee;
-    case K::dodge: return f.dodge;
-    case K::throwing: return f.throwing;
-    case K::haggle: return f.haggle;
-    case K::persuasion: return f.persuasion;
-    case K::pickpocket: return f.pickpocket;
-    case K::prowling: return f.prowling;
-    case K::repair: return f.repair;
-    case K::firearms: return f.firearms;
-    case K::picklocks: return f.picklocks;
-    case K::adtraps: return f.adtraps;
-  }
-  return f.bow;
-}
-
 const char* const kRefused = "Not available for this race/gender";
 }  // namespace
 
@@ -50,17 +31,17 @@ void Form1::backgroundselection() {
     const backgrounds::BackgroundEntry& bg = backgrounds::kBackgrounds[static_cast<std::size_t>(index)];
     Current_background.text = bg.caption;
     for (const auto& m : bg.stats) {
-      Control& box = this->*kStatBoxes[static_cast<std::size_t>(m.stat)].adjusted;
+      Control& box = this->*stat(m.stat).adjusted;
       put(box, num(box) + m.amount);
     }
     for (const auto& m : bg.skills) {
-      Control& box = skillBox(*this, m.skill);
+      Control& box = this->*kSkills[static_cast<std::size_t>(m.skill)].box;
       put(box, num(box) + m.amount);
     }
   }
   // Coloured before the floor: a statistic pushed below 1 shows 1 in red.
   recolourAdjusted(*this);
-  for (const StatBoxes& s : kStatBoxes)
+  for (const StatInfo& s : kStats)
     if (num(this->*s.adjusted) < 1) (this->*s.adjusted).text = "1";
   Speeddisplay();
   Armoradj();

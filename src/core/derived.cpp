@@ -10,7 +10,7 @@ namespace kethmor {
 // Colours the adjusted statistics against the base of 8: green above, red
 // below; a value of exactly 8 keeps its colour.
 void recolourAdjusted(Form1State& f) {
-  for (const StatBoxes& s : kStatBoxes) {
+  for (const StatInfo& s : kStats) {
     Control& box = f.*s.adjusted;
     if (num(box) > kBaseStatistic) box.back = kGreen;
     if (num(box) < kBaseStatistic) box.back = kRed;
@@ -54,9 +54,10 @@ void Form1::hpsandfatadj() {
 }
 
 void Form1::displayaptitude() {
-  // The four tech skills by name, in the order the rule adds them.
-  const float tech = (-4 * CPspent_firearms) + (-4 * CPspent_repair) + (-4 * CPspent_picklocks) +
-                     (-4 * CPspent_adtraps);
+  // -4 a rank of each technological skill (whole numbers: their order does not matter).
+  float tech = 0;
+  for (const SkillInfo& s : kSkills)
+    if (s.tech) tech += -4 * (this->*s.counter);
   techskill_aptitude_part = static_cast<std::int16_t>(std::lround(tech));
   magick_aptitude_part = static_cast<std::int16_t>(5 * spells_bought);
   tech_aptitude_part = static_cast<std::int16_t>(-5 * schematics_bought);

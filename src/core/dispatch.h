@@ -43,11 +43,11 @@ constexpr std::array<Handlers, kControlCount> kHandlers = [] {
   on(Ctl::Hitpoints_minus, &Form1::Hitpoints_minus_Click);
   on(Ctl::Fatigue_plus, &Form1::Fatigue_plus_Click);
   on(Ctl::Fatigue_minus, &Form1::Fatigue_minus_Click);
-#define SKILL_HANDLERS(plus, minus)    \
+#define SKILL(box, plus, minus, ...)   \
   on(Ctl::plus, &Form1::plus##_Click); \
   on(Ctl::minus, &Form1::minus##_Click);
-#include "core/skill_buttons.def"
-#undef SKILL_HANDLERS
+#include "core/skills.def"
+#undef SKILL
   onBoth(Ctl::Race_Selection, &Form1::Race_Selection_Click, &Form1::Race_Selection_DblClick);
   onBoth(Ctl::Background_Selection, &Form1::Background_Selection_Click, &Form1::Background_Selection_DblClick);
   on(Ctl::Magick_select, &Form1::Magick_select_Click);

@@ -29,39 +29,7 @@ Colour defaultFore(Kind k) {
   return (k == Kind::TextBox || k == Kind::ListBox) ? kSysWindowText : kSysButtonText;
 }
 
-using S = Form1State;
-
 }  // namespace
-
-const std::array<StatBoxes, 8> kStatBoxes = {{
-    {&S::Strength, &S::Adjstrength},
-    {&S::Constitution, &S::Adjconstitution},
-    {&S::Dexterity, &S::Adjdexterity},
-    {&S::Beauty, &S::Adjbeauty},
-    {&S::Intelligence, &S::Adjintelligence},
-    {&S::Willpower, &S::Adjwillpower},
-    {&S::Perception, &S::Adjperception},
-    {&S::Charisma, &S::Adjcharisma},
-}};
-
-const std::array<SkillInfo, 16> kSkills = {{
-    {&S::bow, &S::CPspent_bow, &S::Adjdexterity, &S::Dexterity, Ctl::bow_plus, Ctl::bow_minus},
-    {&S::melee, &S::CPspent_melee, &S::Adjdexterity, &S::Dexterity, Ctl::melee_plus, Ctl::melee_minus},
-    {&S::dodge, &S::CPspent_dodge, &S::Adjdexterity, &S::Dexterity, Ctl::dodge_plus, Ctl::dodge_minus},
-    {&S::throwing, &S::CPspent_throwing, &S::Adjdexterity, &S::Dexterity, Ctl::throwing_plus, Ctl::throwing_minus},
-    {&S::gambling, &S::CPspent_gambling, &S::Adjintelligence, &S::Intelligence, Ctl::Gambling_plus, Ctl::Gambling_minus},
-    {&S::haggle, &S::CPspent_haggle, &S::Adjwillpower, &S::Willpower, Ctl::Haggle_plus, Ctl::Haggle_minus},
-    {&S::heal, &S::CPspent_heal, &S::Adjintelligence, &S::Intelligence, Ctl::Heal_plus, Ctl::Heal_minus},
-    {&S::persuasion, &S::CPspent_persuasion, &S::Adjcharisma, &S::Charisma, Ctl::Persausion_plus, Ctl::Persausion_minus},
-    {&S::repair, &S::CPspent_repair, &S::Adjintelligence, &S::Intelligence, Ctl::Repair_plus, Ctl::Repair_minus},
-    {&S::firearms, &S::CPspent_firearms, &S::Adjdexterity, &S::Dexterity, Ctl::Firearms_plus, Ctl::Firearms_minus},
-    {&S::picklocks, &S::CPspent_picklocks, &S::Adjdexterity, &S::Dexterity, Ctl::Picklocks_plus, Ctl::Picklocks_minus},
-    {&S::adtraps, &S::CPspent_adtraps, &S::Adjperception, &S::Perception, Ctl::ADTraps_plus, Ctl::ADTraps_minus},
-    {&S::pickpocket, &S::CPspent_pickpocket, &S::Adjdexterity, &S::Dexterity, Ctl::pickpocket_plus, Ctl::pickpocket_minus},
-    {&S::backstab, &S::CPspent_backstab, &S::Adjdexterity, &S::Dexterity, Ctl::backstab_plus, Ctl::backstab_minus},
-    {&S::prowling, &S::CPspent_prowling, &S::Adjperception, &S::Perception, Ctl::prowling_plus, Ctl::prowling_minus},
-    {&S::spottrap, &S::CPspent_spottrap, &S::Adjperception, &S::Perception, Ctl::spottrap_plus, Ctl::spottrap_minus},
-}};
 
 Form1::Form1() {
   for (int i = 0; i < kControlCount; ++i) {

@@ -6,6 +6,7 @@
 
 #include "core/controls.h"
 #include "core/numbers.h"
+#include "core/rows.h"
 #include "magick/spell_descriptions.h"
 #include "technology/schematic_descriptions.h"
 
@@ -14,16 +15,17 @@ namespace kethmor {
 // The window's module-level counters, in their order.
 struct Form1Counters {
   std::int16_t ok_flag = 0;
-  std::int16_t cpstat_ST = 0, cpstat_CN = 0, cpstat_DX = 0, cpstat_CH = 0, cpstat_IN = 0,
-               cpstat_WP = 0, cpstat_PE = 0, cpstat_BE = 0;
+  // cpstat_ST ... cpstat_CH, the points bought of each statistic.
+#define STAT(code, base, adjusted, plus, minus, counter, ...) std::int16_t counter = 0;
+#include "core/statistics.def"
+#undef STAT
   std::int16_t CP_pool = 0;
   std::int16_t cpstat_hitpoints = 0, cpstat_fatigue = 0;
   std::int32_t skill_backcolor = 0;
-  float CPspent_bow = 0, CPspent_dodge = 0, CPspent_melee = 0, CPspent_throwing = 0,
-        CPspent_backstab = 0, CPspent_pickpocket = 0, CPspent_prowling = 0,
-        CPspent_spottrap = 0, CPspent_gambling = 0, CPspent_haggle = 0, CPspent_heal = 0,
-        CPspent_persuasion = 0, CPspent_repair = 0, CPspent_firearms = 0,
-        CPspent_picklocks = 0, CPspent_adtraps = 0;
+  // CPspent_bow ... CPspent_spottrap, the ranks bought of each skill.
+#define SKILL(box, plus, minus, counter, ...) float counter = 0;
+#include "core/skills.def"
+#undef SKILL
   // Owned entries by college (discipline) and rank index.
   std::array<std::array<std::int16_t, magick::kSpellsPerCollege>, magick::kCollegeCount>
       spell_owned{};
@@ -52,12 +54,12 @@ struct Form1State : Form1Counters {
   bool operator==(const Form1State&) const = default;
 };
 
-// The codes of the order of the build: a statistic point (0 to 7 in the
-// order of kStatBoxes), hit points, fatigue, a skill rank (from kOrderSkill
-// in the order of kSkills), a spell (kOrderSpell + 5 x college + rank index)
-// and a schematic (kOrderSchematic + 7 x discipline + rank index).
-inline constexpr int kOrderHitpoints = 8, kOrderFatigue = 9, kOrderSkill = 10;
-inline constexpr int kOrderSpell = kOrderSkill + 16;
+// The codes of the order of the build: a statistic point (in the order of
+// kStats), hit points, fatigue, a skill rank (from kOrderSkill in the order of
+// kSkills), a spell (kOrderSpell + 5 x college + rank index) and a schematic
+// (kOrderSchematic + 7 x discipline + rank index).
+inline constexpr int kOrderHitpoints = kStatCount, kOrderFatigue = kStatCount + 1, kOrderSkill = kStatCount + 2;
+inline constexpr int kOrderSpell = kOrderSkill + kSkillCount;
 inline constexpr int kOrderSchematic = kOrderSpell + magick::kCollegeCount * magick::kSpellsPerCollege;
 inline constexpr int kOrderEnd = kOrderSchematic + technology::kDisciplineCount * technology::kSchematicsPerDiscipline;
 static_assert(kOrderEnd <= 256, "an order code is one byte");
@@ -68,28 +70,56 @@ extern Control Form1State::* const kMembers[kControlCount];
 inline constexpr std::int16_t kTrue = -1;
 inline constexpr std::int16_t kFalse = 0;
 
-// One skill: its box, its counter, the adjusted box of its governing
-// statistic (passed by "+") and the base box of the same statistic (passed
-// by "-").
+// One primary statistic, a row of core/statistics.def.
+struct StatInfo {
+  Control Form1State::*base;
+  Control Form1State::*adjusted;
+  Ctl plus, minus;
+  std::int16_t Form1State::*counter;
+  const char* name;
+};
+inline constexpr std::array<StatInfo, kStatCount> kStats = {{
+#define STAT(code, base, adjusted, plus, minus, counter, name) \
+  {&Form1State::base, &Form1State::adjusted, Ctl::plus, Ctl::minus, &Form1State::counter, name},
+#include "core/statistics.def"
+#undef STAT
+}};
+inline constexpr const StatInfo& stat(Stat s) { return kStats[static_cast<std::size_t>(s)]; }
+
+// One skill, a row of core/skills.def. Its "+" passes the adjusted box of
+// the governing statistic, its "-" the base box.
 struct SkillInfo {
   Control Form1State::*box;
-  float Form1State::*counter;
-  Control Form1State::*adjusted;
-  Control Form1State::*base;
   Ctl plus, minus;
+  float Form1State::*counter;
+  Stat governing;
+  const char* name;
+  bool tech;
 };
-// In the order bow, melee, dodge, throwing, gambling, haggle, heal,
-// persuasion, repair, firearms, picklocks, adtraps, pickpocket, backstab,
-// prowling, spottrap (the race table's order).
-extern const std::array<SkillInfo, 16> kSkills;
+inline constexpr std::array<SkillInfo, kSkillCount> kSkills = {{
+#define SKILL(box, plus, minus, counter, governing, name, tech) \
+  {&Form1State::box, Ctl::plus, Ctl::minus, &Form1State::counter, Stat::governing, name, tech},
+#include "core/skills.def"
+#undef SKILL
+}};
 
-// One primary statistic: its base box and its adjusted box.
-struct StatBoxes {
-  Control Form1State::*base;
-  Control Form1State::*adjusted;
+// What the codes below kOrderSpell buy, one "+" each: the button, the box
+// the sheet shows the value bought in, and the name the level plan prints.
+struct Raise {
+  Ctl plus;
+  Control Form1State::*shown;
+  const char* name;
 };
-// In the order ST, CN, DX, BE, IN, WP, PE, CH (the race table's order).
-extern const std::array<StatBoxes, 8> kStatBoxes;
+constexpr Raise raiseOf(int code) {
+  if (code < kStatCount) {
+    const StatInfo& s = kStats[static_cast<std::size_t>(code)];
+    return {s.plus, s.adjusted, s.name};
+  }
+  if (code == kOrderHitpoints) return {Ctl::Hitpoints_plus, &Form1State::hitpoints, "Hit points"};
+  if (code == kOrderFatigue) return {Ctl::Fatigue_plus, &Form1State::fatigue, "Fatigue"};
+  const SkillInfo& s = kSkills[static_cast<std::size_t>(code - kOrderSkill)];
+  return {s.plus, s.box, s.name};
+}
 
 // The main window's model: its state, procedures and event handlers, listed
 // by the file that defines them.
@@ -167,11 +197,11 @@ class Form1 : public Form1State {
                           const std::string& currentskill_level, std::int16_t& ok,
                           Control& prerequisite);
   void reset_skills();
-#define SKILL_HANDLERS(plus, minus) \
-  void plus##_Click();              \
+#define SKILL(box, plus, minus, ...) \
+  void plus##_Click();               \
   void minus##_Click();
-#include "core/skill_buttons.def"
-#undef SKILL_HANDLERS
+#include "core/skills.def"
+#undef SKILL
 
   // --- races/race_selection.cpp
   void RaceSelection();

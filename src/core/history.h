@@ -18,8 +18,8 @@ namespace kethmor {
 bool changesSheet(const Form1State& before, const Form1State& after);
 
 // The steps that can be taken back and done again. Each step keeps only
-// what it changed, both ways: the controls (by field), the counters that
-// differ, and the order of the build from where the two sides part. Taking
+// what it changed, both ways: the controls (by field), and the counters
+// (the order of the build among them) whole, when any of them changed. Taking
 // a step back writes its old values over the window's state and leaves
 // everything else as it is now, so an undo right after the step
 // gives back exactly the state before it; text typed into the two text

@@ -2,64 +2,19 @@
 
 #include "core/replay.h"
 #include "core/rules.h"
-#include "magick/college_catalogue.h"
-#include "technology/discipline_catalogue.h"
 
 namespace kethmor {
 
 namespace {
 
-// The "+" of each statistic in the order of kStatBoxes, then hit points and fatigue.
-constexpr Ctl kPlus[] = {Ctl::ST_plus, Ctl::CN_plus, Ctl::DX_plus,        Ctl::BE_plus,      Ctl::IN_plus,
-                         Ctl::WP_plus, Ctl::PE_plus, Ctl::CH_plus, Ctl::Hitpoints_plus, Ctl::Fatigue_plus};
-static_assert(std::size(kPlus) == kOrderSkill);
-
-// Names in the order of the codes, as the sheet prints them.
-constexpr const char* kNames[] = {"Strength", "Constitution", "Dexterity", "Beauty", "Intelligence",
-                                  "Willpower", "Perception", "Charisma", "Hit points", "Fatigue",
-                                  "Bow", "Melee", "Dodge", "Throwing", "Gambling", "Haggle", "Heal",
-                                  "Persuasion", "Repair", "Firearms", "Pick Locks", "Arm/Disarm Traps",
-                                  "Pick Pocket", "Backstab", "Prowling", "Spot Trap"};
-static_assert(std::size(kNames) == kOrderSpell);
-
-}  // namespace
-
-bool planStart(Form1& f, const Form1State& build) {
-  const bool started = startRebuild(f, build.Current_race.text, build.Current_background.text,
-                                    build.Carryweight.text, build.ACadj.text);
-  f.PCname.text = build.PCname.text;
-  f.alternativebackground.text = build.alternativebackground.text;
-  return started;
-}
-
-bool buyByCode(Form1& f, int code) {
-  const std::size_t had = f.purchase_order.size();
-  if (code < kOrderSkill) {
-    f.Click(kPlus[code]);
-  } else if (code < kOrderSpell) {
-    f.Click(kSkills[static_cast<std::size_t>(code - kOrderSkill)].plus);
-  } else {
-    const bool spell = code < kOrderSchematic;
-    const int i = code - (spell ? kOrderSpell : kOrderSchematic);
-    const int ranks = spell ? magick::kSpellsPerCollege : technology::kSchematicsPerDiscipline;
-    const Ctl entries = spell ? Ctl::Spell_list : Ctl::Schematic_list;
-    f.selectEntry(spell ? Ctl::Magick_list : Ctl::Tech_list, i / ranks);
-    f.selectEntry(entries, i % ranks);
-    f.DblClick(entries);
-  }
-  return f.purchase_order.size() > had;
-}
-
-namespace {
-
-// Replays the build's purchases level by level, levelling up only when a
+// Replays the build's purchases in its order, levelling up only when a
 // purchase needs it, then up to the build's level; stops at the end of
 // `last`. Fills `plan` when given.
-Form1 replay(const Form1State& build, int last, LevelPlan* plan) {
+Form1 placed(const Form1State& build, int last, LevelPlan* plan) {
   Form1 f;
   LevelPlan scratch;
   LevelPlan& p = plan ? *plan : scratch;
-  planStart(f, build);
+  replayStart(f, startOf(build).value_or(ReplayStart{}));
   p.levels.assign(1, PlanLevel{f.CP_pool, {}});
   auto levelUp = [&f, &p, last] {
     const std::int16_t was = f.CP_pool;
@@ -70,8 +25,8 @@ Form1 replay(const Form1State& build, int last, LevelPlan* plan) {
   };
   for (const char c : build.purchase_order) {
     const int code = static_cast<unsigned char>(c);
-    bool bought = buyByCode(f, code);
-    while (!bought && levelUp()) bought = buyByCode(f, code);
+    bool bought = buy(f, code);
+    while (!bought && levelUp()) bought = buy(f, code);
     if (!bought) break;  // it waits for a level past `last`
     p.levels.back().bought.push_back(code);
   }
@@ -90,26 +45,15 @@ std::string cps(int n) { return std::to_string(n) + (n == 1 ? " CP" : " CPs"); }
 
 LevelPlan levelPlan(const Form1State& build) {
   LevelPlan plan;
-  replay(build, 50, &plan);
+  placed(build, kLevelCap, &plan);
   return plan;
 }
 
-Form1State planStateAt(const Form1State& build, int level) { return replay(build, level, nullptr); }
-
-std::string purchaseName(int code) {
-  if (code < kOrderSpell) return kNames[code];
-  if (code < kOrderSchematic) {
-    const int i = code - kOrderSpell;
-    return magick::kSpellNames[i / magick::kSpellsPerCollege][i % magick::kSpellsPerCollege];
-  }
-  const int i = code - kOrderSchematic;
-  return technology::kSchematicNames[i / technology::kSchematicsPerDiscipline]
-                                    [i % technology::kSchematicsPerDiscipline];
-}
+Form1State planStateAt(const Form1State& build, int level) { return placed(build, level, nullptr); }
 
 std::string planText(const LevelPlan& plan, const char* lineEnd) {
   std::string text = "Level plan";
-  if (!plan.name.empty()) text += " for " + plan.name;
+  if (plan.name.find_first_not_of(' ') != std::string::npos) text += " for " + plan.name;  // blanks: no name
   text += ": " + plan.race + ", background " + plan.background;
   for (std::size_t l = 0; l < plan.levels.size(); ++l) {
     const PlanLevel& level = plan.levels[l];

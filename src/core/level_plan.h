@@ -2,8 +2,8 @@
 
 // The level plan: the build's purchases in the player's own order, each at
 // the earliest level where the rules allow it and a CP is left after the
-// ones before it, found by replaying them through the window's own handlers
-// on a window started as an opened sheet's rebuild starts.
+// ones before it, found by replaying them (core/replay.h) from the build's
+// start.
 #include <string>
 #include <vector>
 
@@ -28,18 +28,6 @@ LevelPlan levelPlan(const Form1State& build);
 // The character as the plan has it at the end of `level`: every purchase
 // placed up to that level bought, at that level; the browsing of `build`.
 Form1State planStateAt(const Form1State& build, int level);
-
-// The window the plan of `build` starts from: level 1, nothing bought, the
-// race, background and typed texts of the build; false when its race or
-// background has no entry.
-bool planStart(Form1& f, const Form1State& build);
-
-// Makes the purchase of an order code as the user does, through the
-// handlers; whether it went through.
-bool buyByCode(Form1& f, int code);
-
-// The name of what an order code buys, as the sheet prints it.
-std::string purchaseName(int code);
 
 // The plan as text, its lines joined by `lineEnd`:
 //   Level plan for Borin Ironfist: Dwarf, background None

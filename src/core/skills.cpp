@@ -1,7 +1,5 @@
 // The sixteen skills: buying and selling ranks against the threshold ladder
 // of the governing statistic.
-#include <algorithm>
-
 #include "core/form1.h"
 
 namespace kethmor {
@@ -49,12 +47,10 @@ void Form1::prerequisite_check(const std::string& currentstatlevel,
   } else if ((s >= 15 && k < 4) || (s >= 12 && k < 3) || (s >= 9 && k < 2) || (s >= 6 && k < 1)) {
     ok = kTrue;
   }
+  // The statistic by its name, as its row has it.
   const char* word = "";
-  if (&prerequisite == &Adjdexterity) word = "Dexterity";
-  else if (&prerequisite == &Adjintelligence) word = "Intelligence";
-  else if (&prerequisite == &Adjwillpower) word = "Willpower";
-  else if (&prerequisite == &Adjperception) word = "Perception";
-  else if (&prerequisite == &Adjcharisma) word = "Charisma";
+  for (const StatInfo& s : kStats)
+    if (&prerequisite == &(this->*s.adjusted)) word = s.name;
   if (ok == kFalse) message_window.text = std::string("You must raise your ") + word + " first";
 }
 
@@ -84,25 +80,17 @@ void Form1::reset_skills() {
 }
 
 void Form1::skillPlus(const SkillInfo& s) {
-  plus_skill_adjustment(this->*s.box, this->*s.adjusted, this->*s.counter);
+  plus_skill_adjustment(this->*s.box, this->*stat(s.governing).adjusted, this->*s.counter);
 }
 
 void Form1::skillMinus(const SkillInfo& s) {
-  minus_skill_adjustment(this->*s.box, this->*s.base, this->*s.counter);
+  minus_skill_adjustment(this->*s.box, this->*stat(s.governing).base, this->*s.counter);
 }
 
-namespace {
-// The row of a skill button; every button of core/skill_buttons.def has one.
-const SkillInfo& skillOf(Ctl button) {
-  return *std::find_if(kSkills.begin(), kSkills.end(),
-                       [button](const SkillInfo& s) { return s.plus == button || s.minus == button; });
-}
-}  // namespace
-
-#define SKILL_HANDLERS(plus, minus)                                  \
-  void Form1::plus##_Click() { skillPlus(skillOf(Ctl::plus)); }      \
-  void Form1::minus##_Click() { skillMinus(skillOf(Ctl::minus)); }
-#include "core/skill_buttons.def"
-#undef SKILL_HANDLERS
+#define SKILL(box, plus, minus, ...)                                                          \
+  void Form1::plus##_Click() { skillPlus(kSkills[static_cast<std::size_t>(Skill::box)]); }   \
+  void Form1::minus##_Click() { skillMinus(kSkills[static_cast<std::size_t>(Skill::box)]); }
+#include "core/skills.def"
+#undef SKILL
 
 }  // namespace kethmor

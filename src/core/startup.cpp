@@ -21,7 +21,7 @@ void Form1::Form_Load() {
   cpstat_hitpoints = 0;
   cpstat_fatigue = 0;
 
-  for (const StatBoxes& s : kStatBoxes) put(this->*s.base, kBaseStatistic);
+  for (const StatInfo& s : kStats) put(this->*s.base, kBaseStatistic);
 
   skill_backcolor = Background_Selection.back;
 

@@ -12,7 +12,7 @@ int orderCode(const Form1& f, const Control& stat) {
   if (&stat == &f.hitpoints) return kOrderHitpoints;
   if (&stat == &f.fatigue) return kOrderFatigue;
   int i = 0;
-  while (i + 1 < static_cast<int>(kStatBoxes.size()) && &(f.*kStatBoxes[static_cast<std::size_t>(i)].base) != &stat) ++i;
+  while (i + 1 < kStatCount && &(f.*kStats[static_cast<std::size_t>(i)].base) != &stat) ++i;
   return i;
 }
 }  // namespace

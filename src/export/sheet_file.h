@@ -2,7 +2,9 @@
 
 #include <string>
 
-namespace kethmor::exporter {
+#include "core/form1.h"
+
+namespace kethmor::sheet {
 
 // A path's file name without its folder, on one line.
 std::string shownName(const std::string& path);
@@ -19,4 +21,8 @@ std::string saveBytes(const std::string& fileName, const std::string& bytes);
 // folder ("could not save hero.txt: disk full").
 std::string writeFileAtomically(const std::string& fileName, const std::string& bytes);
 
-}  // namespace kethmor::exporter
+// Opens a sheet file into the window's state as openSheetText opens its
+// bytes, with the file's own reasons ("no such file", "too large").
+std::string openSheet(Form1State& form, const std::string& fileName);
+
+}  // namespace kethmor::sheet

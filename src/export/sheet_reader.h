@@ -5,15 +5,16 @@
 
 #include "core/form1.h"
 
-namespace kethmor::exporter {
+namespace kethmor::sheet {
 
 // A sheet is a few kilobytes; a file past this size is refused unread.
 inline constexpr std::size_t kSheetSizeLimit = 1u << 20;
 
-// Rebuilds the character a sheet shows by the window's own actions on a
-// freshly started window: race, background, level-ups, statistic, hit point,
-// fatigue and skill purchases, the spells and schematics in the order of the
-// purchased list, the two typed texts. The college and discipline lists and
+// Rebuilds the character a sheet shows through the replay (core/replay.h):
+// its start (race, background, the two typed texts), its level-ups, then
+// statistic, hit point, fatigue and skill purchases until each box shows the
+// sheet's value, and the spells and schematics in the order of the
+// purchased list. The college and discipline lists and
 // the description box are kept from `current`. The bytes are first read
 // exactly as the planner saves them (the code page, CR LF) and accepted when
 // the character saves to exactly these bytes. Failing that, or when
@@ -22,19 +23,25 @@ inline constexpr std::size_t kSheetSizeLimit = 1u << 20;
 // normalisedSheet) and accepted when the character's own sheet, read the
 // same way, is the same text (or else the exact reading stands). A file, a
 // drop and a paste all open through here. Returns empty and sets `out` on
-// success; otherwise leaves `out` alone and returns the reason:
-// "is empty", "is not a character sheet", "line 3 holds a NUL byte",
+// success; otherwise leaves `out` alone and returns the reason, naming the
+// line as the text counts it: "is empty", "is not a character sheet", "line
+// 3 holds a NUL byte", "line 5 should be empty", "line 10 should begin
+// "Strength:"", "line 11: "Willpower:" missing", "line 12: wrong blanks after
+// "Dexterity:"", "line 18: Hitpoints has no value", "line 2: unknown race",
+// "line 4: Level must be 1 to 50", "line 40: unknown spell or schematic",
 // "line 1: Name is longer than 22 letters", "line 12: Perception does not
 // match the lines before it", "line 4: Level does not match the lines after
 // it" (another level fits every other line), "line 4: Aptitude does not
 // match the rest of the sheet", "line 2: Background does not match the
 // race", "line 30 is missing" or, where nothing better can be said, "line 2
-// is wrong".
+// is wrong". A name or alternative background holding letters the code
+// page lacks opens with them in its box.
 std::string rebuildSheet(const std::string& bytes, const Form1State& current, Form1State& out);
 
 // Text as the lenient reading compares it: CR LF, LF and CR all end a line,
-// blanks and tabs at the end of each line and blank lines at the end are
-// dropped, and every line left ends in LF.
+// blank lines and blanks before the first line, blanks and tabs at the end of
+// each line and blank lines at the end are dropped, and every line left ends
+// in LF.
 std::string normalisedSheet(const std::string& text);
 
 // Opens a sheet's bytes (a file's, a paste's) into the window's state: on
@@ -42,7 +49,5 @@ std::string normalisedSheet(const std::string& text);
 // the result is empty; otherwise nothing changes and the result says what is
 // wrong (rebuildSheet's reasons, or "too large"), for the window to show.
 std::string openSheetText(Form1State& form, const std::string& bytes);
-// The same for a sheet file, with the file's own reasons ("no such file").
-std::string openSheet(Form1State& form, const std::string& fileName);
 
-}  // namespace kethmor::exporter
+}  // namespace kethmor::sheet

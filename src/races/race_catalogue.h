@@ -3,27 +3,26 @@
 #include <array>
 #include <string>
 
+#include "core/rows.h"
+
 namespace kethmor::races {
 
 inline constexpr int kRaceCount = 12;
-
-// The sixteen skill boxes in the order a race writes them.
-inline constexpr int kSkillCount = 16;
 
 // One race-and-gender entry, at its position in the sorted race list.
 struct RaceEntry {
   const char* listText;
   const char* caption;  // the race key
   int description;      // index into the description texts
-  // ST, CN, DX, BE, IN, WP, PE, CH
-  std::array<int, 8> adjusted;
+  // by the rows of core/statistics.def: ST, CN, DX, BE, IN, WP, PE, CH
+  std::array<int, kStatCount> adjusted;
   int hitpoints;
   int fatigue;
   int raceAptitude;
   bool writesAptitude;  // only dwarves, elves and half-elves carry a share
-  // bow, melee, dodge, throwing, gambling, haggle, heal, persuasion,
-  // repair, firearms, picklocks, adtraps, pickpocket, backstab, prowling,
-  // spottrap
+  // by the rows of core/skills.def: bow, melee, dodge, throwing, gambling,
+  // haggle, heal, persuasion, repair, firearms, picklocks, adtraps,
+  // pickpocket, backstab, prowling, spottrap
   std::array<double, kSkillCount> skills;
 };
 

@@ -6,11 +6,6 @@
 
 namespace kethmor {
 
-// A race writes every skill box and every adjusted box.
-static_assert(std::tuple_size_v<decltype(kSkills)> == races::kSkillCount);
-static_assert(std::tuple_size_v<decltype(kStatBoxes)> ==
-              std::tuple_size_v<decltype(races::RaceEntry::adjusted)>);
-
 void Form1::RaceSelection() {
   // Start over.
   CP_pool = kStartCPs;
@@ -21,16 +16,16 @@ void Form1::RaceSelection() {
   purchase_order.clear();
   reset_spells();
   reset_tech();
-  cpstat_ST = cpstat_CN = cpstat_DX = cpstat_CH = cpstat_IN = cpstat_WP = cpstat_PE = cpstat_BE = 0;
+  for (const StatInfo& s : kStats) this->*s.counter = 0;
   cpstat_hitpoints = cpstat_fatigue = 0;
   for (const SkillInfo& s : kSkills) this->*s.counter = 0;
   spells_bought = schematics_bought = 0;
   race_aptitude = 0;
   tech_aptitude_part = magick_aptitude_part = techskill_aptitude_part = 0;
   aptitude_value = 0;
-  for (const StatBoxes& s : kStatBoxes) put(this->*s.base, kBaseStatistic);
+  for (const StatInfo& s : kStats) put(this->*s.base, kBaseStatistic);
   for (const SkillInfo& s : kSkills) (this->*s.box).back = skill_backcolor;
-  for (const StatBoxes& s : kStatBoxes) (this->*s.adjusted).back = skill_backcolor;
+  for (const StatInfo& s : kStats) (this->*s.adjusted).back = skill_backcolor;
   fatigue.back = skill_backcolor;
   hitpoints.back = skill_backcolor;
   Current_background.text = "None";
@@ -42,8 +37,7 @@ void Form1::RaceSelection() {
     Current_race.text = race.caption;
     put(hitpoints, race.hitpoints);
     put(fatigue, race.fatigue);
-    for (std::size_t i = 0; i < kStatBoxes.size(); ++i)
-      put(this->*kStatBoxes[i].adjusted, race.adjusted[i]);
+    for (std::size_t i = 0; i < kStats.size(); ++i) put(this->*kStats[i].adjusted, race.adjusted[i]);
     for (std::size_t i = 0; i < kSkills.size(); ++i) put(this->*kSkills[i].box, race.skills[i]);
     if (race.writesAptitude) race_aptitude = static_cast<std::int16_t>(race.raceAptitude);
   }

@@ -122,8 +122,8 @@ void PlanWindow::save() {
   }
   if (name.empty()) return;
   // In the sheet's code page and line ends, every line ended.
-  const std::string bytes = exporter::toCodePage(planText(levelPlan(main_.model()), "\n") + "\n");
-  message_->setText(QString::fromStdString(exporter::writeFileAtomically(name, bytes)));
+  const std::string bytes = sheet::toCodePage(planText(levelPlan(main_.model()), "\n") + "\n");
+  message_->setText(QString::fromStdString(sheet::writeFileAtomically(name, bytes)));
 }
 
 void PlanWindow::print() { printPreview(this, QStringLiteral("Kethmor level plan"), text()); }

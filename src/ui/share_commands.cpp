@@ -28,7 +28,7 @@ namespace {
 // The sheet as the clipboard and the printer take it: UTF-8 with the
 // platform's line ends.
 QString sheetText(const Form1State& form) {
-  QString text = QString::fromStdString(exporter::fromCodePage(exporter::sheetBytes(form)));
+  QString text = QString::fromStdString(sheet::fromCodePage(sheet::sheetBytes(form)));
 #ifndef Q_OS_WIN
   text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
 #endif
@@ -89,7 +89,7 @@ void MainWindow::installCommands() {
          // Read as a file is: UTF-8 and any line ends are read leniently.
          const std::string text = QGuiApplication::clipboard()->text().toStdString();
          run([&] {
-           const std::string reason = text.empty() ? "no text" : exporter::openSheetText(form_, text);
+           const std::string reason = text.empty() ? "no text" : sheet::openSheetText(form_, text);
            if (!reason.empty()) form_.message_window.text = failureMessage("paste", {}, reason);
          });
        }},

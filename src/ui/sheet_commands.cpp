@@ -37,7 +37,7 @@ void MainWindow::save() {
   run([&] {
     failure = form_.SAVE_Click(name);
     if (!failure.empty())
-      form_.message_window.text = form_.save_failure = failureMessage("save", exporter::shownName(name), failure);
+      form_.message_window.text = form_.save_failure = failureMessage("save", sheet::shownName(name), failure);
   });
   if (failure.empty()) lastFolder_ = QFileInfo(QString::fromStdString(name)).absolutePath();
 }
@@ -45,8 +45,8 @@ void MainWindow::save() {
 void MainWindow::openFile(const std::string& fileName, int files) {
   std::string failure;
   run([&] {
-    failure = exporter::openSheet(form_, fileName);
-    if (!failure.empty()) form_.message_window.text = failureMessage("open", exporter::shownName(fileName), failure);
+    failure = sheet::openSheet(form_, fileName);
+    if (!failure.empty()) form_.message_window.text = failureMessage("open", sheet::shownName(fileName), failure);
     else if (files > 1) form_.message_window.text = "only the first of " + std::to_string(files) + " files was opened";
   });
   if (failure.empty() && QString::fromStdString(fileName) != lastSessionPath())
@@ -98,13 +98,13 @@ void MainWindow::saveLastSession() const {
   // close, of an untouched planner or of a second one, loses work.
   Form1 blank;
   blank.Form_Load();
-  const std::string bytes = exporter::sheetBytes(form_);
+  const std::string bytes = sheet::sheetBytes(form_);
   const QString path = lastSessionPath();
   QFile file(path);
   const std::string kept = file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-  if (bytes == kept || bytes == exporter::sheetBytes(blank) || !QDir().mkpath(QFileInfo(path).absolutePath())) return;
-  if (!kept.empty()) exporter::saveBytes(previousSessionPath().toStdString(), kept);
-  exporter::saveBytes(path.toStdString(), bytes);
+  if (bytes == kept || bytes == sheet::sheetBytes(blank) || !QDir().mkpath(QFileInfo(path).absolutePath())) return;
+  if (!kept.empty()) sheet::saveBytes(previousSessionPath().toStdString(), kept);
+  sheet::saveBytes(path.toStdString(), bytes);
 }
 
 QString MainWindow::previousSessionPath() {

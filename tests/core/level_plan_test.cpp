@@ -22,11 +22,12 @@ const TextCase kTextCases[] = {
             "Unseen Force\nLevel 2 (1 CP): Charges\nLevel 3 (1 CP): Hit points\nLevel 4 (1 CP): Fatigue\n"
             "Level 5 (2 CPs): Willpower\nUnspent: 1 CP"},
     // Opened from its sheet: statistics, hit points, fatigue, skills, then the purchase list.
-    {[](Form1& f) { Form1 b = started(); borin(b), exporter::rebuildSheet(exporter::sheetBytes(b), b, f); },
+    {[](Form1& f) { Form1 b = started(); borin(b), sheet::rebuildSheet(sheet::sheetBytes(b), b, f); },
      "Level plan for Borin Ironfist: Dwarf, background None\nLevel 1 (5 CPs): Strength x2, Willpower, Hit points, "
      "Fatigue\nLevel 2 (1 CP): Bow\nLevel 3 (1 CP): Repair\nLevel 4 (1 CP): Unseen Force\nLevel 5 (2 CPs): "
      "Charges\nUnspent: 1 CP"},
-    {[](Form1&) {}, "Level plan: Human/male, background none\nLevel 1 (5 CPs): nothing\nUnspent: 5 CPs"},
+    // A name of blanks only is no name.
+    {[](Form1& f) { f.PCname.text = "  "; }, "Level plan: Human/male, background none\nLevel 1 (5 CPs): nothing\nUnspent: 5 CPs"},
     // A rank-3 spell waits for level 5; selling charisma sells the skill ranks bought before it.
     {[](Form1& f) {
        applyRace(f, kHumanMale), levelTo(f, 10), press(f, Ctl::WP_plus, 4), buyRun(f, Lore::Magick, 0, 3);
@@ -59,6 +60,28 @@ TEST(LevelPlan, TextOfBuildsWorkedOutByHand) {
   const Form1State atThree = planStateAt(f, 3);
   EXPECT_EQ(atThree.CPs_remaining.text, "1");
   EXPECT_EQ(atThree.message_window.text, "");
+}
+
+// Every purchase the plan names, by its button: the plan prints the name the sheet gives it
+// (hit points excepted), so a row whose name or button is out of place shows here.
+TEST(LevelPlan, EveryPurchaseIsNamedAsTheSheetNamesIt) {
+  const std::pair<Ctl, const char*> kNamed[] = {
+      {Ctl::ST_plus, "Strength"},          {Ctl::CN_plus, "Constitution"},     {Ctl::DX_plus, "Dexterity"},
+      {Ctl::BE_plus, "Beauty"},            {Ctl::IN_plus, "Intelligence"},     {Ctl::WP_plus, "Willpower"},
+      {Ctl::PE_plus, "Perception"},        {Ctl::CH_plus, "Charisma"},         {Ctl::Hitpoints_plus, "Hit points"},
+      {Ctl::Fatigue_plus, "Fatigue"},      {Ctl::bow_plus, "Bow"},             {Ctl::melee_plus, "Melee"},
+      {Ctl::dodge_plus, "Dodge"},          {Ctl::throwing_plus, "Throwing"},   {Ctl::Gambling_plus, "Gambling"},
+      {Ctl::Haggle_plus, "Haggle"},        {Ctl::Heal_plus, "Heal"},           {Ctl::Persausion_plus, "Persuasion"},
+      {Ctl::Repair_plus, "Repair"},        {Ctl::Firearms_plus, "Firearms"},   {Ctl::Picklocks_plus, "Pick Locks"},
+      {Ctl::ADTraps_plus, "Arm/Disarm Traps"}, {Ctl::pickpocket_plus, "Pick Pocket"},
+      {Ctl::backstab_plus, "Backstab"},    {Ctl::prowling_plus, "Prowling"},   {Ctl::spottrap_plus, "Spot Trap"}};
+  for (const auto& [button, name] : kNamed) {
+    Form1 f = started();
+    press(f, button);
+    EXPECT_EQ(planText(levelPlan(f)),
+              std::string("Level plan: Human/male, background none\nLevel 1 (5 CPs): ") + name + "\nUnspent: 4 CPs")
+        << name;
+  }
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ TEST(Skills, LadderOfThresholdsLimitAndNoCPs) {
   for (const SkillRow& s : kSkillRows) cases.push_back({-1, -1, "ST", s.name, 8, 1, "1"});
   for (const Case& c : cases) {
     const SkillRow& s = named(kSkillRows, c.skill);
-    const StatRow& st = named(kStats, c.stat);
+    const StatRow& st = named(kStatRows, c.stat);
     SCOPED_TRACE(std::string(c.skill) + " at " + std::to_string(c.at));
     Form1 f = started();
     if (c.race >= 0) applyRace(f, c.race);

@@ -12,11 +12,11 @@ using Texts = std::vector<std::pair<Box, const char*>>;
 // press rewrites from their start texts. Hit points and fatigue adjust the hidden box.
 struct StatCase : StatRow { Texts bought, sold = {}; };
 const StatCase kStatCases[] = {
-    {kStats[0], {{&S::hitpoints, "32"}, {&S::Carryweight, "4500"}, {&S::Damagebonus, "0"}},
-     {{&S::Carryweight, "4000"}, {&S::Damagebonus, "-1"}}}, {kStats[1], {{&S::fatigue, "32"}}},
-    {kStats[2], {{&S::ACadj, "-1"}, {&S::Speed, "9"}}, {{&S::ACadj, "-2"}, {&S::Speed, "8"}}},
-    {kStats[3], {}}, {kStats[4], {}}, {kStats[5], {{&S::hitpoints, "31"}, {&S::fatigue, "31"}}},
-    {kStats[6], {}}, {kStats[7], {}},
+    {kStatRows[0], {{&S::hitpoints, "32"}, {&S::Carryweight, "4500"}, {&S::Damagebonus, "0"}},
+     {{&S::Carryweight, "4000"}, {&S::Damagebonus, "-1"}}}, {kStatRows[1], {{&S::fatigue, "32"}}},
+    {kStatRows[2], {{&S::ACadj, "-1"}, {&S::Speed, "9"}}, {{&S::ACadj, "-2"}, {&S::Speed, "8"}}},
+    {kStatRows[3], {}}, {kStatRows[4], {}}, {kStatRows[5], {{&S::hitpoints, "31"}, {&S::fatigue, "31"}}},
+    {kStatRows[6], {}}, {kStatRows[7], {}},
     {{"hitpoints", &S::hitpoints, &S::dummy, &S::cpstat_hitpoints, Ctl::Hitpoints_plus, Ctl::Hitpoints_minus},
      {{&S::hitpoints, "34"}}},
     {{"fatigue", &S::fatigue, &S::dummy, &S::cpstat_fatigue, Ctl::Fatigue_plus, Ctl::Fatigue_minus},
@@ -81,14 +81,15 @@ TEST(Statistics, LoweringWillpowerOrIntelligenceIsJudgedOnTheAdjustedBox) {
   for (const Case& c : cases) {
     SCOPED_TRACE(&c - cases);
     const bool magick = c.lore == Lore::Magick;
-    const StatRow& stat = kStats[magick ? 5 : 4];  // WP or IN
+    const StatRow& stat = kStatRows[magick ? 5 : 4];  // WP or IN
     Form1 f = raceWithBackground(c.race, c.background);
     levelTo(f, c.level), raiseTo(f, stat.plus, f.*stat.adjusted, c.at);
     buyRun(f, c.lore, c.group, c.ranks);
     const Form1State before = f;
     press(f, stat.minus, c.allowed);
     EXPECT_EQ((f.*stat.adjusted).text + f.message_window.text, c.after);
-    EXPECT_TRUE(f.CP_pool == before.CP_pool + c.allowed && f.purchased == before.purchased);
+    EXPECT_EQ(f.CP_pool, before.CP_pool + c.allowed) << c.after << ": the CPs given back";
+    EXPECT_EQ(f.purchased.items, before.purchased.items) << c.after << ": the purchases kept";
     if (!c.refused) continue;
     Form1State want = f;
     press(f, stat.minus);
@@ -112,7 +113,9 @@ TEST(Derived, DamageBonusArmourClassSpeedAndAptitude) {
     EXPECT_EQ(f.Damagebonus.text + " " + f.ACadj.text + " " + f.Speed.text, want) << value;
   }
   const auto aptitude = [&f](float value, const char* text, Colour back) {
-    EXPECT_TRUE(f.aptitude_value == value && f.aptitude.text == text && f.aptitude.back == back) << value;
+    EXPECT_EQ(f.aptitude_value, value) << "the aptitude's value";
+    EXPECT_EQ(f.aptitude.text, text) << value << ": the box's text";
+    EXPECT_EQ(f.aptitude.back, back) << value << ": the box's colour";
   };
   const auto spells = [&f](int from, int to) { for (int s = from; s < to; ++s) buySpell(f, s % 16, s / 16); };
   const auto schematics = [&f](int n) { for (int d = 0; d < n; ++d) buySchematic(f, d % 8, d / 8); };

@@ -10,12 +10,13 @@
 #include <regex>
 
 #include "export/sheet.h"
+#include "export/sheet_file.h"
 #include "export/sheet_reader.h"
 #include "support/sheet_actions.h"
 
 using namespace kethmor;
 using namespace kethmor::testkit;
-using exporter::sheetBytes;
+using sheet::sheetBytes;
 namespace fs = std::filesystem;
 
 namespace {
@@ -71,19 +72,24 @@ TEST(SheetReader, EveryMutationIsRefusedUnchangedOrSavesBackExactly) {
   untouched.PCname.text = "untouched";
   std::mt19937 rng(12);
   const std::regex reason("is empty|is not a character sheet|line [1-9][0-9]*( is wrong| is missing| holds a NUL byte"
+                          "| should be empty| should (begin|read) \"[A-Za-z ./:]+\"|: \"[A-Za-z ./]+:\" missing"
+                          "|: wrong blanks after \"[A-Za-z ./]+:\"|: unknown (race|background|spell or schematic)"
+                          "|: Level must be 1 to 50|: Race does not match the background"
                           "|: [A-Za-z ./]+ (does not match the (lines before it|lines after it|rest of the sheet|race)"
-                          "|is longer than (22|3000) letters)|: .+ does not match the lines before it)");
+                          "|is longer than (22|3000) letters|has no value)|: .+ does not match the lines before it)");
   long refused = 0;
   for (long i = -3; i < count; ++i) {  // first the three sheets themselves, which must open
     const std::string& sheet = sheets[static_cast<std::size_t>(i + 3) % sheets.size()];
     const std::string bytes = i < 0 ? sheet : mutate(sheet, rng);
     Form1State out = untouched;
-    const std::string why = exporter::rebuildSheet(bytes, current, out);
+    const std::string why = sheet::rebuildSheet(bytes, current, out);
     ASSERT_TRUE(i >= 0 || why.empty()) << why;
     refused += !why.empty();
-    const auto text = [](const std::string& b) { return exporter::normalisedSheet(exporter::decodedSheet(b)); };
+    const auto text = [](const std::string& b) {  // as the code page holds it
+      return sheet::normalisedSheet(sheet::fromCodePage(sheet::toCodePage(sheet::decodedSheet(b))));
+    };
     ASSERT_TRUE(why.empty() ? sheetBytes(out) == bytes ||
-                                  exporter::normalisedSheet(exporter::fromCodePage(sheetBytes(out))) == text(bytes)
+                                  sheet::normalisedSheet(sheet::fromCodePage(sheetBytes(out))) == text(bytes)
                             : std::regex_match(why, reason) && same(out, untouched))
         << "mutation " << i << ": " << why;
   }
@@ -107,16 +113,27 @@ TEST(SheetReader, FilesThatAreNoSheetAreRefusedByName) {
   third.replace(third.find("Level:  3"), 9, "Level:  1");
   std::string lf = sheet;
   for (std::size_t i; (i = lf.find("\r\n")) != std::string::npos;) lf.erase(i, 1);
-  struct Case { std::string file, bytes, message; };
+  // Letters the code page lacks open in their boxes (shown: the name and the alternative background).
+  const std::string utf8 = std::regex_replace(
+      std::regex_replace(sheet::fromCodePage(sheet), std::regex("Name:  [^\r]*"), "Name:  \xD0\x91\xD0\xBE\xD1\x80\xD0\xB8\xD1\x81"),
+      std::regex("two"), "\xD0\xB4\xD0\xB2\xD0\xB0");
+  struct Case { std::string file, bytes, message, name = "", alternative = ""; };
   std::vector<Case> cases = {
       {"ok.txt", sheet, ""}, {"missing.txt", "", "no such file"}, {"folder", "", "is a folder"},
       {"huge.txt", "", "too large"}, {"ok.txt/x", "", "cannot be read"},
-      {"lf.txt", lf, ""}, {"utf-8.txt", "\xEF\xBB\xBF" + exporter::fromCodePage(sheet), ""},  // "Renée €" whole
+      {"lf.txt", lf, ""}, {"utf-8.txt", "\xEF\xBB\xBF" + sheet::fromCodePage(sheet), ""},  // "Renée €" whole
       {"blank.txt", "\xEF\xBB\xBF \r\n\n", "is empty"},
       {"letter.txt", "Dear Sir,\r\n" + sheet, "is not a character sheet"},
       {"nul.txt", edited("two", std::string("t\0o", 3)), "line 6 holds a NUL byte"},
-      {"two lines.txt", sheet.substr(0, 40) + "x", "line 2 is wrong"},  // no line break at the end
-      {"fifth.txt", std::string(sheet).insert(afterLevel, "x"), "line 5 is wrong"},  // the blank line holds text
+      {"two lines.txt", sheet.substr(0, 40) + "x", "line 2: \"Background:\" missing"},  // no line break at the end
+      {"fifth.txt", std::string(sheet).insert(afterLevel, "x"), "line 5 should be empty"},
+      // Blank lines and blanks before the first line are skipped, and counted.
+      {"blank first.txt", "\r\n \n\t\r  " + sheet, ""},
+      {"cyrillic.txt", utf8, "", "\xD0\x91\xD0\xBE\xD1\x80\xD0\xB8\xD1\x81", "\xD0\xB4\xD0\xB2\xD0\xB0\n\nlines\n"},
+      {"blank first fifth.txt", "\n\n" + std::string(sheet).insert(afterLevel, "x"), "line 7 should be empty"},
+      {"race.txt", edited("Race:  Dwarf", "Race:  Dwarrf"), "line 2: unknown race"},
+      {"level 51.txt", edited("Level:  16", "Level:  51"), "line 4: Level must be 1 to 50"},
+      {"spell.txt", sheet + "Stone Tosss\r\n", "line 42: unknown spell or schematic"},
       {"long name.txt", "Name:  " + std::string(23, 'n') + sheet.substr(sheet.find("\r\n")),
        "line 1: Name is longer than 22 letters"},
       {"four lines.txt", sheet.substr(0, afterLevel), "line 6 is missing"},
@@ -124,7 +141,9 @@ TEST(SheetReader, FilesThatAreNoSheetAreRefusedByName) {
       // that another level would fit with every line after it.
       {"level.txt", edited("Level:  16", "Level:  17"), "line 4: Level does not match the lines after it"},
       {"level 1.txt", third, "line 4: Level does not match the lines after it"},  // found two levels up
-      {"no value.txt", edited("Hitpoints: 80", "Hitpoints: "), "line 18 is wrong"},
+      {"no value.txt", edited("Hitpoints: 80", "Hitpoints: "), "line 18: Hitpoints has no value"},
+      {"no label.txt", edited("Willpower:", "Wilpower:"), "line 14: \"Willpower:\" missing"},
+      {"strength.txt", edited("Strength:", "Strenght:"), "line 13 should begin \"Strength:\""},
       {"aptitude.txt", edited("Aptitude: 14", "Aptitude: 15"), "line 4: Aptitude does not match the rest of the sheet"},
       {"perception.txt", edited("Perception:    8", "Perception:    40"),
        "line 15: Perception does not match the lines before it"},
@@ -135,7 +154,9 @@ TEST(SheetReader, FilesThatAreNoSheetAreRefusedByName) {
   for (const std::string label : {"Constitution:", "Melee:", "Skills"}) {  // a line broken after its label
     const std::size_t at = sheet.find(label) + label.size();
     const auto line = std::count(sheet.begin(), sheet.begin() + static_cast<long>(at), '\n') + 1;
-    cases.push_back({label + ".txt", std::string(sheet).insert(at, "x"), "line " + std::to_string(line) + " is wrong"});
+    cases.push_back({label + ".txt", std::string(sheet).insert(at, "x"),
+                     "line " + std::to_string(line) +
+                         (label == "Skills" ? " should read \"Skills\"" : ": wrong blanks after \"" + label + "\"")});
   }
   for (const auto& c : cases) {
     if (!c.bytes.empty()) std::ofstream(dir / c.file, std::ios::binary) << c.bytes;
@@ -143,8 +164,11 @@ TEST(SheetReader, FilesThatAreNoSheetAreRefusedByName) {
     press(f, Ctl::ST_plus);
     f.message_window.text = "earlier message";
     const Form1State want = f;
-    EXPECT_EQ(exporter::openSheet(f, (dir / c.file).string()), c.message) << c.file;
-    EXPECT_TRUE(c.message.empty() ? ::testing::AssertionResult(sheetBytes(f) == sheet) : same(f, want)) << c.file;
+    EXPECT_EQ(sheet::openSheet(f, (dir / c.file).string()), c.message) << c.file;
+    if (!c.name.empty()) {
+      EXPECT_EQ(f.PCname.text, c.name) << c.file << ": the name box";
+      EXPECT_EQ(f.alternativebackground.text, c.alternative) << c.file << ": the alternative background box";
+    } else EXPECT_TRUE(c.message.empty() ? ::testing::AssertionResult(sheetBytes(f) == sheet) : same(f, want)) << c.file;
   }
   fs::remove_all(dir);
 }

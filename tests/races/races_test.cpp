@@ -47,5 +47,6 @@ TEST(Descriptions, ASingleClickOnlyShowsTheDescription) {
     if (entry >= 0) seen.insert(want.background_explanations.text = f.background_explanations.text);
     EXPECT_TRUE(same(f, want)) << i;
   }
-  EXPECT_TRUE(seen.size() == 8u + 38u && seen.count("No significant background"));
+  EXPECT_EQ(seen.size(), 8u + 38u) << "descriptions: one for each race's two genders, one for each background";
+  EXPECT_EQ(seen.count("No significant background"), 1u) << "the first background's description";
 }

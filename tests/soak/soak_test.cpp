@@ -7,6 +7,7 @@
 
 #include "core/history.h"
 #include "core/level_plan.h"
+#include "core/replay.h"
 #include "export/sheet.h"
 #include "export/sheet_reader.h"
 #include "support/sheet_actions.h"
@@ -81,7 +82,7 @@ std::string brokenUndo(History& h, Form1& f, Form1State& before, const Action& a
   if (!h.record(before, f)) {
     std::string typed = std::move(f.alternativebackground.text);  // long, and alike on both sides
     before.alternativebackground.text.clear();
-    const bool alike = exporter::sheetBytes(before) == exporter::sheetBytes(f) && before.CP_pool == f.CP_pool;
+    const bool alike = sheet::sheetBytes(before) == sheet::sheetBytes(f) && before.CP_pool == f.CP_pool;
     f.alternativebackground.text = std::move(typed);
     return alike ? "" : "a change of the sheet is no undo step";
   }
@@ -110,7 +111,7 @@ std::string replay(const std::vector<Action>& actions) {
       const Form1State now = f;
       while (h.undo(f)) {}
       while (h.redo(f)) {}
-      if (exporter::sheetBytes(f) != exporter::sheetBytes(now) || h.size() != 1000 || h.bytes() > (16u << 20))
+      if (sheet::sheetBytes(f) != sheet::sheetBytes(now) || h.size() != 1000 || h.bytes() > (16u << 20))
         why = "undoing and redoing all loses the sheet, or the history is not 1000 steps in 16 MiB";
       static_cast<Form1State&>(f) = now;
     }
@@ -122,10 +123,10 @@ std::string replay(const std::vector<Action>& actions) {
 // Replays (level, code) purchases from the plan's start up to `level`; the index of the first refused,
 // or -1.
 int replayed(Form1& f, const Form1State& build, const std::vector<std::pair<int, int>>& bought, int level) {
-  planStart(f, build);
+  replayStart(f, startOf(build).value());
   for (std::size_t i = 0; i < bought.size(); ++i) {
     levelTo(f, bought[i].first);
-    if (!buyByCode(f, bought[i].second)) return static_cast<int>(i);
+    if (!buy(f, bought[i].second)) return static_cast<int>(i);
   }
   return levelTo(f, level), -1;
 }
@@ -140,7 +141,7 @@ std::string brokenPlan(const Form1State& build) {
   for (int l = 1; l <= level; ++l)
     for (int code : plan.levels[static_cast<std::size_t>(l - 1)].bought) bought.emplace_back(l, code);
   Form1 f;
-  if (replayed(f, build, bought, level) != -1 || exporter::sheetBytes(f) != exporter::sheetBytes(build))
+  if (replayed(f, build, bought, level) != -1 || sheet::sheetBytes(f) != sheet::sheetBytes(build))
     return "replaying the plan does not give the build's sheet";
   for (std::size_t i = 0; i < bought.size(); ++i) {
     if (bought[i].first == 1 || (i > 0 && bought[i - 1].first == bought[i].first)) continue;
@@ -168,10 +169,10 @@ TEST(Soak, EverySavedSheetOpensAgainIntoTheSameCharacter) {
       if (a.op == Op::Select && onRaceOrBackground(a)) a.index = (a.index + 2) % f.ctl(a.target).listCount();
       perform(f, a);
     }
-    const std::string bytes = exporter::sheetBytes(f);
+    const std::string bytes = sheet::sheetBytes(f);
     Form1State got;
-    ASSERT_EQ(exporter::rebuildSheet(bytes, f, got), "") << "seed " << seed << "\n" << bytes;
-    ASSERT_EQ(exporter::sheetBytes(got), bytes) << "seed " << seed;
+    ASSERT_EQ(sheet::rebuildSheet(bytes, f, got), "") << "seed " << seed << "\n" << bytes;
+    ASSERT_EQ(sheet::sheetBytes(got), bytes) << "seed " << seed;
     // Not on the sheet: highlighted but unapplied entries, the message, the hidden
     // step box, answer slots, the order of the build; typed text comes back in the sheet's code page.
     Form1State want = f;
@@ -180,8 +181,8 @@ TEST(Soak, EverySavedSheetOpensAgainIntoTheSameCharacter) {
       s->message_window.text = s->dummy.text = "";
       s->ok_flag = s->backgroundallowed = 0;
       s->purchase_order.clear();
-      s->PCname.text = exporter::toCodePage(s->PCname.text);
-      s->alternativebackground.text = exporter::toCodePage(s->alternativebackground.text);
+      s->PCname.text = sheet::toCodePage(s->PCname.text);
+      s->alternativebackground.text = sheet::toCodePage(s->alternativebackground.text);
     }
     ASSERT_TRUE(same(got, want)) << "seed " << seed;
   }
@@ -204,7 +205,7 @@ TEST(Soak, EveryPlanReplaysToItsBuildWithEachPurchaseAtItsEarliestLevel) {
     }
     ASSERT_EQ(brokenPlan(f), "") << "seed " << seed;
     Form1State opened;
-    ASSERT_EQ(exporter::rebuildSheet(exporter::sheetBytes(f), f, opened), "") << "seed " << seed;
+    ASSERT_EQ(sheet::rebuildSheet(sheet::sheetBytes(f), f, opened), "") << "seed " << seed;
     ASSERT_EQ(brokenPlan(opened), "") << "seed " << seed << ", opened again";
   }
 }

@@ -68,7 +68,7 @@ inline void buyRun(Form1& f, Lore lore, int group, int upTo) {
 struct StatRow { const char* name; Box base, adjusted; std::int16_t Form1State::*counter; Ctl plus, minus; };
 #define KETHMOR_STAT(N, base, adj) \
   {#N, &Form1State::base, &Form1State::adj, &Form1State::cpstat_##N, Ctl::N##_plus, Ctl::N##_minus}
-inline const std::array<StatRow, 8> kStats = {{
+inline const std::array<StatRow, 8> kStatRows = {{
     KETHMOR_STAT(ST, Strength, Adjstrength), KETHMOR_STAT(CN, Constitution, Adjconstitution),
     KETHMOR_STAT(DX, Dexterity, Adjdexterity), KETHMOR_STAT(BE, Beauty, Adjbeauty),
     KETHMOR_STAT(IN, Intelligence, Adjintelligence), KETHMOR_STAT(WP, Willpower, Adjwillpower),
@@ -131,8 +131,8 @@ inline std::string brokenBookkeeping(const Form1& f, Unbought& t, bool applied) 
   if (level < 1 || level > 50 || level != std::floor(level)) return "level out of 1 to 50";
   const int L = static_cast<int>(level);
   int spent = f.cpstat_hitpoints + f.cpstat_fatigue + f.purchased.listCount();
-  for (std::size_t i = 0; i < kStats.size(); ++i) {
-    const StatRow& s = kStats[i];
+  for (std::size_t i = 0; i < kStatRows.size(); ++i) {
+    const StatRow& s = kStatRows[i];
     spent += f.*s.counter;
     if (num(f.*s.base) != 8 + f.*s.counter) return std::string(s.name) + " base is not 8 + counter";
     if (applied) t.stat[i] = num(f.*s.adjusted) - f.*s.counter;

@@ -33,7 +33,7 @@ class WindowTest : public QObject {
   template <class T = QListWidget> T* get(Ctl id) { return &dynamic_cast<T&>(*w->widget(id)); }  // throws if no T
   QString text(Ctl id) { return w->widget(id)->property("text").toString(); }
   QColor colour(Ctl id, QPalette::ColorRole role = QPalette::Base) { return w->widget(id)->palette().color(role); }
-  std::string sheet() { return exporter::sheetBytes(w->model()); }
+  std::string sheet() { return sheet::sheetBytes(w->model()); }
   // `want` as shown, or with part of the file name in it cut out for "..." (the name only is cut to fit)
   static bool sameMessage(const QString& shown, const QString& want, const QString& file = {}) {
     const QStringList ends = shown.split(QStringLiteral("..."));
