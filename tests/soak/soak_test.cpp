@@ -9,65 +9,13 @@
 #include "core/level_plan.h"
 #include "export/sheet.h"
 #include "export/sheet_reader.h"
+#include "support/seeded_sessions.h"
 #include "support/sheet_actions.h"
 
 using namespace kethmor;
 using namespace kethmor::testkit;
 
 namespace {
-
-enum class Op { Click, Select, DblClick, Type };  // Type: into the name or the background box
-struct Action { Op op; Ctl target; int index; std::string text; };  // index: the entry a Select picks
-
-std::string randomText(std::mt19937& rng) {
-  static const char* const pieces[] = {"Kara", "\t", "\n", "\r\n", "\xC3\xA9", "\xE2\x82\xAC",
-                                       "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D", "\x01", " ", "\xF0\x9F\x90\x89"};
-  std::string s;
-  for (int i = 0, n = static_cast<int>(rng() % 6); i < n; ++i) s += pieces[rng() % std::size(pieces)];
-  return s;
-}
-
-std::vector<Action> generate(unsigned seed, int count) {
-  std::mt19937 rng(seed);
-  std::vector<Ctl> buttons, lists;  // all but Quit and SAVE
-  for (int i = 0; i < kControlCount; ++i) {
-    if (static_cast<Ctl>(i) == Ctl::Quit || static_cast<Ctl>(i) == Ctl::SAVE) continue;
-    if (kControls[i].kind == Kind::Button) buttons.push_back(static_cast<Ctl>(i));
-    if (kControls[i].kind == Kind::ListBox) lists.push_back(static_cast<Ctl>(i));
-  }
-  std::vector<Action> actions;
-  for (int i = 0; i < count; ++i) {
-    const unsigned r = rng() % 100;
-    Action a{Op::Click, Ctl::levelup, 0, {}};
-    if (r < 55) {
-      a.target = buttons[rng() % buttons.size()];
-    } else if (r < 95) {
-      a.op = r < 75 ? Op::Select : Op::DblClick;
-      a.target = lists[rng() % lists.size()];
-      if (r < 75) a.index = static_cast<int>(rng() % 42) - 2;  // valid, out of range and missing
-    } else {
-      a = {Op::Type, r < 97 ? Ctl::PCname : Ctl::alternativebackground, 0, randomText(rng)};
-    }
-    actions.push_back(std::move(a));
-  }
-  return actions;
-}
-
-bool onRaceOrBackground(const Action& a) {
-  return a.target == Ctl::Race_Selection || a.target == Ctl::Background_Selection;
-}
-
-void perform(Form1& f, const Action& a) {
-  switch (a.op) {
-    case Op::Click: f.Click(a.target); break;
-    case Op::Select: f.selectEntry(a.target, a.index); break;
-    case Op::DblClick: f.DblClick(a.target); break;
-    case Op::Type:  // the name box holds 22 characters; the background box takes the text on its end
-      if (a.target == Ctl::PCname) f.PCname.text = a.text.substr(0, 22);
-      else f.alternativebackground.text += a.text;
-      break;
-  }
-}
 
 int envInt(const char* name, int fallback) {
   return std::getenv(name) && *std::getenv(name) ? std::atoi(std::getenv(name)) : fallback;
@@ -162,12 +110,7 @@ TEST(Soak, RandomActionsKeepTheBookkeeping) {
 // Every sheet the planner writes opens again into the same character.
 TEST(Soak, EverySavedSheetOpensAgainIntoTheSameCharacter) {
   for (int seed = 1, sessions = envInt("KETHMOR_ROUNDTRIP_SESSIONS", 3000); seed <= sessions; ++seed) {
-    Form1 f = started();
-    for (Action& a : generate(static_cast<unsigned>(seed), 150)) {
-      // The window's race and background lists always have an entry selected.
-      if (a.op == Op::Select && onRaceOrBackground(a)) a.index = (a.index + 2) % f.ctl(a.target).listCount();
-      perform(f, a);
-    }
+    const Form1 f = seededSession(static_cast<unsigned>(seed));
     const std::string bytes = exporter::sheetBytes(f);
     Form1State got;
     ASSERT_EQ(exporter::rebuildSheet(bytes, f, got), "") << "seed " << seed << "\n" << bytes;
