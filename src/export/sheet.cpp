@@ -1,11 +1,11 @@
 #include "export/sheet.h"
 
-#include <QList>
-#include <QString>
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace kethmor::exporter {
 
@@ -73,21 +73,58 @@ char32_t decode(const std::string& s, std::size_t& i) {
   return cp;
 }
 
-// The text's code points with combining sequences composed (a base letter
-// and a combining accent become the one precomposed letter), so a letter
-// typed in two parts finds its byte in the code page.
+// The letters of the code page that Unicode also writes in two parts, a base
+// letter and a combining accent: each accent with the letters it goes on and,
+// position by position, the letters they make.
+struct Accent {
+  char32_t mark;
+  std::string_view bases;
+  std::u32string_view letters;
+};
+constexpr Accent kAccents[] = {
+    {0x0300, "AEIOUaeiou", U"ÀÈÌÒÙàèìòù"},     {0x0301, "AEIOUYaeiouy", U"ÁÉÍÓÚÝáéíóúý"},
+    {0x0302, "AEIOUaeiou", U"ÂÊÎÔÛâêîôû"},     {0x0303, "ANOano", U"ÃÑÕãñõ"},
+    {0x0308, "AEIOUYaeiouy", U"ÄËÏÖÜŸäëïöüÿ"}, {0x030A, "Aa", U"Åå"},
+    {0x030C, "SZsz", U"ŠŽšž"},                 {0x0327, "Cc", U"Çç"}};
+static_assert(std::ranges::all_of(kAccents, [](const Accent& a) { return a.bases.size() == a.letters.size(); }));
+
+// Characters that Unicode takes for another one, which the code page has.
+constexpr std::pair<char32_t, char32_t> kSame[] = {{0x0340, 0x0300}, {0x0341, 0x0301}, {0x037E, ';'},
+                                                   {0x0387, 0xB7},   {0x1FEF, '`'},    {0x1FFD, 0xB4},
+                                                   {0x212A, 'K'},    {0x212B, 0xC5}};
+
+// The text's code points, composed as far as the code page needs it: a base
+// letter followed by a combining accent that makes a letter of the code page
+// becomes that one letter (so a letter typed in two parts finds its byte),
+// and a character of kSame becomes its own. Every other sequence stays as it
+// is (an accent on a letter the code page lacks, a second accent, a Hangul
+// syllable in parts): the code page has no letter for it either way.
 std::u32string composed(const std::string& utf8) {
   std::u32string cps;
   cps.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size();) cps.push_back(decode(utf8, i));
-  // Letters below the combining accents, and the code page's own, compose with nothing.
-  if (std::all_of(cps.begin(), cps.end(),
-                  [](char32_t c) { return c < 0x300 || std::ranges::find(kHigh, c) != kHigh.end(); }))
-    return cps;
-  const QList<uint> nfc = QString::fromUcs4(cps.data(), static_cast<qsizetype>(cps.size()))
-                              .normalized(QString::NormalizationForm_C)
-                              .toUcs4();
-  return std::u32string(nfc.begin(), nfc.end());
+  for (std::size_t i = 0; i < utf8.size();) {
+    char32_t cp = decode(utf8, i);
+    for (const auto& [other, same] : kSame)
+      if (cp == other) cp = same;
+    const Accent* accent = std::ranges::find(kAccents, cp, &Accent::mark);
+    const std::size_t base = accent == std::end(kAccents) || cps.empty() || cps.back() >= 0x80
+                                 ? std::string_view::npos
+                                 : accent->bases.find(static_cast<char>(cps.back()));
+    if (base == std::string_view::npos) cps.push_back(cp);
+    else cps.back() = accent->letters[base];
+  }
+  return cps;
+}
+
+void appendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+    return;
+  }
+  constexpr char32_t kLead[] = {0, 0xC0, 0xE0, 0xF0};
+  const int extra = cp < 0x800 ? 1 : cp < 0x10000 ? 2 : 3;
+  out += static_cast<char>(kLead[extra] | (cp >> (6 * extra)));
+  for (int k = extra - 1; k >= 0; --k) out += static_cast<char>(0x80 | ((cp >> (6 * k)) & 0x3F));
 }
 
 class Writer {
@@ -160,16 +197,7 @@ std::string fromCodePage(const std::string& bytes) {
     const auto b = static_cast<unsigned char>(ch);
     char32_t cp = b;
     if (b >= 0x80 && b < 0xA0) cp = kHigh[b - 0x80] ? kHigh[b - 0x80] : 0xFFFD;
-    if (cp < 0x80) {
-      out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-      out += static_cast<char>(0xC0 | (cp >> 6));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-      out += static_cast<char>(0xE0 | (cp >> 12));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
+    appendUtf8(out, cp);
   }
   return out;
 }
@@ -183,8 +211,10 @@ std::string decodedSheet(const std::string& bytes) {
     utf8 = decode(bytes, i) != 0xFFFD || i - from == 3;  // U+FFFD itself is three bytes
   }
   if (!bytes.starts_with(mark) && !(utf8 && wide)) return fromCodePage(bytes);
-  const std::u32string cps = composed(bytes.starts_with(mark) ? bytes.substr(mark.size()) : bytes);
-  return QString::fromUcs4(cps.data(), static_cast<qsizetype>(cps.size())).toStdString();
+  std::string text;
+  for (const char32_t cp : composed(bytes.starts_with(mark) ? bytes.substr(mark.size()) : bytes))
+    appendUtf8(text, cp);
+  return text;
 }
 
 using S = Form1State;

@@ -36,7 +36,8 @@ std::string sheetBytes(const Form1State& form);
 // start of the next 14-column print zone, always at least one column on.
 int nextZone(int column);
 
-// UTF-8 text as Windows-1252 bytes, combining sequences composed first; a
+// UTF-8 text as Windows-1252 bytes, a letter of the code page written as a
+// base letter and a combining accent composed into its byte first; a
 // character the code page cannot hold, and malformed, overlong or
 // out-of-range UTF-8, becomes "?". Line breaks of any kind (CR LF, LF, CR,
 // U+0085, U+2028, U+2029) become CR LF.
@@ -48,7 +49,7 @@ std::string fromCodePage(const std::string& bytes);
 
 // A sheet's bytes as UTF-8 text, however it travelled: after a UTF-8
 // byte-order mark, or when they are valid UTF-8 with a character beyond
-// ASCII, they are read as UTF-8 (combining accents composed, malformed
+// ASCII, they are read as UTF-8 (the code page's letters composed, malformed
 // sequences U+FFFD); otherwise as the code page.
 std::string decodedSheet(const std::string& bytes);
 

@@ -6,12 +6,14 @@
 #include <cerrno>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QString>
 
 #include "core/form1.h"
 #include "export/sheet.h"
+#include "export/sheet_reader.h"
 
 namespace kethmor::exporter {
 
@@ -41,6 +43,21 @@ std::string reasonFor(int error, const QString& path, const QString& fallback) {
   for (char& c : text)
     if (c == '\n' || c == '\r') c = ' ';
   return text;
+}
+
+// A sheet file's bytes, or why they cannot be read.
+std::string readSheetFile(const std::string& fileName, std::string& bytes) {
+  const QString path = QString::fromStdString(fileName);
+  struct stat st {};
+  if (stat(QFile::encodeName(path).constData(), &st) != 0)
+    return errno == ENOENT ? "no such file" : errno == EACCES ? "permission denied" : "cannot be read";
+  if (S_ISDIR(st.st_mode)) return "is a folder";
+  if (!S_ISREG(st.st_mode)) return "not a regular file";
+  if (static_cast<std::size_t>(st.st_size) > kSheetSizeLimit) return "too large";
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return "permission denied";
+  bytes = file.read(static_cast<qint64>(kSheetSizeLimit) + 1).toStdString();
+  return {};
 }
 
 }  // namespace
@@ -89,6 +106,12 @@ std::string saveBytes(const std::string& fileName, const std::string& bytes) {
   errno = 0;
   if (!file.commit()) return reasonFor(errno, path, file.errorString());
   return {};
+}
+
+std::string openSheet(Form1State& form, const std::string& fileName) {
+  std::string bytes;
+  const std::string reason = readSheetFile(fileName, bytes);
+  return reason.empty() ? openSheetText(form, bytes) : reason;
 }
 
 std::string writeFileAtomically(const std::string& fileName, const std::string& bytes) {

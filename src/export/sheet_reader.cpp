@@ -1,16 +1,10 @@
 #include "export/sheet_reader.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cerrno>
 #include <string_view>
 #include <vector>
-
-#include <QFile>
-#include <QFileInfo>
 
 #include "core/replay.h"
 #include "export/sheet.h"
@@ -359,37 +353,12 @@ std::string rebuildSheet(const std::string& bytes, const Form1State& current, Fo
   return why.empty() ? why : lenientWhy;
 }
 
-namespace {
-
-// A sheet file's bytes, or why they cannot be read.
-std::string readSheetFile(const std::string& fileName, std::string& bytes) {
-  const QString path = QString::fromStdString(fileName);
-  struct stat st {};
-  if (stat(QFile::encodeName(path).constData(), &st) != 0)
-    return errno == ENOENT ? "no such file" : errno == EACCES ? "permission denied" : "cannot be read";
-  if (S_ISDIR(st.st_mode)) return "is a folder";
-  if (!S_ISREG(st.st_mode)) return "not a regular file";
-  if (static_cast<std::size_t>(st.st_size) > kSheetSizeLimit) return "too large";
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return "permission denied";
-  bytes = file.read(static_cast<qint64>(kSheetSizeLimit) + 1).toStdString();
-  return {};
-}
-
-}  // namespace
-
 std::string openSheetText(Form1State& form, const std::string& bytes) {
   if (bytes.size() > kSheetSizeLimit) return "too large";
   Form1State rebuilt;
   const std::string reason = rebuildSheet(bytes, form, rebuilt);
   if (reason.empty()) form = rebuilt;
   return reason;
-}
-
-std::string openSheet(Form1State& form, const std::string& fileName) {
-  std::string bytes;
-  const std::string reason = readSheetFile(fileName, bytes);
-  return reason.empty() ? openSheetText(form, bytes) : reason;
 }
 
 }  // namespace kethmor::exporter

@@ -42,7 +42,5 @@ std::string normalisedSheet(const std::string& text);
 // the result is empty; otherwise nothing changes and the result says what is
 // wrong (rebuildSheet's reasons, or "too large"), for the window to show.
 std::string openSheetText(Form1State& form, const std::string& bytes);
-// The same for a sheet file, with the file's own reasons ("no such file").
-std::string openSheet(Form1State& form, const std::string& fileName);
 
 }  // namespace kethmor::exporter

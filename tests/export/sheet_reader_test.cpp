@@ -10,6 +10,7 @@
 #include <regex>
 
 #include "export/sheet.h"
+#include "export/sheet_file.h"
 #include "export/sheet_reader.h"
 #include "support/sheet_actions.h"
 
