@@ -4,6 +4,7 @@
 // each event, only the controls whose state changed.
 #include <emscripten/emscripten.h>
 
+#include <optional>
 #include <string>
 
 #include "core/form1.h"
@@ -18,7 +19,7 @@ using namespace kethmor;
 namespace {
 
 Form1 form;
-History history;
+std::optional<History> history;  // made anew by each start
 Control shown[kControlCount];
 std::string reply;  // the text last handed to the page
 
@@ -67,9 +68,9 @@ const char* changes(bool all = false) {
   reply = "{\"ended\":";
   reply += form.ended ? "1" : "0";
   reply += ",\"undo\":";
-  reply += history.canUndo() ? "1" : "0";
+  reply += history->canUndo() ? "1" : "0";
   reply += ",\"redo\":";
-  reply += history.canRedo() ? "1" : "0";
+  reply += history->canRedo() ? "1" : "0";
   reply += ",\"controls\":[";
   bool first = true;
   for (int i = 0; i < kControlCount; ++i) {
@@ -90,7 +91,7 @@ template <typename Event>
 const char* run(Event event) {
   const Form1State before = form;
   event();
-  history.record(before, form);
+  history->record(before, form);
   return changes();
 }
 
@@ -172,7 +173,7 @@ EMSCRIPTEN_KEEPALIVE const char* kp_table() {
 // Start-up: the window's Form_Load, and every control's state.
 EMSCRIPTEN_KEEPALIVE const char* kp_start() {
   form = Form1();
-  history = History();
+  history.emplace();
   form.Form_Load();
   return changes(true);
 }
@@ -199,11 +200,11 @@ EMSCRIPTEN_KEEPALIVE const char* kp_file_name() {
 }
 
 EMSCRIPTEN_KEEPALIVE const char* kp_undo() {
-  history.undo(form);
+  history->undo(form);
   return changes();
 }
 EMSCRIPTEN_KEEPALIVE const char* kp_redo() {
-  history.redo(form);
+  history->redo(form);
   return changes();
 }
 
@@ -221,12 +222,13 @@ EMSCRIPTEN_KEEPALIVE const char* kp_sheet(int session) {
 }
 EMSCRIPTEN_KEEPALIVE int kp_sheet_size() { return static_cast<int>(sheet.size()); }
 
-// Opens a sheet's bytes as one action of the window; a sheet that cannot be
-// read is refused in the message box, naming the file; of `files` given at
+// Opens a sheet's bytes (none, size -1: there is no such file) as one action
+// of the window; a sheet that cannot be read is refused in the message box, naming the file; of `files` given at
 // once only the first opens, and the message box says so.
 EMSCRIPTEN_KEEPALIVE const char* kp_open(const char* name, const char* bytes, int size, int files) {
   return run([&] {
-    const std::string failure = exporter::openSheetText(form, std::string(bytes, static_cast<std::size_t>(size)));
+    const std::string failure =
+        size < 0 ? "no such file" : exporter::openSheetText(form, std::string(bytes, static_cast<std::size_t>(size)));
     if (!failure.empty()) form.message_window.text = "could not open " + std::string(name) + ": " + failure;
     else if (files > 1) form.message_window.text = "only the first of " + std::to_string(files) + " files was opened";
   });

@@ -6,6 +6,9 @@ set(web_src ${CMAKE_CURRENT_SOURCE_DIR}/src/web)
 add_library(kethmor_web_model STATIC ${KETHMOR_MODEL_SOURCES} ${KETHMOR_SHEET_SOURCES} src/ui/layout.cpp src/ui/file_name.cpp)
 target_include_directories(kethmor_web_model PUBLIC src)
 
+# emscripten's tools find their JavaScript modules (Debian's) under a Node.js
+# that is not Debian's only by NODE_PATH.
+set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
 add_executable(kethmor_planner_wasm src/web/planner.cpp)
 target_link_libraries(kethmor_planner_wasm PRIVATE kethmor_web_model)
 # One script holding its WebAssembly, started by the page, with no file
