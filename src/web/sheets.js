@@ -43,8 +43,8 @@ Planner.parts.push((planner) => {
 
   const openFile = (files) => {
     if (!files || !files.length) return;
-    const count = files.length;
-    files[0].arrayBuffer().then((buffer) => open(files[0].name, new Uint8Array(buffer), count));
+    const [first, count] = [files[0], files.length];
+    first.arrayBuffer().then((buffer) => open(first.name, new Uint8Array(buffer), count));
   };
 
   const picker = document.getElementById('open-file');
