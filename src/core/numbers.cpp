@@ -4,8 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <locale>
-#include <sstream>
+#include <cstdlib>
 
 // Numbers are read and written by the model's own routines, which behave
 // alike in every build (the WebAssembly page's C++ library has no
@@ -21,8 +20,7 @@ bool digit(char c) { return c >= '0' && c <= '9'; }
 
 // A decimal number as text, correctly rounded: exactly, when its digits fit
 // the 53 bits of a double and its power of ten is one a double holds
-// exactly (every number a box shows); otherwise by the C++ library's stream
-// in the classic locale.
+// exactly (every number a box shows); otherwise by the C library.
 double parse(const char* begin, const char* end) {
   static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
@@ -59,11 +57,10 @@ double parse(const char* begin, const char* end) {
     const double r = scale < 0 ? v / kPowers[-scale] : v * kPowers[scale];
     return negative ? -r : r;
   }
-  std::istringstream in(std::string(begin, end));
-  in.imbue(std::locale::classic());
-  double v = 0.0;
-  in >> v;
-  return in.fail() ? 0.0 : v;
+  // The C library reads the rest, its locale's decimal point put in for ".".
+  std::string text(begin, end);
+  if (const std::size_t at = text.find('.'); at != std::string::npos) text.replace(at, 1, std::localeconv()->decimal_point);
+  return std::strtod(text.c_str(), nullptr);
 }
 
 // Whether the text is wholly one decimal number: an optional "-", digits

@@ -3,6 +3,8 @@
 # WebAssembly, with the page's script, style, fonts and background picture
 # inlined into one file, kethmor-planner.html.
 set(web_src ${CMAKE_CURRENT_SOURCE_DIR}/src/web)
+# Small code loads and starts faster: optimised for size, with the small allocator.
+string(REPLACE "-O3" "-Os" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
 add_library(kethmor_web_model STATIC ${KETHMOR_MODEL_SOURCES} ${KETHMOR_SHEET_SOURCES} src/ui/layout.cpp src/ui/file_name.cpp)
 target_include_directories(kethmor_web_model PUBLIC src)
 
@@ -14,7 +16,7 @@ target_link_libraries(kethmor_planner_wasm PRIVATE kethmor_web_model)
 # One script holding its WebAssembly, started by the page, with no file
 # system: the page hands the sheet's bytes in and out itself.
 target_link_options(kethmor_planner_wasm PRIVATE -sSINGLE_FILE=1 -sMODULARIZE=1 -sEXPORT_NAME=KethmorPlanner
-  -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1 -sFILESYSTEM=0 -sEXPORTED_FUNCTIONS=_malloc,_free
+  -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1 -sFILESYSTEM=0 -sMALLOC=emmalloc -sEXPORTED_FUNCTIONS=_malloc,_free
   -sEXPORTED_RUNTIME_METHODS=UTF8ToString,stringToUTF8,lengthBytesUTF8)
 
 # The seeded sessions' sheets, run under Node.js against the desktop build's

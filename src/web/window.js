@@ -106,7 +106,10 @@ class Planner {
 
   // The model's answer to an event drawn: only what changed.
   redraw(answer) {
+    this.toScroll = [];
     for (const [id, text, back, fore, visible, index, items] of answer.controls) this.apply(id, {text, back, fore, visible, index, items});
+    // Read the layout once, after every change is written.
+    for (const entry of this.toScroll) this.scrollToEntry(entry);
     this.canUndo = !!answer.undo;
     this.canRedo = !!answer.redo;
     this.onRefresh.forEach((f) => f(answer));
@@ -126,8 +129,7 @@ class Planner {
       if (s.items !== was.items || s.index !== was.index) this.select(e, s.index);
     } else if (s.text !== was.text) {
       if (c.kind === 'box') {
-        if (e.value !== s.text) e.value = s.text;
-        if (!c.multiline && document.activeElement !== e) e.scrollLeft = 0;
+        if (e.value !== s.text) e.value = s.text;  // shown from its start, as a box not typed in shows it
         if (c.name === 'message_window') e.title = c.tip;  // sheets.js names a shortened file in full
       } else {
         e.textContent = s.text;
@@ -162,8 +164,24 @@ class Planner {
     if (!entry) return;
     entry.classList.add('selected');
     entry.setAttribute('aria-selected', 'true');
-    const top = entry.offsetTop - list.clientTop, bottom = top + entry.offsetHeight;
-    if (bottom <= list.scrollTop || top >= list.scrollTop + list.clientHeight) entry.scrollIntoView({block: 'nearest'});
+    this.toScroll.push(entry);
+  }
+
+  // The list's rows are all of one height, measured once: a redraw reads no layout of the page.
+  scrollToEntry(entry) {
+    const list = entry.parentElement;
+    if (!list.rowHeight) {
+      list.rowHeight = entry.offsetHeight;
+      list.rowsTop = list.firstChild.offsetTop - list.clientTop;
+      list.viewHeight = list.clientHeight;
+      list.seen = list.scrollTop;
+      list.addEventListener('scroll', () => { list.seen = list.scrollTop; }, {passive: true});
+    }
+    const top = list.rowsTop + Number(entry.dataset.row) * list.rowHeight, bottom = top + list.rowHeight;
+    if (bottom <= list.seen || top >= list.seen + list.viewHeight) {
+      entry.scrollIntoView({block: 'nearest'});
+      list.seen = list.scrollTop;
+    }
   }
 
   // A list hidden while it has the focus hands it to the list shown in its place.
@@ -224,6 +242,7 @@ async function startPlanner() {
   const planner = new Planner(wasm, document.getElementById('window'));
   window.planner = planner;
   for (const install of Planner.parts) install(planner);
+  window.kethmorReadyAt = performance.now();  // navigation to a window that answers input
   document.documentElement.dataset.ready = '1';
   return planner;
 }
