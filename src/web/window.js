@@ -98,6 +98,7 @@ class Planner {
       if (c.max > 0) e.maxLength = c.max;
       if (c.focus === 'none') e.addEventListener('mousedown', (ev) => ev.preventDefault());
       if (!c.readonly) e.addEventListener('input', () => this.typed(id));
+      if (c.name === 'message_window') e.setAttribute('aria-live', 'polite');  // a new message is announced
     }
     this.root.appendChild(e);
     this.elements[id] = e;
