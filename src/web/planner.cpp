@@ -9,8 +9,10 @@
 
 #include "core/form1.h"
 #include "core/history.h"
+#include "core/level_plan.h"
 #include "export/sheet.h"
 #include "export/sheet_reader.h"
+#include "ui/about.h"
 #include "ui/file_name.h"
 #include "ui/layout_table.h"
 
@@ -232,6 +234,46 @@ EMSCRIPTEN_KEEPALIVE const char* kp_open(const char* name, const char* bytes, in
     if (!failure.empty()) form.message_window.text = "could not open " + std::string(name) + ": " + failure;
     else if (files > 1) form.message_window.text = "only the first of " + std::to_string(files) + " files was opened";
   });
+}
+
+// The sheet as text for the clipboard and the printer: UTF-8, lines ended by LF.
+EMSCRIPTEN_KEEPALIVE const char* kp_sheet_text() {
+  reply.clear();
+  for (const char c : exporter::fromCodePage(exporter::sheetBytes(form)))
+    if (c != '\r') reply += c;
+  return reply.c_str();
+}
+
+// A pasted text opened as a sheet, one step; refused with its reason.
+EMSCRIPTEN_KEEPALIVE const char* kp_paste(const char* utf8) {
+  return run([&] {
+    const std::string text = utf8;
+    const std::string reason = text.empty() ? "no text" : exporter::openSheetText(form, text);
+    if (!reason.empty()) form.message_window.text = "could not paste: " + reason;
+  });
+}
+
+// The level plan of the character on show, as text (LF), and as bytes in
+// the sheet's code page and line ends (kp_sheet_size tells how many).
+EMSCRIPTEN_KEEPALIVE const char* kp_plan_text() {
+  reply = planText(levelPlan(form), "\n");
+  return reply.c_str();
+}
+EMSCRIPTEN_KEEPALIVE const char* kp_plan_bytes() {
+  sheet = exporter::toCodePage(planText(levelPlan(form), "\n") + "\n");
+  return sheet.data();
+}
+
+// The character as the plan has it at the end of `level`: one step.
+EMSCRIPTEN_KEEPALIVE const char* kp_show_level(int level) {
+  return run([level] { static_cast<Form1State&>(form) = planStateAt(form, level); });
+}
+
+// About: the version and the licences.
+EMSCRIPTEN_KEEPALIVE const char* kp_about() {
+  reply = ui::kAbout;
+  reply.replace(reply.find("%1"), 2, KETHMOR_VERSION);
+  return reply.c_str();
 }
 
 }  // extern "C"

@@ -19,15 +19,19 @@ Planner.parts.push((planner) => {
     return planner.wasm.HEAPU8.slice(at, at + planner.raw('kp_sheet_size'));
   };
 
-  const save = () => {
-    planner.run('kp_click', planner.id('SAVE'));
+  // Bytes downloaded as a file of that name.
+  planner.download = (bytes, name) => {
     const link = document.createElement('a');
-    link.href = URL.createObjectURL(new Blob([sheet(false)], {type: 'text/plain'}));
-    link.download = planner.text('kp_file_name');
+    link.href = URL.createObjectURL(new Blob([bytes], {type: 'text/plain'}));
+    link.download = name;
     document.body.appendChild(link);
     link.click();
     link.remove();
     setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+  };
+  const save = () => {
+    planner.run('kp_click', planner.id('SAVE'));
+    planner.download(sheet(false), planner.text('kp_file_name'));
     return true;
   };
 

@@ -13,6 +13,7 @@ target_include_directories(kethmor_web_model PUBLIC src)
 set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
 add_executable(kethmor_planner_wasm src/web/planner.cpp)
 target_link_libraries(kethmor_planner_wasm PRIVATE kethmor_web_model)
+target_compile_definitions(kethmor_planner_wasm PRIVATE KETHMOR_VERSION="${PROJECT_VERSION}")
 # One script holding its WebAssembly, started by the page, with no file
 # system: the page hands the sheet's bytes in and out itself.
 target_link_options(kethmor_planner_wasm PRIVATE -sSINGLE_FILE=1 -sMODULARIZE=1 -sEXPORT_NAME=KethmorPlanner
@@ -26,7 +27,8 @@ target_link_libraries(seeded_sheets PRIVATE kethmor_web_model)
 target_include_directories(seeded_sheets PRIVATE tests)
 target_link_options(seeded_sheets PRIVATE -sENVIRONMENT=node -sALLOW_MEMORY_GROWTH=1 -sSINGLE_FILE=1)
 
-set(web_parts ${web_src}/page.html ${web_src}/page.css ${web_src}/window.js ${web_src}/keys.js ${web_src}/sheets.js)
+set(web_parts ${web_src}/page.html ${web_src}/page.css ${web_src}/window.js ${web_src}/keys.js ${web_src}/sheets.js
+              ${web_src}/share.js ${web_src}/plan.js)
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/kethmor-planner.html
   COMMAND ${KETHMOR_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/scripts/make_web_page.py
           --out ${CMAKE_BINARY_DIR}/kethmor-planner.html --wasm-script $<TARGET_FILE:kethmor_planner_wasm>

@@ -1,7 +1,8 @@
 // Checks of the page in headless Chromium, one fact each, named: a caption's
 // place, colour and font, a refusal's message, undo and redo of the sheet and
 // of typing, the Tab order, opening a sheet and refusing a file that is none,
-// and the last session kept by Quit and opened by Ctrl+Shift+O.
+// the level plan, the menu, About, the printed sheet, and the last session
+// kept by Quit and opened by Ctrl+Shift+O.
 // Usage: node page_test.js page.html
 'use strict';
 const fs = require('fs');
@@ -70,6 +71,25 @@ const sheet = fs.readFileSync(path.join(__dirname, '../e2e/expected_session.txt'
   await page.keyboard.press('Control+z');
   expect('Ctrl+Z takes the opened sheet back', await value('Current_race'), 'Human/male');
   await page.keyboard.press('Control+y');
+
+  await page.keyboard.press('Control+l');
+  expect('Ctrl+L shows the plan of the character on show', (await page.$eval('#plan textarea', (e) => e.value)).split('\n')[1],
+         'Level 1 (5 CPs): Strength, Hit points, Bow, Unseen Force');
+  await page.keyboard.press('Escape');
+  await page.mouse.click(300, 462, {button: 'right'});  // on a caption
+  expect('a right click opens the menu, Redo greyed with nothing to do again',
+         await page.$$eval('.menu [aria-disabled]', (es) => es.map((e) => e.dataset.command)), ['redo']);
+  await page.click('.menu [data-command=about]');
+  expect('About names the version', (await page.$eval('.dialog p', (e) => e.textContent)).split('\n')[0],
+         'Kethmor Character Planner 1.7');
+  await page.click('.dialog button');
+  const pdf = path.join(require('os').tmpdir(), `kethmor-sheet-${process.pid}.pdf`);
+  await page.pdf({path: pdf});
+  const printed = require('child_process').execFileSync('pdftotext', ['-layout', pdf, '-']).toString();
+  fs.unlinkSync(pdf);
+  const line = (head) => printed.split('\n').find((l) => l.startsWith(head)) || '';
+  expect('the printed sheet holds its lines', /^Bow:\s+1\s+Dodge:\s+0$/.test(line('Bow:')), true);
+  expect('the printed sheet keeps its columns', line('Bow:').indexOf('Dodge:'), line('Melee:').indexOf('Throwing:'));
 
   await click(page, 'Quit');
   expect('Quit keeps the sheet as the last session',

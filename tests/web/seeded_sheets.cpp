@@ -1,10 +1,11 @@
-// Prints the sheet of each seeded session and of the character opened again
-// from it, as text whose every byte outside printable ASCII is escaped
+// Prints the sheet of each seeded session, of the character opened again
+// from it and the session's level plan, as text whose every byte outside printable ASCII is escaped
 // ("\x0D"), so that the desktop build and the WebAssembly build under Node.js
 // can be compared byte for byte. Usage: seeded_sheets [sessions (3000)]
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/level_plan.h"
 #include "export/sheet.h"
 #include "export/sheet_reader.h"
 #include "support/seeded_sessions.h"
@@ -37,6 +38,8 @@ int main(int argc, char** argv) {
     print(bytes);
     std::printf("\n-- opened again\n");
     print(kethmor::exporter::sheetBytes(opened));
+    std::printf("\n-- level plan\n");
+    print(kethmor::planText(kethmor::levelPlan(f)));
     std::printf("\n");
   }
   return 0;
