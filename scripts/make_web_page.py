@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Makes the web page: one self-contained HTML file holding the page's style
-and script, the WebAssembly model (emscripten's single-file script), the
+and script, the WebAssembly model (emscripten's script and its module), the
 window's fonts as web fonts and the background picture as a PNG.
 
 Usage: make_web_page.py --out PAGE --wasm-script JS --background BMP --fonts DIR
@@ -52,7 +52,10 @@ def main():
     args = parser.parse_args()
     html = next(p for p in args.parts if p.endswith('.html'))
     css = ''.join(open(p, encoding='utf-8').read() for p in args.parts if p.endswith('.css'))
-    scripts = [open(args.wasm_script, encoding='utf-8').read()]
+    # The WebAssembly beside emscripten's script, handed to it by the page.
+    wasm = open(args.wasm_script[:-3] + '.wasm', 'rb').read()
+    scripts = ["const kethmorWasm = '" + base64.b64encode(wasm).decode('ascii') + "';",
+               open(args.wasm_script, encoding='utf-8').read()]
     scripts += [open(p, encoding='utf-8').read() for p in args.parts if p.endswith('.js')]
     faces = ''
     for family, file, weight in (('Kethmor Sans 8', 'sans8', 'normal'), ('Kethmor Sans 8', 'sans8-bold', 'bold'),

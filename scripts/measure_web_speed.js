@@ -1,7 +1,9 @@
 #!/usr/bin/env node
 // Measures the web page in headless Chromium (Debian's): the time from
 // navigation to a window that answers input, side by side with a page of the
-// same size that shows one label (rounds in turn, medians and their ratio),
+// same size that shows one label (rounds in turn: the medians, and the
+// median of each round's ratio, which a machine busy with other work
+// disturbs least),
 // and a click's handler and redraw, layout included (median over many clicks
 // of a statistic "+" and "-", and of a race double click).
 // Usage: scripts/measure_web_speed.js [build-web/kethmor-planner.html] [rounds (15)]
@@ -51,9 +53,10 @@ const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
   });
   await browser.close();
   const [p, b] = [median(planner), median(bare)];
+  const ratio = median(planner.map((t, i) => t / bare[i]));
   console.log(`page size: ${size} bytes (${(size / 1048576).toFixed(2)} MiB)`);
-  console.log(`navigation to interactive, median of ${rounds}: planner ${p.toFixed(1)} ms, one-label page ${b.toFixed(1)} ms, ratio ${(p / b).toFixed(2)}`);
+  console.log(`navigation to interactive, median of ${rounds}: planner ${p.toFixed(1)} ms, one-label page ${b.toFixed(1)} ms; median ratio ${ratio.toFixed(2)}`);
   console.log(`a click's handler and redraw, median: statistic + or - ${clicks.stat.toFixed(3)} ms, race entry click or double click ${clicks.race.toFixed(3)} ms`);
-  const ok = size <= 1.5 * 1048576 && p / b <= 2 && clicks.stat <= 2 && clicks.race <= 2;
+  const ok = size <= 1.5 * 1048576 && ratio <= 2 && clicks.stat <= 2 && clicks.race <= 2;
   process.exit(ok ? 0 : 1);
 })().catch((e) => { console.error(e); process.exit(1); });

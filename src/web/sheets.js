@@ -108,7 +108,7 @@ Planner.parts.push((planner) => {
     keepLastSession();
     window.close();
   };
-  planner.elements[planner.table.reading[0][0]].focus();
+  planner.elements[planner.table.reading[0][0]].focus({preventScroll: true});  // the first in reading order, as the desktop starts
 });
 
 // "could not open NAME: REASON" with the name shortened in the middle to fit

@@ -14,9 +14,10 @@ set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodej
 add_executable(kethmor_planner_wasm src/web/planner.cpp)
 target_link_libraries(kethmor_planner_wasm PRIVATE kethmor_web_model)
 target_compile_definitions(kethmor_planner_wasm PRIVATE KETHMOR_VERSION="${PROJECT_VERSION}")
-# One script holding its WebAssembly, started by the page, with no file
-# system: the page hands the sheet's bytes in and out itself.
-target_link_options(kethmor_planner_wasm PRIVATE -sSINGLE_FILE=1 -sMODULARIZE=1 -sEXPORT_NAME=KethmorPlanner
+# A script and its WebAssembly, which the page holds and hands to the script
+# itself (a single-file build would fetch it from a data: address, slowly);
+# no file system: the page hands the sheet's bytes in and out itself.
+target_link_options(kethmor_planner_wasm PRIVATE -sMODULARIZE=1 -sEXPORT_NAME=KethmorPlanner
   -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1 -sFILESYSTEM=0 -sMALLOC=emmalloc -sEXPORTED_FUNCTIONS=_malloc,_free
   -sEXPORTED_RUNTIME_METHODS=UTF8ToString,stringToUTF8,lengthBytesUTF8)
 

@@ -237,8 +237,8 @@ class Planner {
 }
 
 // Loads the model and draws the window; the page answers input from then on.
-async function startPlanner() {
-  const wasm = await KethmorPlanner();
+async function startPlanner(model) {
+  const wasm = await model;
   await document.fonts.ready;
   const planner = new Planner(wasm, document.getElementById('window'));
   window.planner = planner;
