@@ -1,8 +1,8 @@
 // Checks of the page in headless Chromium, one fact each, named: a caption's
 // place, colour and font, a refusal's message, undo and redo of the sheet and
 // of typing, the Tab order, opening a sheet and refusing a file that is none,
-// the level plan, the menu, About, the printed sheet, and the last session
-// kept by Quit and opened by Ctrl+Shift+O.
+// the level plan, the menu, About, the printed sheet, the last session kept
+// by Quit and opened by Ctrl+Shift+O, and files dropped on a text box.
 // Usage: node page_test.js page.html
 'use strict';
 const fs = require('fs');
@@ -99,6 +99,16 @@ const sheet = fs.readFileSync(path.join(__dirname, '../e2e/expected_session.txt'
   expect('the page starts on the blank character', await value('PCname'), '');
   await page.keyboard.press('Control+Shift+O');
   expect('Ctrl+Shift+O opens the last session', await value('PCname'), 'Kethmor Dwarf Adventur');
+  await page.keyboard.press('Control+z');
+  const dropped = await page.evaluateHandle((text) => {
+    const files = new DataTransfer();
+    for (const name of ['dropped.txt', 'second.txt']) files.items.add(new File([text], name, {type: 'text/plain'}));
+    return files;
+  }, sheet.toString('latin1'));
+  await page.dispatchEvent('#alternativebackground', 'drop', {dataTransfer: dropped});
+  await page.waitForTimeout(200);
+  expect('of two files dropped on a text box the first opens, and the message says so',
+         [await value('PCname'), await value('message_window')], ['Kethmor Dwarf Adventur', 'only the first of 2 files was opened']);
   expect('no errors on the page', errors, []);
   await browser.close();
   if (failures.length) {
