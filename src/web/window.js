@@ -214,8 +214,8 @@ class Planner {
     if (ev.button !== 0) return;
     const list = this.elements[id];
     list.focus({preventScroll: true});
-    ev.preventDefault();
     const entry = ev.target.closest('[role=option]');
+    if (entry) ev.preventDefault();  // a press on the scroll bar still scrolls
     const row = entry ? Number(entry.dataset.row) : -1;
     if (ev.detail % 2 === 0) {
       if (row >= 0 && row !== this.shown[id].index) this.run('kp_select', id, row);
