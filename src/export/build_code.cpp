@@ -107,8 +107,8 @@ int backgroundIndex(const std::string& caption) {
 // empty. The rest of `choices` is the browsing the build keeps.
 Form1State replayed(const Form1State& choices) { return planStateAt(choices, kLevelCap); }
 
-const char* const kNoCode = "is not a build code";
-const char* const kDamaged = "the code is damaged";
+const char* const kNoCode = "not a build code";
+const char* const kDamaged = "code is damaged";
 
 }  // namespace
 
@@ -157,7 +157,7 @@ std::string readCode(std::string_view code, const Form1State& current, Form1Stat
   if (code.substr(0, colon + 1) != kCodePrefix) {
     std::string_view number = code.substr(3, colon - 3);
     number.remove_prefix(std::min(number.find_first_not_of('0'), number.size()));
-    return number.empty() || number == "1" ? kNoCode : "the code is from a newer planner";
+    return number.empty() || number == "1" ? kNoCode : "code is too new";
   }
   std::string bytes;
   if (!fromBase64url(code.substr(colon + 1), bytes) || bytes.size() < kHeader + 2 + kCheck) return kDamaged;
@@ -197,10 +197,10 @@ std::string readCode(std::string_view code, const Form1State& current, Form1Stat
   choices.Clevel.text = std::to_string(level);
 
   Form1State got = replayed(choices);
-  if (got.Current_background.text != choices.Current_background.text) return "the race refuses that background";
+  if (got.Current_background.text != choices.Current_background.text) return "background refused";
   if (got.purchase_order != order)
-    return "the rules refuse " + purchaseName(static_cast<unsigned char>(order[got.purchase_order.size()]));
-  if (num(got.Clevel) != level) return "the code's level is too low";
+    return "purchase refused";
+  if (num(got.Clevel) != level) return "level too low";
   // Choices that no window makes, or bytes the planner writes another way.
   if (buildCode(got) != code) return kDamaged;
   out = std::move(got);

@@ -46,10 +46,10 @@ std::string_view findCode(std::string_view text);
 // Rebuilds the build of `code` (a code alone) on a fresh window, keeping the
 // browsing of `current` (the lists on show, the description). Returns empty
 // and sets `out`, or leaves `out` alone and returns the reason, short enough
-// for the message box: "is not a build code", "the code is damaged", "the
-// code is from a newer planner", "the race refuses that background", "the
-// rules refuse Fireball" (a purchase that no level allows), "the code's
-// level is too low" (its purchases need a higher one).
+// to stand after "could not paste: " in the message box: "not a build code",
+// "code is damaged", "code is too new" (a later format), "background
+// refused" (the race cannot take it), "purchase refused" (one that no level
+// allows), "level too low" (the purchases need a higher one).
 std::string readCode(std::string_view code, const Form1State& current, Form1State& out);
 
 // Opens a pasted text into the window's state as a sheet opens: a sheet
