@@ -17,6 +17,7 @@ namespace {
 constexpr int kStrengthWorkedOut = 16, kDexterityWorkedOut = 32, kUtf8Texts = 64;
 constexpr int kRepeat = kOrderEnd;  // the first byte that repeats a code
 constexpr std::size_t kHeader = 3, kCheck = 2;
+constexpr std::size_t kMostPurchases = 1000;  // far more than the CPs of any build
 
 constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
 
@@ -188,6 +189,7 @@ std::string readCode(std::string_view code, const Form1State& current, Form1Stat
     if (b < kRepeat) order += static_cast<char>(b);
     else if (order.empty()) return kDamaged;
     else order.append(static_cast<std::size_t>(b - kRepeat + 1), order.back());
+    if (order.size() > kMostPurchases) return kDamaged;
   }
   choices.Current_race.text = race ? races::kRaces[race - 1].caption : info(Ctl::Current_race).text;
   choices.Current_background.text =

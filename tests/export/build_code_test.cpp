@@ -107,6 +107,8 @@ TEST(BuildCode, RefusesWithAReason) {
       {"a letter dropped", good.substr(0, 12) + good.substr(13), "code is damaged"},
       {"cut short", good.substr(0, 8), "code is damaged"},
       {"level 51", forged([](Form1State& s) { s.Clevel.text = "51"; }), "code is damaged"},
+      {"more purchases than any build holds",
+       forged([](Form1State& s) { s.purchase_order = std::string(1001, char(kOrderHitpoints)); }), "code is damaged"},
       {"a name longer than its box",
        forged([](Form1State& s) { s.PCname.text = std::string(23, 'x'); }), "code is damaged"},
       {"spells before the willpower they need",
