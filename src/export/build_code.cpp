@@ -196,7 +196,7 @@ std::string readCode(std::string_view code, const Form1State& current, Form1Stat
       race ? backgrounds::kBackgrounds[static_cast<std::size_t>(background)].caption : info(Ctl::Current_background).text;
   choices.Carryweight.text = first & kStrengthWorkedOut ? "worked out" : "";
   choices.ACadj.text = first & kDexterityWorkedOut ? "worked out" : "";
-  choices.Clevel.text = std::to_string(level);
+  choices.Clevel.text = numText(static_cast<double>(level));
 
   Form1State got = replayed(choices);
   if (got.Current_background.text != choices.Current_background.text) return "background refused";
