@@ -46,6 +46,10 @@ class MainWindow : public QWidget {
   // message box. Of `files` given at once only the first opens, and the
   // message box says so.
   void openFile(const std::string& fileName, int files = 1);
+  // Opens a text (a paste, a build code from the command line) as one action
+  // of the window: a sheet, or else the build code it holds; a refusal is
+  // "could not VERB: REASON" in the message box.
+  void openText(const std::string& text, const std::string& verb);
   // Replaces the open dialog (tests answer it themselves).
   void setOpenDialog(std::function<std::string()> dialog) { openDialog_ = std::move(dialog); }
   // Where the save dialog starts: the folder of the last save or open (else

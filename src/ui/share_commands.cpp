@@ -1,6 +1,6 @@
 // The window's commands: one table gives each its menu entry and its keys.
 // A right click on the window, Shift+F10 and the Menu key list them all;
-// copying, pasting and printing the whole sheet; About.
+// copying, pasting and printing the whole sheet; the build code; About.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "export/build_code.h"
 #include "export/sheet.h"
 #include "export/sheet_reader.h"
 #include "ui/about.h"
@@ -57,6 +58,13 @@ class CopyKeyFilter : public QObject {
 
 }  // namespace
 
+void MainWindow::openText(const std::string& text, const std::string& verb) {
+  run([&] {
+    const std::string reason = text.empty() ? "no text" : exporter::openPasted(form_, text);
+    if (!reason.empty()) form_.message_window.text = "could not " + verb + ": " + reason;
+  });
+}
+
 void MainWindow::installCommands() {
   using Keys = QList<QKeySequence>;
   const struct Command {
@@ -72,14 +80,11 @@ void MainWindow::installCommands() {
       {"Save\u2026", {Qt::CTRL | Qt::Key_S}, [this] { static_cast<QAbstractButton*>(widget(Ctl::SAVE))->click(); }},
       {nullptr, {}, {}},
       {"Copy sheet", {Qt::CTRL | Qt::Key_C}, [this] { QGuiApplication::clipboard()->setText(sheetText(form_)); }},
-      {"Paste sheet", {Qt::CTRL | Qt::Key_V}, [this] {
-         // Read as a file is: UTF-8 and any line ends are read leniently.
-         const std::string text = QGuiApplication::clipboard()->text().toStdString();
-         run([&] {
-           const std::string reason = text.empty() ? "no text" : exporter::openSheetText(form_, text);
-           if (!reason.empty()) form_.message_window.text = "could not paste: " + reason;
-         });
-       }},
+      {"Copy build code", {Qt::CTRL | Qt::SHIFT | Qt::Key_C},
+       [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(exporter::buildCode(form_))); }},
+      // Read as a file is: UTF-8 and any line ends are read leniently; or the build code it holds.
+      {"Paste sheet", {Qt::CTRL | Qt::Key_V},
+       [this] { openText(QGuiApplication::clipboard()->text().toStdString(), "paste"); }},
       {"Print\u2026", {Qt::CTRL | Qt::Key_P},
        [this] { printPreview(this, QStringLiteral("Kethmor character sheet"), sheetText(form_)); }},
       {"Level plan", {Qt::CTRL | Qt::Key_L}, [this] { showPlanWindow(*this); }},

@@ -7,6 +7,7 @@
 
 #include "core/history.h"
 #include "core/level_plan.h"
+#include "export/build_code.h"
 #include "export/sheet.h"
 #include "export/sheet_reader.h"
 #include "support/seeded_sessions.h"
@@ -100,6 +101,41 @@ std::string brokenPlan(const Form1State& build) {
   return {};
 }
 
+// What no rebuild gives back: highlighted but unapplied entries, the message, the hidden step box,
+// answer slots.
+void dropUnkept(Form1State& s) {
+  s.Race_Selection.listIndex = s.Background_Selection.listIndex = -1;
+  s.message_window.text = s.dummy.text = "";
+  s.ok_flag = s.backgroundallowed = 0;
+}
+
+// The build's code reads back into the same build (its sheet, its plan); the code damaged
+// in seeded ways is refused and gives nothing.
+std::string brokenCode(const Form1State& build, unsigned seed) {
+  const std::string code = exporter::buildCode(build);
+  Form1State got;
+  if (!exporter::readCode(code, build, got).empty()) return "its code is refused: " + code;
+  if (exporter::sheetBytes(got) != exporter::sheetBytes(build)) return "its code gives another sheet: " + code;
+  if (planText(levelPlan(got)) != planText(levelPlan(build))) return "its code gives another plan: " + code;
+  Form1State want = build;
+  dropUnkept(want), dropUnkept(got);
+  if (!same(got, want)) return "its code gives another build: " + code + " " + same(got, want).message();
+  std::mt19937 rng(seed);
+  auto at = [&rng, &code](std::size_t from) { return from + rng() % (code.size() - from); };
+  const char letter = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_"[rng() % 64];
+  std::string flipped = code, dropped = code, added = code;
+  const std::size_t f = at(0);
+  flipped[f] = flipped[f] == letter ? (letter == 'A' ? 'B' : 'A') : letter;
+  dropped.erase(at(0), 1);
+  added.insert(at(0), 1, letter);
+  for (const std::string& damaged : {flipped, dropped, added, code.substr(0, at(0)), "KCP2" + code.substr(4)}) {
+    Form1State untouched = build;
+    if (exporter::readCode(damaged, build, untouched).empty() || !(untouched == build))
+      return "a damaged code is read: " + damaged + " from " + code;
+  }
+  return {};
+}
+
 }  // namespace
 
 TEST(Soak, RandomActionsKeepTheBookkeeping) {
@@ -107,7 +143,7 @@ TEST(Soak, RandomActionsKeepTheBookkeeping) {
   EXPECT_EQ(replay(generate(seed, envInt("KETHMOR_SOAK_ACTIONS", 200000))), "") << "seed " << seed;
 }
 
-// Every sheet the planner writes opens again into the same character.
+// Every sheet the planner writes opens again into the same character; every build's code too.
 TEST(Soak, EverySavedSheetOpensAgainIntoTheSameCharacter) {
   for (int seed = 1, sessions = envInt("KETHMOR_ROUNDTRIP_SESSIONS", 3000); seed <= sessions; ++seed) {
     const Form1 f = seededSession(static_cast<unsigned>(seed));
@@ -115,21 +151,21 @@ TEST(Soak, EverySavedSheetOpensAgainIntoTheSameCharacter) {
     Form1State got;
     ASSERT_EQ(exporter::rebuildSheet(bytes, f, got), "") << "seed " << seed << "\n" << bytes;
     ASSERT_EQ(exporter::sheetBytes(got), bytes) << "seed " << seed;
-    // Not on the sheet: highlighted but unapplied entries, the message, the hidden
-    // step box, answer slots, the order of the build; typed text comes back in the sheet's code page.
+    // Not on the sheet: what no rebuild gives back, the order of the build; typed text comes
+    // back in the sheet's code page.
     Form1State want = f;
     for (Form1State* s : {&want, &got}) {
-      s->Race_Selection.listIndex = s->Background_Selection.listIndex = -1;
-      s->message_window.text = s->dummy.text = "";
-      s->ok_flag = s->backgroundallowed = 0;
+      dropUnkept(*s);
       s->purchase_order.clear();
       s->PCname.text = exporter::toCodePage(s->PCname.text);
       s->alternativebackground.text = exporter::toCodePage(s->alternativebackground.text);
     }
     ASSERT_TRUE(same(got, want)) << "seed " << seed;
+    ASSERT_EQ(brokenCode(f, static_cast<unsigned>(seed)), "") << "seed " << seed;
   }
 }
 
+// Every plan, and every build's code read back, replays to its build.
 TEST(Soak, EveryPlanReplaysToItsBuildWithEachPurchaseAtItsEarliestLevel) {
   for (int seed = 1, sessions = envInt("KETHMOR_PLAN_SESSIONS", 300); seed <= sessions; ++seed) {
     std::mt19937 rng(static_cast<unsigned>(seed));
@@ -146,6 +182,7 @@ TEST(Soak, EveryPlanReplaysToItsBuildWithEachPurchaseAtItsEarliestLevel) {
       else press(f, buttons[rng() % buttons.size()]);
     }
     ASSERT_EQ(brokenPlan(f), "") << "seed " << seed;
+    ASSERT_EQ(brokenCode(f, static_cast<unsigned>(seed)), "") << "seed " << seed;
     Form1State opened;
     ASSERT_EQ(exporter::rebuildSheet(exporter::sheetBytes(f), f, opened), "") << "seed " << seed;
     ASSERT_EQ(brokenPlan(opened), "") << "seed " << seed << ", opened again";
