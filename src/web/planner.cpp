@@ -10,6 +10,7 @@
 #include "core/form1.h"
 #include "core/history.h"
 #include "core/level_plan.h"
+#include "export/build_code.h"
 #include "export/sheet.h"
 #include "export/sheet_reader.h"
 #include "ui/about.h"
@@ -244,13 +245,21 @@ EMSCRIPTEN_KEEPALIVE const char* kp_sheet_text() {
   return reply.c_str();
 }
 
-// A pasted text opened as a sheet, one step; refused with its reason.
-EMSCRIPTEN_KEEPALIVE const char* kp_paste(const char* utf8) {
+// A pasted text (a sheet, or a build code, alone or in a link) opened as
+// one step; refused with its reason ("could not paste: ...", or with the
+// verb "open" for a link the page was opened with).
+EMSCRIPTEN_KEEPALIVE const char* kp_paste(const char* utf8, const char* verb) {
   return run([&] {
     const std::string text = utf8;
-    const std::string reason = text.empty() ? "no text" : exporter::openSheetText(form, text);
-    if (!reason.empty()) form.message_window.text = "could not paste: " + reason;
+    const std::string reason = text.empty() ? "no text" : exporter::openPasted(form, text);
+    if (!reason.empty()) form.message_window.text = "could not " + std::string(verb) + ": " + reason;
   });
+}
+
+// The build's code ("KCP1:..."), for a link to the page.
+EMSCRIPTEN_KEEPALIVE const char* kp_code() {
+  reply = exporter::buildCode(form);
+  return reply.c_str();
 }
 
 // The level plan of the character on show, as text (LF), and as bytes in

@@ -1,8 +1,10 @@
 'use strict';
-// Copying, pasting and printing the sheet, and the menu of every command:
-// Ctrl+C copies the whole sheet unless a box has text selected, Ctrl+V opens
-// a pasted sheet (into the name and alternative background boxes it pastes
-// text), Ctrl+P prints the sheet in a fixed-pitch font with its columns
+// Copying, pasting and printing the sheet, links, and the menu of every
+// command: Ctrl+C copies the whole sheet unless a box has text selected,
+// Ctrl+Shift+C a link to the page that opens the build (its code as the
+// fragment), Ctrl+V opens a pasted sheet, code or link (into the name and
+// alternative background boxes it pastes text), a page opened from a link
+// shows its build, Ctrl+P prints the sheet in a fixed-pitch font with its columns
 // standing as in the file, and a right click (but on the two boxes typed in),
 // Shift+F10 or the Menu key opens the menu, Undo and Redo greyed when there
 // is nothing to do.
@@ -13,7 +15,7 @@ Planner.parts.push((planner) => {
     if (e && (e.tagName === 'INPUT' || e.tagName === 'TEXTAREA')) return e.selectionStart !== e.selectionEnd;
     return !!String(window.getSelection() || '');
   };
-  const pasteText = (text) => planner.run('kp_paste', text.replace(/\0/g, ''));
+  const pasteText = (text) => planner.run('kp_paste', text.replace(/\0/g, ''), 'paste');
 
   // The keys reach the browser's own copy and paste, which hand the text here.
   document.addEventListener('copy', (ev) => {
@@ -64,10 +66,15 @@ Planner.parts.push((planner) => {
   planner.commands.set('paste', {label: 'Paste sheet', keys: [], shown: 'Ctrl+V',
     run: () => (navigator.clipboard.readText().then(pasteText), true)});
   planner.commands.set('print', {label: 'Print\u2026', keys: ['Ctrl+P'], run: print});
+  // A link to this page that opens the build: the page's own address with the build code as its fragment.
+  const link = () => location.href.split('#')[0] + '#' + planner.text('kp_code');
+  planner.commands.set('link', {label: 'Copy link', keys: ['Ctrl+Shift+C'],
+    run: () => (navigator.clipboard.writeText(link()), true)});
+  planner.link = link;
   planner.commands.set('about', {label: 'About', keys: [], run: about});
 
   // The menu, in the desktop's order, made when asked for.
-  const kMenu = ['open', 'openLast', 'save', null, 'copy', 'paste', 'print', 'plan', null, 'undo', 'redo', null, 'about'];
+  const kMenu = ['open', 'openLast', 'save', null, 'copy', 'link', 'paste', 'print', 'plan', null, 'undo', 'redo', null, 'about'];
   let menu = null;
   const closeMenu = () => {
     if (menu) menu.remove();
@@ -126,6 +133,9 @@ Planner.parts.push((planner) => {
     ev.stopPropagation();
   };
   planner.openMenu = openMenu;
+
+  // A page opened from a link shows its build, one step that Ctrl+Z takes back.
+  if (location.hash.length > 1) planner.run('kp_paste', decodeURIComponent(location.hash.slice(1)), 'open');
 
   planner.root.addEventListener('contextmenu', (ev) => {
     if (planner.isTypingBox(ev.target)) return;  // the boxes typed in keep their own menus

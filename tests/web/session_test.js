@@ -1,7 +1,8 @@
 // The desktop's end-to-end session (tests/e2e/session_test.sh) played on the
 // web page in headless Chromium: real mouse clicks at the layout's positions
 // and real keys or, given "keys", the keyboard alone; SAVE's download must
-// be exactly the expected sheet, under the name the desktop proposes.
+// be exactly the expected sheet, under the name the desktop proposes; and so
+// must the page opened from the build's link.
 // Usage: node session_test.js page.html expected_session.txt artefact-dir [keys]
 'use strict';
 const fs = require('fs');
@@ -42,9 +43,18 @@ const [pagePath, expectedPath, artefacts, mode = 'mouse'] = process.argv.slice(2
   const got = fs.readFileSync(await saved.path());
   fs.mkdirSync(artefacts, {recursive: true});
   await page.screenshot({path: `${artefacts}/web-session-${mode}.png`});
+  // The build's link (Ctrl+Shift+C's) opened in a fresh page saves the same sheet.
+  const link = await page.evaluate(() => planner.link());
+  const fresh = await browser.newPage({acceptDownloads: true});
+  await fresh.goto(link);
+  await fresh.waitForSelector('html[data-ready="1"]');
+  const again = fresh.waitForEvent('download');
+  await click(fresh, 'SAVE');
+  const fromLink = fs.readFileSync(await (await again).path());
   await browser.close();
   const want = fs.readFileSync(expectedPath);
   const failures = [];
+  if (!fromLink.equals(want)) failures.push(`the page opened from ${link} saves another sheet`);
   if (errors.length) failures.push('the page reported errors: ' + errors.join('; '));
   if (saved.suggestedFilename() !== 'Kethmor Dwarf Adventur.txt') failures.push('download named ' + saved.suggestedFilename());
   if (!got.equals(want)) failures.push('the downloaded sheet differs:\n' + JSON.stringify(got.toString('latin1')));
