@@ -1,11 +1,12 @@
 // Prints the sheet of each seeded session, of the character opened again
-// from it and the session's level plan, as text whose every byte outside printable ASCII is escaped
-// ("\x0D"), so that the desktop build and the WebAssembly build under Node.js
-// can be compared byte for byte. Usage: seeded_sheets [sessions (3000)]
+// from it, the session's level plan and its build code, as text whose every
+// byte outside printable ASCII is escaped ("\x0D"), so that the desktop build
+// and the WebAssembly build under Node.js can be compared byte for byte. Usage: seeded_sheets [sessions (3000)]
 #include <cstdio>
 #include <cstdlib>
 
 #include "core/level_plan.h"
+#include "export/build_code.h"
 #include "export/sheet.h"
 #include "export/sheet_reader.h"
 #include "support/seeded_sessions.h"
@@ -40,7 +41,7 @@ int main(int argc, char** argv) {
     print(kethmor::exporter::sheetBytes(opened));
     std::printf("\n-- level plan\n");
     print(kethmor::planText(kethmor::levelPlan(f)));
-    std::printf("\n");
+    std::printf("\n-- build code\n%s\n", kethmor::exporter::buildCode(f).c_str());
   }
   return 0;
 }
