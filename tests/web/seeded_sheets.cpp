@@ -1,7 +1,8 @@
 // Prints the sheet of each seeded session, of the character opened again
 // from it, the session's level plan and its build code, as text whose every
 // byte outside printable ASCII is escaped ("\x0D"), so that the desktop build
-// and the WebAssembly build under Node.js can be compared byte for byte. Usage: seeded_sheets [sessions (3000)]
+// and the WebAssembly build under Node.js can be compared byte for byte.
+// Usage: seeded_sheets [sessions (3000)]
 #include <cstdio>
 #include <cstdlib>
 
