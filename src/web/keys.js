@@ -44,7 +44,9 @@ Planner.parts.push((planner) => {
         return;
       }
     }
-    if (ev.key === 'Tab' && !ev.ctrlKey && !ev.altKey && !ev.metaKey) {
+    // Tab follows the window's reading order; in the plan panel, a menu or a dialog it is the browser's.
+    const inWindow = planner.root.contains(document.activeElement) || document.activeElement === document.body;
+    if (ev.key === 'Tab' && inWindow && !ev.ctrlKey && !ev.altKey && !ev.metaKey) {
       ev.preventDefault();
       tab(ev.shiftKey);
     }
