@@ -1,10 +1,14 @@
 #!/bin/bash
 # Installs what is missing, builds everything and runs the whole test suite
-# through CTest: the normal build, then the model and sheet tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, with char unsigned.
+# through CTest: the web page, the normal build (which tests the page too),
+# then the model and sheet tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, with char unsigned.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh
+# The web page first: the suite in build/ tests it (label web).
+emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release -DKETHMOR_WERROR=ON >/dev/null
+cmake --build build-web
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKETHMOR_WERROR=ON >/dev/null
 cmake --build build
 # The real window under Xvfb runs on real X timing: a second try is allowed.

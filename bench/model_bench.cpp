@@ -11,6 +11,7 @@
 
 #include "core/form1.h"
 #include "core/level_plan.h"
+#include "export/build_code.h"
 #include "export/sheet.h"
 #include "export/sheet_file.h"
 #include "export/sheet_reader.h"
@@ -222,9 +223,9 @@ void HistoryOf1000Steps(benchmark::State& state) {
   }
 }
 
-// The level plan (and its text) of a level-50 build with every CP spent:
-// spells and schematics up to their last ranks, statistics, hit points.
-void LevelPlanOfAFullBuild(benchmark::State& state) {
+// A level-50 build with every CP spent: spells and schematics up to their
+// last ranks, statistics, hit points.
+Form1 fullBuild() {
   Form1 f = started();
   f.selectEntry(Ctl::Race_Selection, 0);
   f.DblClick(Ctl::Race_Selection);
@@ -239,14 +240,38 @@ void LevelPlanOfAFullBuild(benchmark::State& state) {
     for (int k = 0; k < 7; ++k) buy(Ctl::Tech_list, Ctl::Schematic_list, g, k);
   for (Ctl b : {Ctl::bow_plus, Ctl::Repair_plus, Ctl::DX_plus, Ctl::bow_plus}) f.Click(b);
   while (f.CP_pool > 0) f.Hitpoints_plus_Click();
+  return f;
+}
+
+// The level plan (and its text) of the full build.
+void LevelPlanOfAFullBuild(benchmark::State& state) {
+  const Form1 f = fullBuild();
   std::size_t length = 0;
   for (auto _ : state) length = planText(levelPlan(f)).size();
   state.counters["purchases"] = static_cast<double>(f.purchase_order.size());
   state.counters["text_bytes"] = static_cast<double>(length);
 }
 
+// Making the full build's code, and reading it back into a window's state.
+void BuildCodeOfAFullBuild(benchmark::State& state) {
+  const Form1 f = fullBuild();
+  std::string code;
+  for (auto _ : state) code = exporter::buildCode(f);
+  state.counters["letters"] = static_cast<double>(code.size());
+}
+
+void ReadBuildCodeOfAFullBuild(benchmark::State& state) {
+  const Form1 f = fullBuild();
+  const std::string code = exporter::buildCode(f);
+  Form1State out;
+  for (auto _ : state)
+    if (!exporter::readCode(code, f, out).empty()) state.SkipWithError("the code is refused");
+}
+
 }  // namespace
 
+BENCHMARK(BuildCodeOfAFullBuild)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadBuildCodeOfAFullBuild)->Unit(benchmark::kMillisecond);
 BENCHMARK(LevelPlanOfAFullBuild)->Unit(benchmark::kMillisecond);
 BENCHMARK(UndoRedoOfARaceOverABuild);
 BENCHMARK(WindowUndoRedoOfARaceOverABuild);

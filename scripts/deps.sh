@@ -5,7 +5,9 @@ set -euo pipefail
 packages=(qt6-base-dev qt6-qpa-plugins libgtest-dev cmake ninja-build g++ fonts-wine
           xvfb xdotool imagemagick x11-utils libbenchmark-dev locales python3-fonttools
           dpkg-dev lintian desktop-file-utils appstream at-spi2-core dbus python3-pyatspi
-          poppler-utils)
+          poppler-utils emscripten chromium)
+# The web page's tests run on Node.js; any Node.js of 18 or later will do.
+command -v node >/dev/null && command -v npm >/dev/null || packages+=(nodejs npm)
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
@@ -28,3 +30,9 @@ for l in de_DE tr_TR; do
     $sudo localedef -i "$l" -f UTF-8 "$l.UTF-8"
   fi
 done
+# The browser driver of the web page's tests, pinned in tests/web/package-lock.json.
+web_tests=$(dirname "$0")/../tests/web
+if ! [ "$web_tests/node_modules/.installed" -nt "$web_tests/package-lock.json" ]; then
+  echo "installing the browser driver (npm ci)"
+  (cd "$web_tests" && npm ci --no-audit --no-fund --ignore-scripts --loglevel=error && touch node_modules/.installed)
+fi

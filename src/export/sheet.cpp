@@ -86,7 +86,8 @@ constexpr Accent kAccents[] = {
     {0x0302, "AEIOUaeiou", U"ÂÊÎÔÛâêîôû"},     {0x0303, "ANOano", U"ÃÑÕãñõ"},
     {0x0308, "AEIOUYaeiouy", U"ÄËÏÖÜŸäëïöüÿ"}, {0x030A, "Aa", U"Åå"},
     {0x030C, "SZsz", U"ŠŽšž"},                 {0x0327, "Cc", U"Çç"}};
-static_assert(std::ranges::all_of(kAccents, [](const Accent& a) { return a.bases.size() == a.letters.size(); }));
+static_assert(std::all_of(std::begin(kAccents), std::end(kAccents),
+                          [](const Accent& a) { return a.bases.size() == a.letters.size(); }));
 
 // Characters that Unicode takes for another one, which the code page has.
 constexpr std::pair<char32_t, char32_t> kSame[] = {{0x0340, 0x0300}, {0x0341, 0x0301}, {0x037E, ';'},
@@ -106,7 +107,7 @@ std::u32string composed(const std::string& utf8) {
     char32_t cp = decode(utf8, i);
     for (const auto& [other, same] : kSame)
       if (cp == other) cp = same;
-    const Accent* accent = std::ranges::find(kAccents, cp, &Accent::mark);
+    const Accent* accent = std::find_if(std::begin(kAccents), std::end(kAccents), [cp](const Accent& a) { return a.mark == cp; });
     const std::size_t base = accent == std::end(kAccents) || cps.empty() || cps.back() >= 0x80
                                  ? std::string_view::npos
                                  : accent->bases.find(static_cast<char>(cps.back()));

@@ -12,26 +12,6 @@ namespace kethmor::ui {
 
 namespace {
 
-struct Reading {
-  Ctl id;
-  const char* name;
-};
-// The table of ui/reading_order.def, in its order.
-constexpr Reading kReading[] = {
-#define READ(id, name) {Ctl::id, name},
-#include "ui/reading_order.def"
-#undef READ
-};
-
-// Every control but the labels is read, once.
-static_assert([] {
-  std::array<int, kControlCount> listed{};
-  for (const Reading& r : kReading) ++listed[static_cast<std::size_t>(r.id)];
-  for (int i = 0; i < kControlCount; ++i)
-    if (listed[static_cast<std::size_t>(i)] != (kKinds[i] == Kind::Label ? 0 : 1)) return false;
-  return true;
-}(), "ui/reading_order.def must list every control but the labels, once");
-
 // A ring drawn around the focused control, over the window's own drawing,
 // so that the focus shows on every control in every style. As a focus frame
 // it stays out of the accessible tree.
@@ -61,18 +41,6 @@ class FocusRing : public QFocusFrame {
     show();
   }
 };
-
-bool takesFocus(const ControlInfo& ci, const Placement& at) {
-  if (ci.flags & HIDDEN) return false;
-  if (ci.kind == Kind::TextBox) return !(at.flags & READONLY);
-  return ci.kind == Kind::Button || ci.kind == Kind::ListBox;
-}
-
-// A box only the program writes: a click focuses it, so that its text can be
-// copied, and Tab goes on from it in reading order.
-bool readOnlyBox(const ControlInfo& ci, const Placement& at) {
-  return ci.kind == Kind::TextBox && (at.flags & READONLY) && !(ci.flags & HIDDEN);
-}
 
 }  // namespace
 

@@ -1,4 +1,4 @@
-#include "ui/layout.h"
+#include "ui/layout_table.h"
 
 namespace kethmor::ui {
 

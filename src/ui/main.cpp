@@ -4,10 +4,12 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QIcon>
 #include <QSocketNotifier>
 #include <cstdio>
 
+#include "export/build_code.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -47,8 +49,9 @@ int main(int argc, char** argv) {
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help."));
     parser.addOption(help);
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A saved character sheet to open."),
-                                 QStringLiteral("[file]"));
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A saved character sheet to open, or a build code (KCP1:...)."),
+                                 QStringLiteral("[file|code]"));
     if (!parser.parse(core.arguments())) {
       const QString usage = parser.helpText().section(QLatin1Char('\n'), 0, 0);
       std::fprintf(stderr, "%s\n%s\n", qPrintable(parser.errorText()), qPrintable(usage));
@@ -67,8 +70,11 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(icon);
   QWidget* top = window->showFitted();
   closeOnEndSignals(top);
-  // kethmor-planner FILE opens a saved sheet; of several, the first.
-  if (!files.isEmpty()) window->openFile(files.first().toStdString(), static_cast<int>(files.size()));
+  // kethmor-planner FILE opens a saved sheet; of several, the first. An
+  // argument that holds a build code and names no file opens the code.
+  const std::string first = files.value(0).toStdString();
+  if (!kethmor::sheet::findCode(first).empty() && !QFileInfo::exists(files.first())) window->openText(first, "open");
+  else if (!files.isEmpty()) window->openFile(first, static_cast<int>(files.size()));
   const int status = QApplication::exec();
   delete top;
   return status;

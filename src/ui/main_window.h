@@ -25,7 +25,7 @@ QFont windowFont(Font f);
 void useClassicStyle();
 
 // The window's commands, each with its menu entry and keys (ui/share_commands.cpp).
-enum class Command { Open, OpenLastSession, Save, CopySheet, PasteSheet, Print, LevelPlan, Undo, Redo, About };
+enum class Command { Open, OpenLastSession, Save, CopySheet, CopyBuildCode, PasteSheet, Print, LevelPlan, Undo, Redo, About };
 inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::About) + 1;
 
 // The main window: draws the model and forwards every event to it; for SAVE
@@ -55,6 +55,10 @@ class MainWindow : public QWidget {
   // message box. Of `files` given at once only the first opens, and the
   // message box says so.
   void openFile(const std::string& fileName, int files = 1);
+  // Opens a text (a paste, a build code from the command line) as one action
+  // of the window: a sheet, or else the build code it holds; a refusal is
+  // "could not VERB: REASON" in the message box.
+  void openText(const std::string& text, const char* verb);
   // Replaces the open dialog (tests answer it themselves).
   void setOpenDialog(std::function<std::string()> dialog) { openDialog_ = std::move(dialog); }
   // What a save dialog proposes, in the folder of the last save or open (else

@@ -1,6 +1,6 @@
 // The window's commands: one table gives each its menu entry and its keys.
 // A right click on the window, Shift+F10 and the Menu key list them all;
-// copying, pasting and printing the whole sheet; About.
+// copying, pasting and printing the whole sheet; the build code; About.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -15,8 +15,10 @@
 #include <algorithm>
 #include <functional>
 
+#include "export/build_code.h"
 #include "export/sheet.h"
 #include "export/sheet_reader.h"
+#include "ui/about.h"
 #include "ui/main_window.h"
 #include "ui/plan_window.h"
 #include "ui/print_text.h"
@@ -53,18 +55,17 @@ class CopyKeyFilter : public QObject {
   const QAction* copy_;
 };
 
-constexpr const char* kAbout =
-    "Kethmor Character Planner %1\n\n"
-    "A character planner for the role-playing game Kethmor.\n\n"
-    "This program is free software: you can redistribute it and/or modify it under the terms of the GNU "
-    "General Public License as published by the Free Software Foundation, either version 3 of the License, "
-    "or (at your option) any later version. It comes with absolutely no warranty.\n\n"
-    "The window's fonts are modified versions of MS Sans Serif of fonts-wine, Copyright (C) 2004 "
-    "Huw D M Davies, Dmitry Timoshkov, under the GNU Lesser General Public License, version 2.1 or later.";
 
 }  // namespace
 
 QList<QKeySequence> MainWindow::keys(Command c) const { return command(c)->shortcuts(); }
+
+void MainWindow::openText(const std::string& text, const char* verb) {
+  run([&] {
+    const std::string reason = text.empty() ? "no text" : sheet::openPasted(form_, text);
+    if (!reason.empty()) form_.message_window.text = failureMessage(verb, {}, reason);
+  });
+}
 
 void MainWindow::installCommands() {
   using Keys = QList<QKeySequence>;
@@ -85,14 +86,11 @@ void MainWindow::installCommands() {
        [this] { static_cast<QAbstractButton*>(widget(Ctl::SAVE))->click(); }, true},
       {Command::CopySheet, "Copy sheet", {Qt::CTRL | Qt::Key_C},
        [this] { QGuiApplication::clipboard()->setText(sheetText(form_)); }},
-      {Command::PasteSheet, "Paste sheet", {Qt::CTRL | Qt::Key_V}, [this] {
-         // Read as a file is: UTF-8 and any line ends are read leniently.
-         const std::string text = QGuiApplication::clipboard()->text().toStdString();
-         run([&] {
-           const std::string reason = text.empty() ? "no text" : sheet::openSheetText(form_, text);
-           if (!reason.empty()) form_.message_window.text = failureMessage("paste", {}, reason);
-         });
-       }},
+      {Command::CopyBuildCode, "Copy build code", {Qt::CTRL | Qt::SHIFT | Qt::Key_C},
+       [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(sheet::buildCode(form_))); }},
+      // Read as a file is: UTF-8 and any line ends are read leniently; or the build code it holds.
+      {Command::PasteSheet, "Paste sheet", {Qt::CTRL | Qt::Key_V},
+       [this] { openText(QGuiApplication::clipboard()->text().toStdString(), "paste"); }},
       {Command::Print, "Print\u2026", {Qt::CTRL | Qt::Key_P},
        [this] { printPreview(this, QStringLiteral("Kethmor character sheet"), sheetText(form_)); }},
       {Command::LevelPlan, "Level plan", {Qt::CTRL | Qt::Key_L}, [this] { showPlanWindow(*this); }, true},

@@ -14,6 +14,7 @@
 #include "export/sheet.h"
 #include "export/sheet_file.h"
 #include "export/sheet_reader.h"
+#include "ui/file_name.h"
 #include "ui/main_window.h"
 #include "ui/messages.h"
 
@@ -66,22 +67,8 @@ std::string MainWindow::askOpenName() {
 }
 
 QString MainWindow::proposedSavePath(Saved what) const {
-  // Characters no file name can hold, or that other systems refuse, become "_".
-  QString name = QString::fromStdString(form_.PCname.text).trimmed();
-  for (QChar& c : name)
-    if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c)) c = QLatin1Char('_');
-  if (name.startsWith(QLatin1Char('.'))) name.replace(0, 1, QLatin1Char('_'));
-  const QString txt = QStringLiteral(".txt");
-  if (what == Saved::Plan) {
-    if (name.endsWith(txt, Qt::CaseInsensitive)) name = name.chopped(txt.size()).trimmed();
-    name = name.isEmpty() ? QStringLiteral("plan.txt") : name + QStringLiteral(" plan.txt");
-  } else if (name.isEmpty()) {
-    name = QStringLiteral("character.txt");
-  } else if (!name.endsWith(txt, Qt::CaseInsensitive)) {
-    name += txt;
-  }
   const QString folder = lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_;
-  return QDir(folder).filePath(name);
+  return QDir(folder).filePath(QString::fromStdString(proposedFileName(form_.PCname.text, what == Saved::Plan)));
 }
 
 QString MainWindow::lastSessionPath() {

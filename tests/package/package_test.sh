@@ -22,7 +22,7 @@ test -s "$icons/48x48/apps/kethmor-planner.png" -a -s "$icons/256x256/apps/kethm
   -a -s "$icons/scalable/apps/kethmor-planner.svg" || { echo "an icon is missing"; exit 1; }
 # The command line: --help and --version need no display; an unknown option fails with a usage line.
 planner=$root/usr/games/kethmor-planner
-grep -q '^Usage: .*kethmor-planner \[options\] \[file\]$' <<<"$(env -u DISPLAY QT_QPA_PLATFORM= "$planner" --help)"
+grep -q '^Usage: .*kethmor-planner \[options\] \[file|code\]$' <<<"$(env -u DISPLAY QT_QPA_PLATFORM= "$planner" --help)"
 [ "$(env -u DISPLAY "$planner" --version)" = "kethmor-planner $(dpkg-deb -f "$deb" Version)" ]
 if env -u DISPLAY "$planner" --no-such-option 2>"$work/usage"; then exit 1; fi
 grep -q '^Usage: ' "$work/usage"

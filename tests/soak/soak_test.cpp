@@ -8,67 +8,16 @@
 #include "core/history.h"
 #include "core/level_plan.h"
 #include "core/replay.h"
+#include "export/build_code.h"
 #include "export/sheet.h"
 #include "export/sheet_reader.h"
+#include "support/seeded_sessions.h"
 #include "support/sheet_actions.h"
 
 using namespace kethmor;
 using namespace kethmor::testkit;
 
 namespace {
-
-enum class Op { Click, Select, DblClick, Type };  // Type: into the name or the background box
-struct Action { Op op; Ctl target; int index; std::string text; };  // index: the entry a Select picks
-
-std::string randomText(std::mt19937& rng) {
-  static const char* const pieces[] = {"Kara", "\t", "\n", "\r\n", "\xC3\xA9", "\xE2\x82\xAC",
-                                       "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D", "\x01", " ", "\xF0\x9F\x90\x89"};
-  std::string s;
-  for (int i = 0, n = static_cast<int>(rng() % 6); i < n; ++i) s += pieces[rng() % std::size(pieces)];
-  return s;
-}
-
-std::vector<Action> generate(unsigned seed, int count) {
-  std::mt19937 rng(seed);
-  std::vector<Ctl> buttons, lists;  // all but Quit and SAVE
-  for (int i = 0; i < kControlCount; ++i) {
-    if (static_cast<Ctl>(i) == Ctl::Quit || static_cast<Ctl>(i) == Ctl::SAVE) continue;
-    if (kControls[i].kind == Kind::Button) buttons.push_back(static_cast<Ctl>(i));
-    if (kControls[i].kind == Kind::ListBox) lists.push_back(static_cast<Ctl>(i));
-  }
-  std::vector<Action> actions;
-  for (int i = 0; i < count; ++i) {
-    const unsigned r = rng() % 100;
-    Action a{Op::Click, Ctl::levelup, 0, {}};
-    if (r < 55) {
-      a.target = buttons[rng() % buttons.size()];
-    } else if (r < 95) {
-      a.op = r < 75 ? Op::Select : Op::DblClick;
-      a.target = lists[rng() % lists.size()];
-      if (r < 75) a.index = static_cast<int>(rng() % 42) - 2;  // valid, out of range and missing
-    } else {
-      a = {Op::Type, r < 97 ? Ctl::PCname : Ctl::alternativebackground, 0, randomText(rng)};
-    }
-    actions.push_back(std::move(a));
-  }
-  return actions;
-}
-
-bool onRaceOrBackground(const Action& a) {
-  return a.target == Ctl::Race_Selection || a.target == Ctl::Background_Selection;
-}
-
-void perform(Form1& f, const Action& a) {
-  switch (a.op) {
-    case Op::Click: f.Click(a.target); break;
-    case Op::Select: f.selectEntry(a.target, a.index); break;
-    case Op::DblClick: f.DblClick(a.target); break;
-    case Op::Type:  // the name box holds 22 characters; the background box takes the text on its end
-      if (a.target == Ctl::PCname) f.PCname.text = a.text.substr(0, 22);
-      else f.alternativebackground.text += a.text;
-      break;
-  }
-}
 
 int envInt(const char* name, int fallback) {
   return std::getenv(name) && *std::getenv(name) ? std::atoi(std::getenv(name)) : fallback;
@@ -153,6 +102,41 @@ std::string brokenPlan(const Form1State& build) {
   return {};
 }
 
+// What no rebuild gives back: highlighted but unapplied entries, the message, the hidden step box,
+// answer slots.
+void dropUnkept(Form1State& s) {
+  s.Race_Selection.listIndex = s.Background_Selection.listIndex = -1;
+  s.message_window.text = s.dummy.text = "";
+  s.ok_flag = s.backgroundallowed = 0;
+}
+
+// The build's code reads back into the same build (its sheet, its plan); the code damaged
+// in seeded ways is refused and gives nothing.
+std::string brokenCode(const Form1State& build, unsigned seed) {
+  const std::string code = sheet::buildCode(build);
+  Form1State got;
+  if (!sheet::readCode(code, build, got).empty()) return "its code is refused: " + code;
+  if (sheet::sheetBytes(got) != sheet::sheetBytes(build)) return "its code gives another sheet: " + code;
+  if (planText(levelPlan(got)) != planText(levelPlan(build))) return "its code gives another plan: " + code;
+  Form1State want = build;
+  dropUnkept(want), dropUnkept(got);
+  if (!same(got, want)) return "its code gives another build: " + code + " " + same(got, want).message();
+  std::mt19937 rng(seed);
+  auto at = [&rng, &code](std::size_t from) { return from + rng() % (code.size() - from); };
+  const char letter = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_"[rng() % 64];
+  std::string flipped = code, dropped = code, added = code;
+  const std::size_t f = at(0);
+  flipped[f] = flipped[f] == letter ? (letter == 'A' ? 'B' : 'A') : letter;
+  dropped.erase(at(0), 1);
+  added.insert(at(0), 1, letter);
+  for (const std::string& damaged : {flipped, dropped, added, code.substr(0, at(0)), "KCP2" + code.substr(4)}) {
+    Form1State untouched = build;
+    if (sheet::readCode(damaged, build, untouched).empty() || !(untouched == build))
+      return "a damaged code is read: " + damaged + " from " + code;
+  }
+  return {};
+}
+
 }  // namespace
 
 TEST(Soak, RandomActionsKeepTheBookkeeping) {
@@ -160,34 +144,29 @@ TEST(Soak, RandomActionsKeepTheBookkeeping) {
   EXPECT_EQ(replay(generate(seed, envInt("KETHMOR_SOAK_ACTIONS", 200000))), "") << "seed " << seed;
 }
 
-// Every sheet the planner writes opens again into the same character.
+// Every sheet the planner writes opens again into the same character; every build's code too.
 TEST(Soak, EverySavedSheetOpensAgainIntoTheSameCharacter) {
   for (int seed = 1, sessions = envInt("KETHMOR_ROUNDTRIP_SESSIONS", 3000); seed <= sessions; ++seed) {
-    Form1 f = started();
-    for (Action& a : generate(static_cast<unsigned>(seed), 150)) {
-      // The window's race and background lists always have an entry selected.
-      if (a.op == Op::Select && onRaceOrBackground(a)) a.index = (a.index + 2) % f.ctl(a.target).listCount();
-      perform(f, a);
-    }
+    const Form1 f = seededSession(static_cast<unsigned>(seed));
     const std::string bytes = sheet::sheetBytes(f);
     Form1State got;
     ASSERT_EQ(sheet::rebuildSheet(bytes, f, got), "") << "seed " << seed << "\n" << bytes;
     ASSERT_EQ(sheet::sheetBytes(got), bytes) << "seed " << seed;
-    // Not on the sheet: highlighted but unapplied entries, the message, the hidden
-    // step box, answer slots, the order of the build; typed text comes back in the sheet's code page.
+    // Not on the sheet: what no rebuild gives back, the order of the build; typed text comes
+    // back in the sheet's code page.
     Form1State want = f;
     for (Form1State* s : {&want, &got}) {
-      s->Race_Selection.listIndex = s->Background_Selection.listIndex = -1;
-      s->message_window.text = s->dummy.text = "";
-      s->ok_flag = s->backgroundallowed = 0;
+      dropUnkept(*s);
       s->purchase_order.clear();
       s->PCname.text = sheet::toCodePage(s->PCname.text);
       s->alternativebackground.text = sheet::toCodePage(s->alternativebackground.text);
     }
     ASSERT_TRUE(same(got, want)) << "seed " << seed;
+    ASSERT_EQ(brokenCode(f, static_cast<unsigned>(seed)), "") << "seed " << seed;
   }
 }
 
+// Every plan, and every build's code read back, replays to its build.
 TEST(Soak, EveryPlanReplaysToItsBuildWithEachPurchaseAtItsEarliestLevel) {
   for (int seed = 1, sessions = envInt("KETHMOR_PLAN_SESSIONS", 300); seed <= sessions; ++seed) {
     std::mt19937 rng(static_cast<unsigned>(seed));
@@ -204,6 +183,7 @@ TEST(Soak, EveryPlanReplaysToItsBuildWithEachPurchaseAtItsEarliestLevel) {
       else press(f, buttons[rng() % buttons.size()]);
     }
     ASSERT_EQ(brokenPlan(f), "") << "seed " << seed;
+    ASSERT_EQ(brokenCode(f, static_cast<unsigned>(seed)), "") << "seed " << seed;
     Form1State opened;
     ASSERT_EQ(sheet::rebuildSheet(sheet::sheetBytes(f), f, opened), "") << "seed " << seed;
     ASSERT_EQ(brokenPlan(opened), "") << "seed " << seed << ", opened again";

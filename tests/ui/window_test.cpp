@@ -9,6 +9,7 @@
 #include <QtWidgets>
 #include <QtPrintSupport>
 
+#include "export/build_code.h"
 #include "export/sheet.h"
 #include "ui/main_window.h"
 #include "ui/plan_window.h"
@@ -517,10 +518,15 @@ class WindowTest : public QObject {
     const QString copied = copies[1];
     QVERIFY(copies[0] == "oë" && copied == QString::fromLatin1(built).replace("\r\n", "\n") &&
             copied.startsWith("Name:  Zoë\nRace:  Gnome "));
+    key(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);  // the build code, also from a text box
+    const QString code = qApp->clipboard()->text();
+    QCOMPARE(code.toStdString(), sheet::buildCode(w->model()));
     init();
     const struct { QString paste; std::string sheet; QString message; } pastes[] = {
         {copied, built, ""}, {"", blank, "could not paste: no text"},
         {"Hello", blank, "pasted text is not a character sheet"},
+        {code, built, ""}, {"my gnome: https://example.org/kethmor-planner.html#" + code + "\n", built, ""},
+        {code.left(40), blank, "could not paste: code is damaged"},
         {QString(copied).replace("Level:", "Lvl:"), blank, "could not paste: line 4 is wrong"}};
     for (const auto& [paste, want, message] : pastes) {
       qApp->clipboard()->setText(paste);
@@ -530,6 +536,12 @@ class WindowTest : public QObject {
       key(Qt::Key_Z);  // a paste is one step
       QVERIFY(sheet() == blank);
     }
+    // A code's refusals fit the message box whole.
+    const QFontMetrics metrics(w->widget(Ctl::message_window)->font());
+    for (const char* reason : {"not a build code", "code is damaged", "code is too new", "purchase refused",
+                               "background refused", "level too low"})
+      QVERIFY2(metrics.horizontalAdvance(QStringLiteral("could not paste: ") + reason) <=
+                   w->widget(Ctl::message_window)->width() - 8, reason);
     get<QLineEdit>(Ctl::PCname)->setFocus();
     key(Qt::Key_V);
     QCOMPARE(text(Ctl::PCname), copied.left(22).replace('\n', ' '));
@@ -555,6 +567,7 @@ class WindowTest : public QObject {
            if (p) p->printer()->setOutputFileName(pdf), emit p->paintRequested(p->printer());
            return p && p->printer()->docName() == p->windowTitle() && closed(p, "Kethmor character sheet"); }},
         {"Level plan", [&] { return closed(w->findChild<ui::PlanWindow*>(), "Level plan"); }},
+        {"Copy build code", [&] { return qApp->clipboard()->text() == code; }},
         {"About", [&] { return about.match(w->findChild<QMessageBox*>()->text()).hasMatch() &&
                                closed(w->findChild<QMessageBox*>(), "About Kethmor Character Planner"); }}};
     for (std::size_t i = 0; i < std::size(rows); ++i) {
@@ -570,6 +583,7 @@ class WindowTest : public QObject {
       for (auto* a : menu->actions()) seen << a->text() + '\t' + a->shortcut().toString() + (a->isEnabled() ? "" : "-");
       if (i == 0)  // the paste undone above can be done again
         QCOMPARE(seen.join('|'), "Open…\tCtrl+O|Open last session\tCtrl+Shift+O|Save…\tCtrl+S|\t|Copy sheet\tCtrl+C|"
+                                 "Copy build code\tCtrl+Shift+C|"
                                  "Paste sheet\tCtrl+V|Print…\tCtrl+P|Level plan\tCtrl+L|\t|Undo\tCtrl+Z-|Redo\tCtrl+Y|\t|About\t");
       QAction* entry = menu->actions()[seen.indexOf(QRegularExpression("^" + rows[i].first + "\t.*"))];
       QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());

@@ -1,0 +1,77 @@
+#!/usr/bin/env python3
+"""Makes the web page: one self-contained HTML file holding the page's style
+and script, the WebAssembly model (emscripten's script and its module), the
+window's fonts as web fonts and the background picture as a PNG.
+
+Usage: make_web_page.py --out PAGE --wasm-script JS --background BMP --fonts DIR
+                        page.html page.css script.js...
+"""
+import argparse
+import base64
+import struct
+import sys
+import zlib
+
+LIMIT = 1536 * 1024  # the page stays within 1.5 MiB
+
+
+def png_from_bmp(path):
+    """An 8-bit palette BMP (bottom-up, uncompressed) as a palette PNG."""
+    data = open(path, 'rb').read()
+    offset, = struct.unpack_from('<I', data, 10)
+    header, width, height, _, bits, compression, _, _, _, colours, _ = struct.unpack_from('<IiiHHIIiiII', data, 14)
+    if bits != 8 or compression != 0:
+        sys.exit(f'{path}: not an uncompressed 8-bit BMP')
+    colours = colours or 256
+    table = data[14 + header:14 + header + 4 * colours]
+    palette = b''.join(table[i + 2:i + 3] + table[i + 1:i + 2] + table[i:i + 1] for i in range(0, len(table), 4))
+    stride = (width + 3) & ~3
+    rows = [data[offset + y * stride:offset + y * stride + width] for y in range(abs(height))]
+    if height > 0:
+        rows.reverse()
+    raw = b''.join(b'\0' + r for r in rows)
+
+    def chunk(kind, body):
+        return struct.pack('>I', len(body)) + kind + body + struct.pack('>I', zlib.crc32(kind + body))
+
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', width, abs(height), 8, 3, 0, 0, 0)) +
+            chunk(b'PLTE', palette) + chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
+
+
+def data_url(kind, data):
+    return f'data:{kind};base64,' + base64.b64encode(data).decode('ascii')
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument('--out', required=True)
+    parser.add_argument('--wasm-script', required=True)
+    parser.add_argument('--background', required=True)
+    parser.add_argument('--fonts', required=True)
+    parser.add_argument('parts', nargs='+')
+    args = parser.parse_args()
+    html = next(p for p in args.parts if p.endswith('.html'))
+    css = ''.join(open(p, encoding='utf-8').read() for p in args.parts if p.endswith('.css'))
+    # The WebAssembly beside emscripten's script, handed to it by the page.
+    wasm = open(args.wasm_script[:-3] + '.wasm', 'rb').read()
+    scripts = ["const kethmorWasm = '" + base64.b64encode(wasm).decode('ascii') + "';",
+               open(args.wasm_script, encoding='utf-8').read()]
+    scripts += [open(p, encoding='utf-8').read() for p in args.parts if p.endswith('.js')]
+    faces = ''
+    for family, file, weight in (('Kethmor Sans 8', 'sans8', 'normal'), ('Kethmor Sans 8', 'sans8-bold', 'bold'),
+                                 ('Kethmor Sans 10', 'sans10', 'normal'), ('Kethmor Sans 10', 'sans10-bold', 'bold')):
+        font = open(f'{args.fonts}/{file}.ttf', 'rb').read()
+        faces += (f"@font-face{{font-family:'{family}';font-weight:{weight};"
+                  f"src:url({data_url('font/ttf', font)}) format('truetype')}}\n")
+    css = css.replace('BACKGROUND_PICTURE', data_url('image/png', png_from_bmp(args.background)))
+    script = '\n'.join(s.replace('</script', '<\\/script') for s in scripts)
+    page = open(html, encoding='utf-8').read().replace('/*STYLE*/', faces + css).replace('/*SCRIPT*/', script)
+    size = len(page.encode('utf-8'))
+    if size > LIMIT:
+        sys.exit(f'{args.out}: {size} bytes, more than {LIMIT}')
+    with open(args.out, 'w', encoding='utf-8') as out:
+        out.write(page)
+
+
+if __name__ == '__main__':
+    main()

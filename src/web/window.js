@@ -1,0 +1,250 @@
+'use strict';
+// The planner's window on the page: every control drawn from the model's
+// layout table at one CSS pixel per 15 twips, every click, double click and
+// entry chosen handed to the model's own handlers, and after each event only
+// the controls whose state changed drawn again. keys.js adds the keyboard,
+// sheets.js saving, opening and the last session; later parts (a level plan
+// panel, the clipboard, printing, a menu) hang on `commands` and `onRefresh`.
+
+// The desktop's system colours (0x800000nn) as the window's classic palette has them.
+const kSystemColours = {0x05: '#ffffff', 0x08: '#000000', 0x0e: '#ffffff', 0x0f: '#efefef', 0x12: '#000000',
+                        0x16: '#ffffff', 0x18: '#ffffdc'};
+
+// A colour of the model (0x00BBGGRR, or a system colour) as CSS.
+function cssColour(colour) {
+  const v = colour >>> 0;
+  if ((v & 0xff000000) >>> 0 === 0x80000000) return kSystemColours[v & 0xff] || '#efefef';
+  const hex = (x) => x.toString(16).padStart(2, '0');
+  return '#' + hex(v & 0xff) + hex((v >>> 8) & 0xff) + hex((v >>> 16) & 0xff);
+}
+
+class Planner {
+  constructor(wasm, root) {
+    this.wasm = wasm;
+    this.root = root;
+    this.table = JSON.parse(wasm.UTF8ToString(wasm._kp_table()));
+    this.ids = new Map(this.table.controls.map((c, id) => [c.name, id]));
+    this.elements = [];
+    this.shown = [];  // each control's state as drawn
+    this.commands = new Map();  // name -> {keys, run}: the keys of keys.js, later a menu
+    this.onRefresh = [];        // told after every redraw
+    this.canUndo = false;
+    this.canRedo = false;
+    document.title = 'Kethmor Character Planner';
+    const [w, h] = this.table.client;
+    root.style.width = this.px(w) + 'px';
+    root.style.height = this.px(h) + 'px';
+    root.style.backgroundColor = cssColour(this.table.back);
+    this.table.controls.forEach((c, id) => this.build(c, id));
+    for (const [id, name] of this.table.reading) this.elements[id].setAttribute('aria-label', name);
+    this.redraw(this.call('kp_start'));
+  }
+
+  px(twips) { return Math.floor(twips / this.table.twips); }
+  id(name) { return this.ids.get(name); }
+  element(name) { return this.elements[this.id(name)]; }
+  control(id) { return this.table.controls[id]; }
+
+  // Calls the model with numbers and strings; its answer as it comes.
+  raw(name, ...args) {
+    const held = [];
+    const values = args.map((a) => {
+      if (typeof a !== 'string') return a;
+      const size = this.wasm.lengthBytesUTF8(a) + 1;
+      const at = this.wasm._malloc(size);
+      this.wasm.stringToUTF8(a, at, size);
+      held.push(at);
+      return at;
+    });
+    const answer = this.wasm['_' + name](...values);
+    held.forEach((at) => this.wasm._free(at));
+    return answer;
+  }
+  text(name, ...args) { return this.wasm.UTF8ToString(this.raw(name, ...args)); }
+  call(name, ...args) { return JSON.parse(this.text(name, ...args)); }
+
+  // Bytes handed to the model (a sheet opened): where they lie, freed by the caller.
+  bytesIn(bytes) {
+    const at = this.wasm._malloc(Math.max(1, bytes.length));
+    this.wasm.HEAPU8.set(bytes, at);
+    return at;
+  }
+
+  build(c, id) {
+    const tags = {label: 'div', button: 'button', list: 'div', box: c.multiline ? 'textarea' : 'input'};
+    const e = document.createElement(tags[c.kind]);
+    const [left, top, width, height] = c.at.map((v) => this.px(v));
+    Object.assign(e.style, {left: left + 'px', top: top + 'px', width: width + 'px', height: height + 'px'});
+    const [family, pixels, bold] = this.table.fonts[c.font];
+    e.style.font = `${bold ? 'bold ' : ''}${pixels}px '${family}'`;
+    e.className = c.kind;
+    e.id = c.name;
+    if (c.tip) e.title = c.tip;
+    if (c.center) e.style.textAlign = 'center';
+    e.tabIndex = c.focus === 'none' ? -1 : c.focus === 'tab' ? 0 : -1;
+    if (c.kind === 'button') {
+      e.type = 'button';
+      // A button takes the focus from Tab only: a press leaves it where it was.
+      e.addEventListener('mousedown', (ev) => ev.preventDefault());
+      e.addEventListener('click', () => this.press(id));
+    } else if (c.kind === 'list') {
+      e.setAttribute('role', 'listbox');
+      e.addEventListener('mousedown', (ev) => this.listPress(id, ev));
+    } else if (c.kind === 'box') {
+      if (!c.multiline) e.type = 'text';
+      e.readOnly = !!c.readonly;
+      e.spellcheck = false;
+      e.autocomplete = 'off';
+      if (c.max > 0) e.maxLength = c.max;
+      if (c.focus === 'none') e.addEventListener('mousedown', (ev) => ev.preventDefault());
+      if (!c.readonly) e.addEventListener('input', () => this.typed(id));
+      if (c.name === 'message_window') e.setAttribute('aria-live', 'polite');  // a new message is announced
+    }
+    this.root.appendChild(e);
+    this.elements[id] = e;
+    this.shown[id] = {};
+  }
+
+  // The model's answer to an event drawn: only what changed.
+  redraw(answer) {
+    this.toScroll = [];
+    for (const [id, text, back, fore, visible, index, items] of answer.controls) this.apply(id, {text, back, fore, visible, index, items});
+    // Read the layout once, after every change is written.
+    for (const entry of this.toScroll) this.scrollToEntry(entry);
+    this.canUndo = !!answer.undo;
+    this.canRedo = !!answer.redo;
+    this.onRefresh.forEach((f) => f(answer));
+    if (answer.ended) this.ended();
+    return answer;
+  }
+
+  apply(id, s) {
+    const c = this.control(id);
+    const e = this.elements[id];
+    const was = this.shown[id];
+    if (s.back !== was.back && c.kind !== 'label') e.style.backgroundColor = cssColour(s.back);
+    if (s.fore !== was.fore) e.style.color = cssColour(s.fore);
+    if (c.kind === 'list') {
+      if (s.items) this.fill(e, s.items);
+      else s.items = was.items;
+      if (s.items !== was.items || s.index !== was.index) this.select(e, s.index);
+    } else if (s.text !== was.text) {
+      if (c.kind === 'box') {
+        if (e.value !== s.text) e.value = s.text;  // shown from its start, as a box not typed in shows it
+        if (c.name === 'message_window') e.title = c.tip;  // sheets.js names a shortened file in full
+      } else {
+        e.textContent = s.text;
+      }
+    }
+    if (s.visible !== was.visible) {
+      if (!s.visible && document.activeElement === e) this.handFocusOn(e);
+      e.classList.toggle('hidden', !s.visible);
+    }
+    this.shown[id] = s;
+  }
+
+  fill(list, items) {
+    list.replaceChildren(...items.map((text, row) => {
+      const entry = document.createElement('div');
+      entry.textContent = text;
+      entry.setAttribute('role', 'option');
+      entry.setAttribute('aria-selected', 'false');
+      entry.dataset.row = row;
+      return entry;
+    }));
+  }
+
+  // The entry the model selected shown selected; scrolled to only when out
+  // of sight, so that the second press of a double click lands on it again.
+  select(list, index) {
+    for (const entry of list.querySelectorAll('.selected')) {
+      entry.classList.remove('selected');
+      entry.setAttribute('aria-selected', 'false');
+    }
+    const entry = list.children[index];
+    if (!entry) return;
+    entry.classList.add('selected');
+    entry.setAttribute('aria-selected', 'true');
+    this.toScroll.push(entry);
+  }
+
+  // The list's rows are all of one height, measured once: a redraw reads no layout of the page.
+  scrollToEntry(entry) {
+    const list = entry.parentElement;
+    if (!list.rowHeight) {
+      list.rowHeight = entry.offsetHeight;
+      list.rowsTop = list.firstChild.offsetTop - list.clientTop;
+      list.viewHeight = list.clientHeight;
+      list.seen = list.scrollTop;
+      list.addEventListener('scroll', () => { list.seen = list.scrollTop; }, {passive: true});
+    }
+    const top = list.rowsTop + Number(entry.dataset.row) * list.rowHeight, bottom = top + list.rowHeight;
+    if (bottom <= list.seen || top >= list.seen + list.viewHeight) {
+      entry.scrollIntoView({block: 'nearest'});
+      list.seen = list.scrollTop;
+    }
+  }
+
+  // A list hidden while it has the focus hands it to the list shown in its place.
+  handFocusOn(e) {
+    const other = this.elements.find((o) => o !== e && o.style.left === e.style.left && o.style.top === e.style.top &&
+                                            !o.classList.contains('hidden'));
+    (other || this.root).focus();
+  }
+
+  // One event of the window: a click on a button or a list hands the undo
+  // keys back to the sheet, as the model's history has them.
+  run(name, ...args) {
+    const focus = document.activeElement;
+    if (focus && this.isTypingBox(focus)) this.root.focus();
+    return this.redraw(this.call(name, ...args));
+  }
+
+  isTypingBox(e) { return e === this.element('PCname') || e === this.element('alternativebackground'); }
+
+  press(id) {
+    const save = this.commands.get('save');
+    if (this.control(id).name === 'SAVE' && save) save.run();
+    else this.run('kp_click', id);
+  }
+
+  // An entry clicked (the press selects it) or double clicked (a second
+  // press on another entry clicks that entry first).
+  listPress(id, ev) {
+    if (ev.button !== 0) return;
+    const list = this.elements[id];
+    list.focus({preventScroll: true});
+    const entry = ev.target.closest('[role=option]');
+    if (entry) ev.preventDefault();  // a press on the scroll bar still scrolls
+    const row = entry ? Number(entry.dataset.row) : -1;
+    if (ev.detail % 2 === 0) {
+      if (row >= 0 && row !== this.shown[id].index) this.run('kp_select', id, row);
+      this.run('kp_dblclick', id);
+    } else if (row >= 0) {
+      this.run('kp_select', id, row);
+    }
+  }
+
+  typed(id) {
+    const e = this.elements[id];
+    const clean = e.value.replace(/\0/g, '');  // no saved sheet holds a NUL
+    if (clean !== e.value) e.value = clean;
+    this.raw('kp_set_text', id, clean);
+    this.shown[id] = {...this.shown[id], text: clean};
+  }
+
+  ended() {}
+}
+
+// Loads the model and draws the window; the page answers input from then on.
+async function startPlanner(model) {
+  const wasm = await model;
+  await document.fonts.ready;
+  const planner = new Planner(wasm, document.getElementById('window'));
+  window.planner = planner;
+  for (const install of Planner.parts) install(planner);
+  window.kethmorReadyAt = performance.now();  // navigation to a window that answers input
+  document.documentElement.dataset.ready = '1';
+  return planner;
+}
+Planner.parts = [];  // keys.js, sheets.js, ...

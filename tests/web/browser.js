@@ -1,0 +1,40 @@
+// What the page tests share: Debian's Chromium, headless, opening the page
+// from its file, and the centres of the controls as the layout table places
+// them (a list's row "Race_Selection#5" in the list shown in that rectangle).
+'use strict';
+const { chromium } = require('playwright-core');
+
+const kFlags = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
+                '--disable-component-update', '--disable-sync', '--no-first-run'];
+
+async function openPage(pagePath, options = {}) {
+  const browser = await chromium.launch({executablePath: process.env.KETHMOR_CHROMIUM || '/usr/bin/chromium',
+                                         args: kFlags, ignoreDefaultArgs: ['--hide-scrollbars']});
+  const page = await browser.newPage({acceptDownloads: true, viewport: {width: 800, height: 600}, ...options});
+  const errors = [];
+  page.on('pageerror', (e) => errors.push(e.message));
+  await page.goto('file://' + require('path').resolve(pagePath));
+  await page.waitForSelector('html[data-ready="1"]', {timeout: 20000});
+  return {browser, page, errors};
+}
+
+// The centre of a control, or of row n of "name#n", in page pixels.
+function centre(page, target) {
+  return page.evaluate((target) => {
+    const [name, row] = target.split('#');
+    const c = planner.table.controls[planner.id(name)];
+    const [l, t, w, h] = c.at.map((v) => planner.px(v));
+    if (row === undefined) return [l + w / 2, t + h / 2];
+    const shown = planner.elements.find((e, id) => !e.classList.contains('hidden') &&
+                                                  planner.control(id).at[0] === c.at[0] && planner.control(id).at[1] === c.at[1]);
+    const r = shown.children[Number(row)].getBoundingClientRect();
+    return [r.left + r.width / 2, r.top + r.height / 2];
+  }, target);
+}
+
+async function click(page, target, clickCount = 1) {
+  const [x, y] = await centre(page, target);
+  await page.mouse.click(x, y, {clickCount, delay: 20});
+}
+
+module.exports = {openPage, centre, click};

@@ -1,0 +1,69 @@
+// The desktop's end-to-end session (tests/e2e/session_test.sh) played on the
+// web page in headless Chromium: real mouse clicks at the layout's positions
+// and real keys or, given "keys", the keyboard alone; SAVE's download must
+// be exactly the expected sheet, under the name the desktop proposes; and so
+// must the page opened from the build's link.
+// Usage: node session_test.js page.html expected_session.txt artefact-dir [keys]
+'use strict';
+const fs = require('fs');
+const { openPage, click } = require('./browser');
+
+const [pagePath, expectedPath, artefacts, mode = 'mouse'] = process.argv.slice(2);
+
+(async () => {
+  const { browser, page, errors } = await openPage(pagePath);
+  const key = async (...keys) => { for (const k of keys) await page.keyboard.press(k); };
+  const tabs = (n, shift = false) => key(...Array(n).fill(shift ? 'Shift+Tab' : 'Tab'));
+  const type = (text) => page.keyboard.type(text, {delay: 5});
+  const download = page.waitForEvent('download');
+  if (mode === 'keys') {                           // the race list has the focus first
+    await key('Home', 'Enter', 'Tab', 'Home', 'ArrowDown', 'Enter');  // Dwarf; Apprentice to a Shopkeeper
+    await tabs(4); await key('Home', 'Enter');     // Spell_list: Unseen Force
+    await tabs(2, true); await key('Space', 'Tab', 'Home', 'ArrowDown', 'ArrowDown', 'Tab', 'Home', 'Enter');  // Tech; Explosives; Bullets
+    await key('Tab'); await type('Kethmor Dwarf Adventurer X');
+    await tabs(2); await key('Space'); await tabs(3); await key('Space'); await tabs(2); await key('Space');  // hit points +; Level-up; Clear
+    await tabs(11, true); await key('Space'); await tabs(3); await key('Home', 'Enter');  // Magick; Unseen Force again
+    await tabs(9); await type('Line one'); await key('Enter'); await type('Line two');
+    await key('Tab', 'Space'); await tabs(17); await key('Space');  // ST +; Bow +
+    await tabs(31); await key('Space');            // SAVE
+  } else {
+    await click(page, 'PCname'); await type('Kethmor Dwarf Adventurer X');  // 26 characters: 22 are kept
+    await click(page, 'alternativebackground'); await type('Line one'); await key('Enter'); await type('Line two');
+    await click(page, 'Race_Selection#5'); await key('Home', 'Enter');  // opens on Human/male; Home moves to the dwarf
+    await click(page, 'Background_Selection#1', 2);  // not selected before: the first press selects it
+    for (const b of ['ST_plus', 'Hitpoints_plus', 'bow_plus']) await click(page, b);
+    await click(page, 'Spell_list#0', 2);           // Unseen Force
+    await click(page, 'Tech_select'); await click(page, 'Magick_list#2');  // the rectangle now holds the tech list: Explosives
+    await click(page, 'Spell_list#0', 2);           // the schematic list's first row: Bullets
+    for (const b of ['levelup', 'Clear', 'Magick_select']) await click(page, b);
+    await click(page, 'Spell_list#0', 2);           // Unseen Force again
+    await click(page, 'SAVE');
+  }
+  const saved = await download;
+  const got = fs.readFileSync(await saved.path());
+  fs.mkdirSync(artefacts, {recursive: true});
+  await page.screenshot({path: `${artefacts}/web-session-${mode}.png`});
+  // The build's link (Ctrl+Shift+C's) opened in a fresh page saves the same sheet.
+  const link = await page.evaluate(() => planner.link());
+  const fresh = await browser.newPage({acceptDownloads: true});
+  await fresh.goto(link);
+  await fresh.waitForSelector('html[data-ready="1"]');
+  const again = fresh.waitForEvent('download');
+  await click(fresh, 'SAVE');
+  const fromLink = fs.readFileSync(await (await again).path());
+  await fresh.keyboard.press('Control+z');
+  const undone = await fresh.$eval('#PCname', (e) => e.value);
+  await browser.close();
+  const want = fs.readFileSync(expectedPath);
+  const failures = [];
+  if (!fromLink.equals(want)) failures.push(`the page opened from ${link} saves another sheet`);
+  if (undone !== '') failures.push('Ctrl+Z on the page opened from a link does not go back to the blank start');
+  if (errors.length) failures.push('the page reported errors: ' + errors.join('; '));
+  if (saved.suggestedFilename() !== 'Kethmor Dwarf Adventur.txt') failures.push('download named ' + saved.suggestedFilename());
+  if (!got.equals(want)) failures.push('the downloaded sheet differs:\n' + JSON.stringify(got.toString('latin1')));
+  if (failures.length) {
+    console.error(failures.join('\n'));
+    process.exit(1);
+  }
+  console.log(`${mode} session on the page downloaded the expected sheet`);
+})().catch((e) => { console.error(e); process.exit(1); });
