@@ -256,16 +256,16 @@ void LevelPlanOfAFullBuild(benchmark::State& state) {
 void BuildCodeOfAFullBuild(benchmark::State& state) {
   const Form1 f = fullBuild();
   std::string code;
-  for (auto _ : state) code = exporter::buildCode(f);
+  for (auto _ : state) code = sheet::buildCode(f);
   state.counters["letters"] = static_cast<double>(code.size());
 }
 
 void ReadBuildCodeOfAFullBuild(benchmark::State& state) {
   const Form1 f = fullBuild();
-  const std::string code = exporter::buildCode(f);
+  const std::string code = sheet::buildCode(f);
   Form1State out;
   for (auto _ : state)
-    if (!exporter::readCode(code, f, out).empty()) state.SkipWithError("the code is refused");
+    if (!sheet::readCode(code, f, out).empty()) state.SkipWithError("the code is refused");
 }
 
 }  // namespace
