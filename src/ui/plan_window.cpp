@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -106,20 +105,9 @@ void PlanWindow::follow() {
 void PlanWindow::copy() const { QApplication::clipboard()->setText(text()); }
 
 void PlanWindow::save() {
-  std::string name;
-  if (dialog_) {
-    name = dialog_();
-  } else {
-    const QString file = main_.proposedSavePath(MainWindow::Saved::Plan);
-    QFileDialog dialog(this, QStringLiteral("Save level plan"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    dialog.setNameFilters({QStringLiteral("Text files (*.txt)"), QStringLiteral("All files (*)")});
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.selectFile(file);
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-      name = dialog.selectedFiles().first().toStdString();
-  }
+  const std::string name = dialog_ ? dialog_()
+                                   : askFile(*this, QStringLiteral("Save level plan"),
+                                             main_.proposedSavePath(MainWindow::Saved::Plan), true);
   if (name.empty()) return;
   // In the sheet's code page and line ends, every line ended.
   const std::string bytes = exporter::toCodePage(planText(levelPlan(main_.model()), "\n") + "\n");
