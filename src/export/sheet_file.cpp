@@ -91,11 +91,6 @@ std::string saveBytes(const std::string& fileName, const std::string& bytes) {
   return {};
 }
 
-std::string writeFileAtomically(const std::string& fileName, const std::string& bytes) {
-  const std::string reason = saveBytes(fileName, bytes);
-  return reason.empty() ? reason : "could not save " + shownName(fileName) + ": " + reason;
-}
-
 }  // namespace kethmor::exporter
 
 namespace kethmor {

@@ -15,8 +15,4 @@ std::string shownName(const std::string& path);
 // reason in a few words ("disk full", "permission denied").
 std::string saveBytes(const std::string& fileName, const std::string& bytes);
 
-// The same, the reason as a one-line message naming the file without its
-// folder ("could not save hero.txt: disk full").
-std::string writeFileAtomically(const std::string& fileName, const std::string& bytes);
-
 }  // namespace kethmor::exporter

@@ -20,6 +20,7 @@
 #include "export/sheet_file.h"
 #include "ui/layout.h"
 #include "ui/main_window.h"
+#include "ui/messages.h"
 #include "ui/print_text.h"
 
 namespace kethmor::ui {
@@ -46,6 +47,7 @@ PlanWindow::PlanWindow(MainWindow& main) : QDialog(&main), main_(main) {
   level_ = new QSpinBox(this);
   level_->setObjectName(QStringLiteral("planLevel"));
   message_ = new QLabel(this);
+  message_->setObjectName(QStringLiteral("planMessage"));
   message_->setStyleSheet(QStringLiteral("color: #ff0000"));
   auto* levelLabel = new QLabel(QStringLiteral("&Level:"), this);
   levelLabel->setBuddy(level_);
@@ -111,7 +113,12 @@ void PlanWindow::save() {
   if (name.empty()) return;
   // In the sheet's code page and line ends, every line ended.
   const std::string bytes = exporter::toCodePage(planText(levelPlan(main_.model()), "\n") + "\n");
-  message_->setText(QString::fromStdString(exporter::writeFileAtomically(name, bytes)));
+  const std::string reason = exporter::saveBytes(name, bytes);
+  const Message said = reason.empty() ? Message{} : failureMessage(*message_, "save",
+      QString::fromStdString(exporter::shownName(name)), QString::fromStdString(reason));
+  message_->setText(said.shown);
+  message_->setToolTip(said.full);
+  message_->setAccessibleDescription(said.full);
 }
 
 void PlanWindow::print() { printPreview(this, QStringLiteral("Kethmor level plan"), text()); }
