@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "ui/main_window.h"
+#include "ui/version.h"
 
 namespace {
 
