@@ -12,7 +12,15 @@ set(_assets ${CMAKE_CURRENT_LIST_DIR}/../assets)
 set(KETHMOR_INSTALL_GAMESDIR games CACHE STRING "Where the program goes, under the prefix")
 install(TARGETS kethmor-planner RUNTIME DESTINATION ${KETHMOR_INSTALL_GAMESDIR})
 install(FILES ${_pkg}/${KETHMOR_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${_pkg}/${KETHMOR_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The version in the manual page and the metadata is the project's; the
+# changelog's newest entry must name it.
+configure_file(${_pkg}/${KETHMOR_APP_ID}.metainfo.xml.in ${CMAKE_BINARY_DIR}/${KETHMOR_APP_ID}.metainfo.xml @ONLY)
+configure_file(${_pkg}/kethmor-planner.6.in ${CMAKE_BINARY_DIR}/kethmor-planner.6 @ONLY)
+file(STRINGS ${_pkg}/changelog _newest LIMIT_COUNT 1)
+if(NOT _newest MATCHES "^kethmor-planner \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "packaging/changelog's newest entry is not version ${PROJECT_VERSION}: ${_newest}")
+endif()
+install(FILES ${CMAKE_BINARY_DIR}/${KETHMOR_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${_assets}/kethmor-planner.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size 48 256)
@@ -23,11 +31,11 @@ endforeach()
 
 # Debian wants the changelog and the manual page compressed without a time
 # stamp, and the copyright beside the changelog.
-foreach(file changelog kethmor-planner.6)
-  execute_process(COMMAND gzip -9nc ${_pkg}/${file} OUTPUT_FILE ${CMAKE_BINARY_DIR}/${file}.gz
-                  COMMAND_ERROR_IS_FATAL ANY)
-  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_pkg}/${file})
+foreach(file ${_pkg}/changelog ${CMAKE_BINARY_DIR}/kethmor-planner.6)
+  get_filename_component(name ${file} NAME)
+  execute_process(COMMAND gzip -9nc ${file} OUTPUT_FILE ${CMAKE_BINARY_DIR}/${name}.gz COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_pkg}/changelog)
 install(FILES ${CMAKE_BINARY_DIR}/changelog.gz ${_pkg}/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kethmor-planner)
 install(FILES ${CMAKE_BINARY_DIR}/kethmor-planner.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)

@@ -114,11 +114,6 @@ std::string openSheet(Form1State& form, const std::string& fileName) {
   return reason.empty() ? openSheetText(form, bytes) : reason;
 }
 
-std::string writeFileAtomically(const std::string& fileName, const std::string& bytes) {
-  const std::string reason = saveBytes(fileName, bytes);
-  return reason.empty() ? reason : "could not save " + shownName(fileName) + ": " + reason;
-}
-
 }  // namespace kethmor::sheet
 
 namespace kethmor {

@@ -17,10 +17,6 @@ std::string shownName(const std::string& path);
 // reason in a few words ("disk full", "permission denied").
 std::string saveBytes(const std::string& fileName, const std::string& bytes);
 
-// The same, the reason as a one-line message naming the file without its
-// folder ("could not save hero.txt: disk full").
-std::string writeFileAtomically(const std::string& fileName, const std::string& bytes);
-
 // Opens a sheet file into the window's state as openSheetText opens its
 // bytes, with the file's own reasons ("no such file", "too large").
 std::string openSheet(Form1State& form, const std::string& fileName);

@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "core/controls.h"
+#include "ui/version.h"
 
 namespace kethmor::ui {
 
@@ -31,7 +32,7 @@ inline constexpr int kTwipsPerPixel = 15;
 
 // The window itself: its caption, its client area in twips and its
 // background colour (light grey, under the background picture).
-inline constexpr const char* kCaption = "Kethmor Character Planner          v 1.7";
+inline constexpr const char* kCaption = "Kethmor Character Planner          v " KETHMOR_VERSION;
 inline constexpr Placement kClientArea{0, 0, 11850, 8595};
 inline constexpr Colour kWindowBack = 0x00C0C0C0;
 

@@ -11,6 +11,7 @@
 
 #include "export/build_code.h"
 #include "ui/main_window.h"
+#include "ui/version.h"
 
 namespace {
 

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
@@ -92,17 +91,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 }
 
 std::string MainWindow::askFileName() {
-  if (dialog_) return dialog_();
-  QFileDialog dialog(this, QStringLiteral("Save character sheet"));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setDefaultSuffix(QStringLiteral("txt"));
-  dialog.setNameFilters({QStringLiteral("Text files (*.txt)"), QStringLiteral("All files (*)")});
-  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-  dialog.selectFile(proposedSavePath());
-  if (dialog.exec() != QDialog::Accepted) return {};
-  const QStringList files = dialog.selectedFiles();
-  return files.isEmpty() ? std::string() : files.first().toStdString();
+  return dialog_ ? dialog_() : askFile(*this, QStringLiteral("Save character sheet"), proposedSavePath(), true);
 }
 
 void MainWindow::run(const std::function<void()>& event) {

@@ -24,6 +24,11 @@ QFont windowFont(Font f);
 // colour with a 3-D bevel, sunken boxes and lists.
 void useClassicStyle();
 
+// Asks for a file in the planner's file dialog (text files first): for
+// saving, proposing the file `start`; for opening, in the folder `start`.
+// Empty when cancelled.
+std::string askFile(QWidget& parent, const QString& title, const QString& start, bool saving);
+
 // The window's commands, each with its menu entry and keys (ui/share_commands.cpp).
 enum class Command { Open, OpenLastSession, Save, CopySheet, CopyBuildCode, PasteSheet, Print, LevelPlan, Undo, Redo, About };
 inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::About) + 1;

@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,6 +20,7 @@
 #include "export/sheet_file.h"
 #include "ui/layout.h"
 #include "ui/main_window.h"
+#include "ui/messages.h"
 #include "ui/print_text.h"
 
 namespace kethmor::ui {
@@ -47,6 +47,7 @@ PlanWindow::PlanWindow(MainWindow& main) : QDialog(&main), main_(main) {
   level_ = new QSpinBox(this);
   level_->setObjectName(QStringLiteral("planLevel"));
   message_ = new QLabel(this);
+  message_->setObjectName(QStringLiteral("planMessage"));
   message_->setStyleSheet(QStringLiteral("color: #ff0000"));
   auto* levelLabel = new QLabel(QStringLiteral("&Level:"), this);
   levelLabel->setBuddy(level_);
@@ -106,24 +107,18 @@ void PlanWindow::follow() {
 void PlanWindow::copy() const { QApplication::clipboard()->setText(text()); }
 
 void PlanWindow::save() {
-  std::string name;
-  if (dialog_) {
-    name = dialog_();
-  } else {
-    const QString file = main_.proposedSavePath(MainWindow::Saved::Plan);
-    QFileDialog dialog(this, QStringLiteral("Save level plan"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    dialog.setNameFilters({QStringLiteral("Text files (*.txt)"), QStringLiteral("All files (*)")});
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.selectFile(file);
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-      name = dialog.selectedFiles().first().toStdString();
-  }
+  const std::string name = dialog_ ? dialog_()
+                                   : askFile(*this, QStringLiteral("Save level plan"),
+                                             main_.proposedSavePath(MainWindow::Saved::Plan), true);
   if (name.empty()) return;
   // In the sheet's code page and line ends, every line ended.
   const std::string bytes = sheet::toCodePage(planText(levelPlan(main_.model()), "\n") + "\n");
-  message_->setText(QString::fromStdString(sheet::writeFileAtomically(name, bytes)));
+  const std::string reason = sheet::saveBytes(name, bytes);
+  const Message said = reason.empty() ? Message{} : failureMessage(*message_, "save",
+      QString::fromStdString(sheet::shownName(name)), QString::fromStdString(reason));
+  message_->setText(said.shown);
+  message_->setToolTip(said.full);
+  message_->setAccessibleDescription(said.full);
 }
 
 void PlanWindow::print() { printPreview(this, QStringLiteral("Kethmor level plan"), text()); }

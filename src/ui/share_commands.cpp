@@ -22,6 +22,7 @@
 #include "ui/main_window.h"
 #include "ui/plan_window.h"
 #include "ui/print_text.h"
+#include "ui/version.h"
 
 namespace kethmor::ui {
 

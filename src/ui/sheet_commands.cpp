@@ -55,12 +55,18 @@ void MainWindow::openFile(const std::string& fileName, int files) {
 }
 
 std::string MainWindow::askOpenName() {
-  if (openDialog_) return openDialog_();
-  QFileDialog dialog(this, QStringLiteral("Open character sheet"), lastFolder_);
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::ExistingFile);
+  return openDialog_ ? openDialog_() : askFile(*this, QStringLiteral("Open character sheet"), lastFolder_, false);
+}
+
+std::string askFile(QWidget& parent, const QString& title, const QString& start, bool saving) {
+  QFileDialog dialog(&parent, title);
+  dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (saving) dialog.setDefaultSuffix(QStringLiteral("txt"));
   dialog.setNameFilters({QStringLiteral("Text files (*.txt)"), QStringLiteral("All files (*)")});
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  if (saving) dialog.selectFile(start);
+  else if (!start.isEmpty()) dialog.setDirectory(start);
   if (dialog.exec() != QDialog::Accepted) return {};
   const QStringList files = dialog.selectedFiles();
   return files.isEmpty() ? std::string() : files.first().toStdString();

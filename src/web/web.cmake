@@ -13,7 +13,6 @@ target_include_directories(kethmor_web_model PUBLIC src)
 set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
 add_executable(kethmor_planner_wasm src/web/planner.cpp)
 target_link_libraries(kethmor_planner_wasm PRIVATE kethmor_web_model)
-target_compile_definitions(kethmor_planner_wasm PRIVATE KETHMOR_VERSION="${PROJECT_VERSION}")
 # A script and its WebAssembly, which the page holds and hands to the script
 # itself (a single-file build would fetch it from a data: address, slowly);
 # no file system: the page hands the sheet's bytes in and out itself.

@@ -461,10 +461,14 @@ class WindowTest : public QObject {
     keyIn(close, Qt::Key_C);
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("plan"));  // the part selected
     QTemporaryDir dir;
-    const QString path = dir.filePath("plan.txt");
-    plan->setSaveDialog([path] { return path.toStdString(); });
-    QTest::mouseClick(plan->findChild<QPushButton*>("planSave"), Qt::LeftButton);
-    QCOMPARE(QString::fromStdString(bytesOf(path)), QString(want).replace("\n", "\r\n") + "\r\n");
+    auto* said = plan->findChild<QLabel*>("planMessage");
+    for (const QString& path : {dir.filePath("no/such/x.txt"), dir.filePath("plan.txt")}) {  // a failure, then a save
+      plan->setSaveDialog([path] { return path.toStdString(); });
+      QTest::mouseClick(plan->findChild<QPushButton*>("planSave"), Qt::LeftButton);
+      const QString message = path.endsWith("x.txt") ? "could not save x.txt: no such folder" : "";
+      QVERIFY2(said->text() == message && said->toolTip() == message, qPrintable(said->text()));
+    }
+    QCOMPARE(QString::fromStdString(bytesOf(dir.filePath("plan.txt"))), QString(want).replace("\n", "\r\n") + "\r\n");
     const std::string build = sheet();
     for (QWidget* from : std::initializer_list<QWidget*>{level, shown, close}) {  // Enter shows the level typed; Ctrl+Z undoes
       level->selectAll();
