@@ -34,6 +34,9 @@ const Build kBuilds[] = {
        applyRace(f, kGnome), applyBackground(f, kBookworm);
        f.PCname.text = "Zoë", f.alternativebackground.text = "raised by\nwandering scholars";
      }},
+    {"a name as long as its box, of two-byte letters", [](Form1& f) {
+       for (int i = 0; i < 22; ++i) f.PCname.text += "ë";
+     }},
     {"UTF-8 texts", [](Form1& f) { f.PCname.text = "Kara \xF0\x9F\x90\x89", f.alternativebackground.text = "a\r\nb"; }},
     {"a run of 30, a level past what the purchases need",
      [](Form1& f) { applyRace(f, kHalfOgre), levelTo(f, 50), press(f, Ctl::Hitpoints_plus, 30); }},
@@ -104,6 +107,8 @@ TEST(BuildCode, RefusesWithAReason) {
       {"a letter dropped", good.substr(0, 12) + good.substr(13), "code is damaged"},
       {"cut short", good.substr(0, 8), "code is damaged"},
       {"level 51", forged([](Form1State& s) { s.Clevel.text = "51"; }), "code is damaged"},
+      {"1000 purchases", forged([](Form1State& s) { s.purchase_order = std::string(1000, char(kOrderHitpoints)); }),
+       "purchase refused"},
       {"more purchases than any build holds",
        forged([](Form1State& s) { s.purchase_order = std::string(1001, char(kOrderHitpoints)); }), "code is damaged"},
       {"a name longer than its box",
