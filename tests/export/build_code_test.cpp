@@ -34,12 +34,12 @@ const Build kBuilds[] = {
        applyRace(f, kGnome), applyBackground(f, kBookworm);
        f.PCname.text = "Zoë", f.alternativebackground.text = "raised by\nwandering scholars";
      }},
-    {"UTF-8 texts", [](Form1& f) { f.PCname.text = "Kara \xF0\x9F\x90\x89", f.alternativebackground.text = "a\r\nb"; }},
-    {"runs longer than a repeat byte holds, a level past the purchases", [](Form1& f) {
-       applyRace(f, kHalfOgre), levelTo(f, 50);
-       f.purchase_order.clear();
-       press(f, Ctl::Hitpoints_plus, 64);
+    {"a name as long as its box, of two-byte letters", [](Form1& f) {
+       for (int i = 0; i < 22; ++i) f.PCname.text += "ë";
      }},
+    {"UTF-8 texts", [](Form1& f) { f.PCname.text = "Kara \xF0\x9F\x90\x89", f.alternativebackground.text = "a\r\nb"; }},
+    {"a run of 30, a level past what the purchases need",
+     [](Form1& f) { applyRace(f, kHalfOgre), levelTo(f, 50), press(f, Ctl::Hitpoints_plus, 30); }},
     {"sold, Cleared and levelled between purchases", [](Form1& f) {
        applyRace(f, kDwarf), press(f, Ctl::ST_plus, 3), press(f, Ctl::levelup, 6), press(f, Ctl::ST_minus);
        press(f, Ctl::WP_plus, 2), buySpell(f, 3, 0), f.Clear_Click(), buySchematic(f, 2, 0), press(f, Ctl::bow_plus);
@@ -107,6 +107,8 @@ TEST(BuildCode, RefusesWithAReason) {
       {"a letter dropped", good.substr(0, 12) + good.substr(13), "code is damaged"},
       {"cut short", good.substr(0, 8), "code is damaged"},
       {"level 51", forged([](Form1State& s) { s.Clevel.text = "51"; }), "code is damaged"},
+      {"1000 purchases", forged([](Form1State& s) { s.purchase_order = std::string(1000, char(kOrderHitpoints)); }),
+       "purchase refused"},
       {"more purchases than any build holds",
        forged([](Form1State& s) { s.purchase_order = std::string(1001, char(kOrderHitpoints)); }), "code is damaged"},
       {"a name longer than its box",
