@@ -1,28 +1,23 @@
 // Reading a sheet, what is wrong with it: the reasons a refused sheet is
-// given, naming the line and the label as a player reads them.
+// given, naming the line and what is wrong with it in a few words, short
+// enough to stand whole in the message box after "could not open …: ".
 #include <algorithm>
 
+#include "core/numbers.h"
 #include "export/sheet_reading.h"
 
 namespace kethmor::sheet::reading {
 
-std::string named(const std::string& label) {
-  const std::size_t from = label.find_first_not_of(' ');
-  std::string name = trimmedEnd(label.substr(from == std::string::npos ? label.size() : from));
-  if (!name.empty() && name.back() == ':') name.pop_back();
-  return name;
-}
-
 std::string shapeFault(Shape shape, const SheetLine& row) {
-  const std::string label = named(row.label), label2 = named(row.label2);
+  // Short enough to fit the message box after "could not open …: ".
   switch (shape) {
-    case Shape::notEmpty: return " should be empty";
-    case Shape::noLabel: return row.value ? " should begin \"" + label + ":\"" : " should read \"" + label + "\"";
-    case Shape::spacing: return ": wrong blanks after \"" + label + ":\"";
-    case Shape::noLabel2: return ": \"" + label2 + ":\" missing";
-    case Shape::spacing2: return ": wrong blanks after \"" + label2 + ":\"";
-    case Shape::noValue: return ": " + label + " has no value";
-    case Shape::noValue2: return ": " + label2 + " has no value";
+    case Shape::notEmpty: return " not empty";
+    case Shape::noLabel: return row.value ? ": bad label" : ": bad title";
+    case Shape::spacing:
+    case Shape::spacing2: return ": spacing";
+    case Shape::noLabel2: return ": 2nd label";
+    case Shape::noValue:
+    case Shape::noValue2: return ": no value";
     case Shape::fits: break;
   }
   return " is wrong";
@@ -50,11 +45,16 @@ Difference firstDifference(const Lines& lines, const std::vector<std::string>& s
   // show (its own reason comes first); a background the race cannot take;
   // an aptitude that also follows from the purchases below it.
   const bool race = line->value == &Form1State::Current_race;
-  if (!second && race) d.why = no + ": Race does not match the background";
-  else if (!second && line->value == &Form1State::Clevel) d.why = no + " is wrong";
-  else
-    d.why = no + ": " + named(second ? line->label2 : line->label) + " does not match the " +
-            (race ? "race" : second && line->bias ? "rest of the sheet" : "lines before it");
+  if (race) {
+    d.why = second ? "bad background" : no + ": bad race";
+    return d;
+  }
+  // A number the rebuilt character does not reach, or passes.
+  const LineValues was = readLine(a, *line, lines.lenient), rebuilt = readLine(b, *line, lines.lenient);
+  const std::string &g = second ? was.second : was.first, &r = second ? rebuilt.second : rebuilt.first;
+  const bool numbers = numText(num(g)) == g && numText(num(r)) == r;
+  if (line->value == &Form1State::Clevel && !second) d.why = no + " is wrong";
+  else d.why = no + (!numbers ? " is wrong" : num(g) > num(r) ? ": too high" : ": too low");
   return d;
 }
 

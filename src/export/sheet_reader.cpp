@@ -39,7 +39,7 @@ Shown readValues(const Lines& lines, const Starts& at) {
     const int box = static_cast<int>(std::find(kMembers, kMembers + kControlCount, row.value) - kMembers);
     const int most = info(static_cast<Ctl>(box)).maxLength;
     if (most > 0 && letters > most) {
-      shown.why = lines.no(at[r]) + ": " + named(row.label) + " is longer than " + std::to_string(most) + " letters";
+      shown.why = lines.no(at[r]) + ": too long";
       return shown;
     }
     (shown.state.*row.value).text = std::move(text);
@@ -62,7 +62,7 @@ Rebuilt rebuild(const Form1State& shown, const Lines& lines, const Starts& at, F
   const std::optional<ReplayStart> start = startOf(shown);
   if (!start) {
     const bool race = races::raceKeyIndex(shown.Current_race.text) < 0;
-    r.why = lines.no(at[rowOf(&Form1State::Current_race)]) + (race ? ": unknown race" : ": unknown background");
+    r.why = race ? lines.no(at[rowOf(&Form1State::Current_race)]) + ": bad race" : "bad background";
     return r;
   }
   replayStart(f, *start);
@@ -71,7 +71,7 @@ Rebuilt rebuild(const Form1State& shown, const Lines& lines, const Starts& at, F
     f.Click(Ctl::levelup);
   }
   if (f.Clevel.text != shown.Clevel.text) {
-    r.why = lines.no(at[rowOf(&Form1State::Clevel)]) + ": Level must be 1 to " + std::to_string(kLevelCap);
+    r.why = lines.no(at[rowOf(&Form1State::Clevel)]) + ": bad level";
     return r;
   }
   for (const SheetLine& row : kSheetLines)
@@ -85,7 +85,7 @@ Rebuilt rebuild(const Form1State& shown, const Lines& lines, const Starts& at, F
     for (int code = kOrderSpell; code < kOrderEnd && !bought; ++code)
       if (purchaseName(code) == entry) known = true, bought = !owned(f, code) && buy(f, code);
     if (bought) continue;
-    r.why = lines.no(i) + ": " + (known ? entry + " does not match the lines before it" : "unknown spell or schematic");
+    r.why = lines.no(i) + (known ? ": can't buy" : ": unknown");
     r.refused = i;
     return r;
   }
@@ -128,7 +128,7 @@ std::string read(const Lines& lines, const Form1State& current, Form1& f) {
       !anotherLevelFits(lines, located.at, shown.state))
     return d.why;
   const std::size_t level = rowOf(&Form1State::Clevel);
-  return lines.no(located.at[level]) + ": " + named(kSheetLines[level].label) + " does not match the lines after it";
+  return lines.no(located.at[level]) + ": bad level";
 }
 
 }  // namespace
@@ -149,7 +149,7 @@ std::string rebuildSheet(const std::string& bytes, const Form1State& current, Fo
   // Deliberate mend: a NUL byte is never read; no saved text holds one.
   if (const std::size_t nul = text.find('\0'); nul != std::string::npos)
     return "line " + std::to_string(count(std::string_view(text).substr(0, nul), "\n") + skipped + 1) +
-           " holds a NUL byte";
+           ": NUL byte";
   // Bytes that read as UTF-8 as well as exactly open as UTF-8, where the
   // exact reading would garble their letters; the planner's own sheet that
   // only looks like UTF-8 holds a letter the code page lacks in it, and opens

@@ -24,16 +24,15 @@ inline constexpr std::size_t kSheetSizeLimit = 1u << 20;
 // same way, is the same text (or else the exact reading stands). A file, a
 // drop and a paste all open through here. Returns empty and sets `out` on
 // success; otherwise leaves `out` alone and returns the reason, naming the
-// line as the text counts it: "is empty", "is not a character sheet", "line
-// 3 holds a NUL byte", "line 5 should be empty", "line 10 should begin
-// "Strength:"", "line 11: "Willpower:" missing", "line 12: wrong blanks after
-// "Dexterity:"", "line 18: Hitpoints has no value", "line 2: unknown race",
-// "line 4: Level must be 1 to 50", "line 40: unknown spell or schematic",
-// "line 1: Name is longer than 22 letters", "line 12: Perception does not
-// match the lines before it", "line 4: Level does not match the lines after
-// it" (another level fits every other line), "line 4: Aptitude does not
-// match the rest of the sheet", "line 2: Background does not match the
-// race", "line 30 is missing" or, where nothing better can be said, "line 2
+// line as the text counts it, in words short enough for the message box:
+// "is empty", "is not a character sheet", "line 3: NUL byte", "line 5 not
+// empty", "line 10: bad label", "line 8: bad title", "line 11: 2nd label",
+// "line 12: spacing", "line 18: no value", "line 2: bad race", "bad
+// background", "line 4: bad level" (also where another level fits every
+// other line), "line 40: unknown" (no such spell or schematic), "line 41:
+// can't buy", "line 1: too long", "line 12: too high", "line 12: too low"
+// (a number the rebuilt character does not reach, or passes), "line 30 is
+// missing" or, where nothing better can be said, "line 2
 // is wrong". A name or alternative background holding letters the code
 // page lacks opens with them in its box.
 std::string rebuildSheet(const std::string& bytes, const Form1State& current, Form1State& out);

@@ -74,11 +74,9 @@ struct Located {
 };
 Located locate(const Lines& lines);
 
-// What is wrong with a line out of shape, after its number: " should be
-// empty", ": Strength has no value".
+// What is wrong with a line out of shape, after its number: " not empty",
+// ": no value".
 std::string shapeFault(Shape shape, const SheetLine& row);
-// A label as a player reads it: "Armor Class adj.", "Fatigue".
-std::string named(const std::string& label);
 
 // The first line in which the sheet differs from the one the character
 // saves, and the line of the table it falls on (kRows: a purchase); `why`

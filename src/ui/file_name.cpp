@@ -53,4 +53,9 @@ std::string proposedFileName(const std::string& name, bool plan) {
   return txt ? file : file + ".txt";
 }
 
+FailureWords failureWords(const std::string& verb, bool named, const std::string& reason) {
+  if (reason.starts_with("is ")) return {named ? "" : "pasted text", " " + reason};
+  return {"could not " + verb + (named ? " " : ""), ": " + reason};
+}
+
 }  // namespace kethmor::ui

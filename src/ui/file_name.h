@@ -13,4 +13,15 @@ namespace kethmor::ui {
 // downloads all propose it.
 std::string proposedFileName(const std::string& name, bool plan = false);
 
+// The words around a file's name when saving, opening or pasting (`verb`)
+// fails: "could not save " and ": disk full"; a reason that says what the
+// file is, is said of it: "" and " is not a character sheet"; with no file
+// (a paste) "pasted text" and " is not a character sheet", or
+// "could not paste" and ": no text". Both faces fit the name between them
+// to their message box.
+struct FailureWords {
+  std::string head, tail;
+};
+FailureWords failureWords(const std::string& verb, bool named, const std::string& reason);
+
 }  // namespace kethmor::ui

@@ -1,5 +1,7 @@
 #include "ui/messages.h"
 
+#include "ui/file_name.h"
+
 #include <QFontMetrics>
 #include <QWidget>
 
@@ -21,14 +23,8 @@ QString shortened(const QFontMetrics& metrics, const QString& text, int room, bo
 }  // namespace
 
 Message failureMessage(const QWidget& box, const char* verb, const QString& file, const QString& reason) {
-  QString head, tail;
-  if (reason.startsWith(QLatin1String("is "))) {
-    if (file.isEmpty()) head = QStringLiteral("pasted text");
-    tail = QLatin1Char(' ') + reason;
-  } else {
-    head = QStringLiteral("could not ") + QLatin1String(verb) + (file.isEmpty() ? QString() : QStringLiteral(" "));
-    tail = QStringLiteral(": ") + reason;
-  }
+  const FailureWords words = failureWords(verb, !file.isEmpty(), reason.toStdString());
+  const QString head = QString::fromStdString(words.head), tail = QString::fromStdString(words.tail);
   const QFontMetrics metrics(box.font());
   const int room = box.width() - 8;  // the box's frame and margins take a few pixels of each side
   const QString name = shortened(metrics, file, room - metrics.horizontalAdvance(head + tail), true);

@@ -232,7 +232,10 @@ EMSCRIPTEN_KEEPALIVE const char* kp_open(const char* name, const char* bytes, in
   return run([&] {
     const std::string failure =
         size < 0 ? "no such file" : sheet::openSheetText(form, std::string(bytes, static_cast<std::size_t>(size)));
-    if (!failure.empty()) form.message_window.text = "could not open " + std::string(name) + ": " + failure;
+    if (!failure.empty()) {
+      const ui::FailureWords words = ui::failureWords("open", true, failure);
+      form.message_window.text = words.head + name + words.tail;
+    }
     else if (files > 1) form.message_window.text = "only the first of " + std::to_string(files) + " files was opened";
   });
 }
@@ -252,7 +255,10 @@ EMSCRIPTEN_KEEPALIVE const char* kp_paste(const char* utf8, const char* verb) {
   return run([&] {
     const std::string text = utf8;
     const std::string reason = text.empty() ? "no text" : sheet::openPasted(form, text);
-    if (!reason.empty()) form.message_window.text = "could not " + std::string(verb) + ": " + reason;
+    if (!reason.empty()) {
+      const ui::FailureWords words = ui::failureWords(verb, false, reason);
+      form.message_window.text = words.head + words.tail;
+    }
   });
 }
 

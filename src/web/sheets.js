@@ -111,24 +111,26 @@ Planner.parts.push((planner) => {
   planner.elements[planner.table.reading[0][0]].focus({preventScroll: true});  // the first in reading order, as the desktop starts
 });
 
-// "could not open NAME: REASON" with the name shortened in the middle to fit
-// the message box, as the desktop shortens it.
+// A failed open's message with the file's name shortened in the middle to
+// fit the message box, as the desktop shortens it ("..." : the font's own
+// ellipsis reads as an underscore).
 function fitMessage(planner, name) {
   const box = planner.element('message_window');
   const full = box.value;
-  const head = 'could not open ', tail = full.slice(head.length + name.length);
-  if (!full.startsWith(head + name) || !tail.startsWith(': ')) return;
+  const at = full.indexOf(name);
+  if (at < 0) return;
+  const head = full.slice(0, at), tail = full.slice(at + name.length);
   const canvas = fitMessage.canvas || (fitMessage.canvas = document.createElement('canvas'));
   const metrics = canvas.getContext('2d');
   metrics.font = getComputedStyle(box).font;
   const width = (s) => metrics.measureText(s).width;
-  const room = Math.max(box.offsetWidth - 8 - width(head + tail), width('\u2026'));
+  const room = Math.max(box.offsetWidth - 8 - width(head + tail), width('...'));
   if (width(name) <= room) return;
   const chars = Array.from(name);
   let keep = chars.length - 1;
-  let shown = '\u2026';
+  let shown = '...';
   for (; keep > 0; --keep) {
-    shown = chars.slice(0, Math.ceil(keep / 2)).join('') + '\u2026' + chars.slice(chars.length - Math.floor(keep / 2)).join('');
+    shown = chars.slice(0, Math.ceil(keep / 2)).join('') + '...' + chars.slice(chars.length - Math.floor(keep / 2)).join('');
     if (width(shown) <= room) break;
   }
   const message = head + shown + tail;

@@ -379,9 +379,9 @@ class WindowTest : public QObject {
     Form1State opened = w->model();
     open({});
     opened.message_window = w->model().message_window;
-    QVERIFY(sameMessage(text(Ctl::message_window), "could not open bad.txt: line 2 is wrong", "bad.txt") &&
+    QVERIFY(sameMessage(text(Ctl::message_window), "could not open bad.txt: line 2: 2nd label", "bad.txt") &&
             w->model() == opened);
-    QVERIFY2(saysInFull("could not open bad.txt: line 2 is wrong"), "a refused open");
+    QVERIFY2(saysInFull("could not open bad.txt: line 2: 2nd label"), "a refused open");
     chosen = dir.filePath(QString(40, 'w') + ".txt");  // said of the file, its name shortened to fit
     QVERIFY(write(chosen, "Hello"));
     open({});
@@ -531,7 +531,7 @@ class WindowTest : public QObject {
         {"Hello", blank, "pasted text is not a character sheet"},
         {code, built, ""}, {"my gnome: https://example.org/kethmor-planner.html#" + code + "\n", built, ""},
         {code.left(40), blank, "could not paste: code is damaged"},
-        {QString(copied).replace("Level:", "Lvl:"), blank, "could not paste: line 4 is wrong"}};
+        {QString(copied).replace("Level:", "Lvl:"), blank, "could not paste: line 4: bad label"}};
     for (const auto& [paste, want, message] : pastes) {
       qApp->clipboard()->setText(paste);
       key(Qt::Key_V);

@@ -61,10 +61,10 @@ const sheet = fs.readFileSync(path.join(__dirname, '../e2e/expected_session.txt'
     await page.waitForTimeout(100);
   };
   await open('notes.txt', Buffer.from('hello\r\n'));
-  expect('a file that is no sheet is refused, its name shortened to fit the box',
-         await value('message_window'), 'could not open n\u2026: is not a character sheet');
+  expect('a file that is no sheet is refused in words said of the file, as on the desktop',
+         await value('message_window'), 'notes.txt is not a character sheet');
   expect('the refusal in full as the box\'s tool tip', await page.$eval('#message_window', (e) => e.title),
-         'could not open notes.txt: is not a character sheet');
+         'notes.txt is not a character sheet');
   await open('hero.txt', sheet);
   expect('a sheet opens into its character', [await value('PCname'), await value('Current_race'), await value('Clevel')],
          ['Kethmor Dwarf Adventur', 'Dwarf', '2']);
