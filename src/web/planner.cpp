@@ -120,7 +120,7 @@ const char* kindName(Kind k) {
   return "label";
 }
 
-std::string sheet;
+std::string bytesOut;  // the bytes kp_sheet and kp_plan_bytes hand out
 
 }  // namespace
 
@@ -215,15 +215,15 @@ EMSCRIPTEN_KEEPALIVE const char* kp_redo() {
 // lie, kp_sheet_size how many. With `session` set, none when the sheet is the
 // blank start's (a last session worth keeping).
 EMSCRIPTEN_KEEPALIVE const char* kp_sheet(int session) {
-  sheet = sheet::sheetBytes(form);
+  bytesOut = sheet::sheetBytes(form);
   if (session) {
     Form1 blank;
     blank.Form_Load();
-    if (sheet == sheet::sheetBytes(blank)) sheet.clear();
+    if (bytesOut == sheet::sheetBytes(blank)) bytesOut.clear();
   }
-  return sheet.data();
+  return bytesOut.data();
 }
-EMSCRIPTEN_KEEPALIVE int kp_sheet_size() { return static_cast<int>(sheet.size()); }
+EMSCRIPTEN_KEEPALIVE int kp_sheet_size() { return static_cast<int>(bytesOut.size()); }
 
 // Opens a sheet's bytes (none, size -1: there is no such file) as one action
 // of the window; a sheet that cannot be read is refused in the message box, naming the file; of `files` given at
@@ -275,8 +275,8 @@ EMSCRIPTEN_KEEPALIVE const char* kp_plan_text() {
   return reply.c_str();
 }
 EMSCRIPTEN_KEEPALIVE const char* kp_plan_bytes() {
-  sheet = sheet::toCodePage(planText(levelPlan(form), "\n") + "\n");
-  return sheet.data();
+  bytesOut = sheet::toCodePage(planText(levelPlan(form), "\n") + "\n");
+  return bytesOut.data();
 }
 
 // The character as the plan has it at the end of `level`: one step.

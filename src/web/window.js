@@ -131,7 +131,9 @@ class Planner {
     } else if (s.text !== was.text) {
       if (c.kind === 'box') {
         if (e.value !== s.text) e.value = s.text;  // shown from its start, as a box not typed in shows it
-        if (c.name === 'message_window') e.title = c.tip;  // sheets.js names a shortened file in full
+        // While a message shows, the box's tool tip holds it in full (sheets.js
+        // names a shortened file in full), as the desktop's does.
+        if (c.name === 'message_window') e.title = s.text || c.tip;
       } else {
         e.textContent = s.text;
       }
