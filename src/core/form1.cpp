@@ -68,7 +68,7 @@ void Form1::selectEntry(Ctl list, int index) {
 }
 
 // ---------------------------------------------------------------------------
-// Start-up, level-up, clearing, quitting
+// Level-up, clearing and quitting (start-up is in startup.cpp)
 
 void Form1::levelup_Click() {
   if (num(Clevel) == kLevelCap) return;

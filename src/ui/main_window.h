@@ -105,7 +105,7 @@ class MainWindow : public QWidget {
   // message of a failure; a cancelled dialog writes nothing.
   void save();
   std::string askFileName();
-  // Drops and the last folder used.
+  // Lets files be dropped on the window, which opens the first as a sheet.
   void installSheetCommands();
   std::string askOpenName();
   void saveLastSession() const;
