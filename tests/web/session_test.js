@@ -13,19 +13,33 @@ const [pagePath, expectedPath, artefacts, mode = 'mouse'] = process.argv.slice(2
 (async () => {
   const { browser, page, errors } = await openPage(pagePath);
   const key = async (...keys) => { for (const k of keys) await page.keyboard.press(k); };
-  const tabs = (n, shift = false) => key(...Array(n).fill(shift ? 'Shift+Tab' : 'Tab'));
+  // Tab or Shift+Tab, the way the reading order lies, until the named control has the focus.
+  const tabTo = async (name) => {
+    const step = await page.evaluate((n) => {
+      const order = planner.table.reading.map(([id]) => id);
+      return Math.sign(order.indexOf(planner.id(n)) - order.indexOf(planner.elements.indexOf(document.activeElement)));
+    }, name);
+    for (let i = 0; i < 100; ++i) {
+      if (await page.evaluate((n) => document.activeElement === planner.element(n), name)) return;
+      await key(step < 0 ? 'Shift+Tab' : 'Tab');
+    }
+    throw new Error('Tab does not reach ' + name);
+  };
+  const press = async (name) => { await tabTo(name); await key('Space'); };
   const type = (text) => page.keyboard.type(text, {delay: 5});
   const download = page.waitForEvent('download');
   if (mode === 'keys') {                           // the race list has the focus first
-    await key('Home', 'Enter', 'Tab', 'Home', 'ArrowDown', 'Enter');  // Dwarf; Apprentice to a Shopkeeper
-    await tabs(4); await key('Home', 'Enter');     // Spell_list: Unseen Force
-    await tabs(2, true); await key('Space', 'Tab', 'Home', 'ArrowDown', 'ArrowDown', 'Tab', 'Home', 'Enter');  // Tech; Explosives; Bullets
-    await key('Tab'); await type('Kethmor Dwarf Adventurer X');
-    await tabs(2); await key('Space'); await tabs(3); await key('Space'); await tabs(2); await key('Space');  // hit points +; Level-up; Clear
-    await tabs(11, true); await key('Space'); await tabs(3); await key('Home', 'Enter');  // Magick; Unseen Force again
-    await tabs(9); await type('Line one'); await key('Enter'); await type('Line two');
-    await key('Tab', 'Space'); await tabs(17); await key('Space');  // ST +; Bow +
-    await tabs(31); await key('Space');            // SAVE
+    await key('Home', 'Enter');                    // Dwarf
+    await tabTo('Background_Selection'); await key('Home', 'ArrowDown', 'Enter');  // Apprentice to a Shopkeeper
+    await tabTo('Spell_list'); await key('Home', 'Enter');  // Unseen Force
+    await press('Tech_select');
+    await tabTo('Tech_list'); await key('Home', 'ArrowDown', 'ArrowDown');  // Explosives
+    await tabTo('Schematic_list'); await key('Home', 'Enter');  // Bullets
+    await tabTo('PCname'); await type('Kethmor Dwarf Adventurer X');
+    for (const b of ['Hitpoints_plus', 'levelup', 'Clear', 'Magick_select']) await press(b);
+    await tabTo('Spell_list'); await key('Home', 'Enter');  // Unseen Force again
+    await tabTo('alternativebackground'); await type('Line one'); await key('Enter'); await type('Line two');
+    for (const b of ['ST_plus', 'bow_plus', 'SAVE']) await press(b);
   } else {
     await click(page, 'PCname'); await type('Kethmor Dwarf Adventurer X');  // 26 characters: 22 are kept
     await click(page, 'alternativebackground'); await type('Line one'); await key('Enter'); await type('Line two');
@@ -43,8 +57,11 @@ const [pagePath, expectedPath, artefacts, mode = 'mouse'] = process.argv.slice(2
   const got = fs.readFileSync(await saved.path());
   fs.mkdirSync(artefacts, {recursive: true});
   await page.screenshot({path: `${artefacts}/web-session-${mode}.png`});
-  // The build's link (Ctrl+Shift+C's) opened in a fresh page saves the same sheet.
-  const link = await page.evaluate(() => planner.link());
+  // The build's link, copied by Ctrl+Shift+C, opened in a fresh page saves the same sheet.
+  await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
+  await click(page, 'Race_Selection');
+  await key('Control+Shift+C');
+  const link = await page.evaluate(() => navigator.clipboard.readText());
   const fresh = await browser.newPage({acceptDownloads: true});
   await fresh.goto(link);
   await fresh.waitForSelector('html[data-ready="1"]');
