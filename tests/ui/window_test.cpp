@@ -70,6 +70,25 @@ class WindowTest : public QObject {
     }
   }
 
+  // A gnome named "Zoë" with a long alternative background, copied as the sheet (Ctrl+C with nothing
+  // selected) and as its build code (Ctrl+Shift+C), then a fresh window.
+  struct Copied { std::string blank, built; QString sheet, code; };
+  Copied copyGnome() {
+    Copied c{sheet(), {}, {}, {}};
+    clickEntry(Ctl::Race_Selection, 3, true);
+    get<ui::MultiLineBox>(Ctl::alternativebackground)->setPlainText(QString("a long story\n").repeated(60));
+    auto* name = get<QLineEdit>(Ctl::PCname);
+    name->setText("Zoë");
+    name->setFocus();
+    name->setSelection(1, 0);
+    key(Qt::Key_C);
+    c.built = sheet(), c.sheet = qApp->clipboard()->text();
+    key(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);  // the build code, also from a text box
+    c.code = qApp->clipboard()->text();
+    init();
+    return c;
+  }
+
  private slots:
   void init() {
     w = std::make_unique<ui::MainWindow>();
@@ -506,39 +525,28 @@ class WindowTest : public QObject {
     QCOMPARE(plan->frameGeometry().topLeft(), at.topLeft() - QPoint(5, 7));
   }
 
-  // Ctrl+C copies the sheet as UTF-8 text with LF (a box with text selected, that text); Ctrl+V in a fresh window opens
-  // it as one step, refuses what is no sheet, or pastes into the name box. The menu (a right click on a list or button,
-  // which is not clicked, or Shift+F10) lists each command with its keys and runs it; the preview prints the sheet.
-  void copyPastePrintAndTheMenu() {
-    const std::string blank = sheet();
-    clickEntry(Ctl::Race_Selection, 3, true);
-    get<ui::MultiLineBox>(Ctl::alternativebackground)->setPlainText(QString("a long story\n").repeated(60));
-    auto* name = get<QLineEdit>(Ctl::PCname);
-    name->setText("Zoë");
-    name->setFocus();
-    QStringList copies;
-    for (int selected : {2, 0}) name->setSelection(1, selected), key(Qt::Key_C), copies << qApp->clipboard()->text();
-    const std::string built = sheet();
-    const QString copied = copies[1];
-    QVERIFY(copies[0] == "oë" && copied == QString::fromLatin1(built).replace("\r\n", "\n") &&
-            copied.startsWith("Name:  Zoë\nRace:  Gnome "));
-    key(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);  // the build code, also from a text box
-    const QString code = qApp->clipboard()->text();
-    QCOMPARE(code.toStdString(), sheet::buildCode(w->model()));
-    init();
+  // Ctrl+C copies the sheet as UTF-8 text with LF (a box with text selected, that text), Ctrl+Shift+C its build
+  // code; Ctrl+V in a fresh window opens a sheet, a code or a link holding one as one step, refuses what is
+  // neither, or pastes into the name box.
+  void copyAndPaste() {
+    const Copied c = copyGnome();
+    QVERIFY2(c.sheet == QString::fromLatin1(c.built).replace("\r\n", "\n"), "Ctrl+C copies the sheet with LF");
+    QVERIFY2(c.sheet.startsWith("Name:  Zoë\nRace:  Gnome "), "the copied sheet is UTF-8");
+    QVERIFY2(c.code.startsWith("KCP1:") && !c.code.contains('\n'), "Ctrl+Shift+C copies the build code alone");
     const struct { QString paste; std::string sheet; QString message; } pastes[] = {
-        {copied, built, ""}, {"", blank, "could not paste: no text"},
-        {"Hello", blank, "pasted text is not a character sheet"},
-        {code, built, ""}, {"my gnome: https://example.org/kethmor-planner.html#" + code + "\n", built, ""},
-        {code.left(40), blank, "could not paste: code is damaged"},
-        {QString(copied).replace("Level:", "Lvl:"), blank, "could not paste: line 4: bad label"}};
+        {c.sheet, c.built, ""}, {"", c.blank, "could not paste: no text"},
+        {"Hello", c.blank, "pasted text is not a character sheet"},
+        {c.code, c.built, ""}, {"my gnome: https://example.org/kethmor-planner.html#" + c.code + "\n", c.built, ""},
+        {c.code.left(40), c.blank, "could not paste: code is damaged"},
+        {QString(c.sheet).replace("Level:", "Lvl:"), c.blank, "could not paste: line 4: bad label"}};
     for (const auto& [paste, want, message] : pastes) {
       qApp->clipboard()->setText(paste);
       key(Qt::Key_V);
-      QVERIFY2(sheet() == want && text(Ctl::message_window) == message, qPrintable(message));
+      QVERIFY2(sheet() == want, qPrintable("the sheet after pasting " + paste.left(30)));
+      QVERIFY2(text(Ctl::message_window) == message, qPrintable(text(Ctl::message_window)));
       QVERIFY2(message.isEmpty() || saysInFull(message), qPrintable(message));
       key(Qt::Key_Z);  // a paste is one step
-      QVERIFY(sheet() == blank);
+      QVERIFY2(sheet() == c.blank, "Ctrl+Z takes a paste back");
     }
     // A code's refusals fit the message box whole.
     const QFontMetrics metrics(w->widget(Ctl::message_window)->font());
@@ -546,13 +554,26 @@ class WindowTest : public QObject {
                                "background refused", "level too low"})
       QVERIFY2(metrics.horizontalAdvance(QStringLiteral("could not paste: ") + reason) <=
                    w->widget(Ctl::message_window)->width() - 8, reason);
-    get<QLineEdit>(Ctl::PCname)->setFocus();
+    auto* name = get<QLineEdit>(Ctl::PCname);
+    name->setFocus();
     key(Qt::Key_V);
-    QCOMPARE(text(Ctl::PCname), copied.left(22).replace('\n', ' '));
+    QCOMPARE(text(Ctl::PCname), c.sheet.left(22).replace('\n', ' '));
+    name->setSelection(1, 2);
+    key(Qt::Key_C);
+    QCOMPARE(qApp->clipboard()->text(), c.sheet.mid(1, 2));  // Ctrl+C with text selected copies the selection
+  }
+
+  // The menu (a right click on a list or button, which is not clicked, or Shift+F10) lists each command with
+  // its keys and runs it; the preview prints the sheet, its columns standing.
+  void theMenuRunsEveryCommand() {
+    const Copied c = copyGnome();
     QTemporaryDir dir;
     const QString file = dir.filePath("m.txt"), saved = dir.filePath("s.txt"), pdf = dir.filePath("p.pdf");
     const QString last = ui::MainWindow::lastSessionPath();
-    QVERIFY(write(file, built.c_str()) && QDir().mkpath(QFileInfo(last).path()) && write(last, blank.c_str()));
+    QVERIFY(write(file, c.built.c_str()) && QDir().mkpath(QFileInfo(last).path()) && write(last, c.blank.c_str()));
+    qApp->clipboard()->setText(c.sheet);
+    key(Qt::Key_V);
+    key(Qt::Key_Z);  // the paste undone, so that the menu can do it again
     w->setOpenDialog([&] { return file.toStdString(); });
     w->setSaveDialog([&] { return saved.toStdString(); });
     auto closed = [](QWidget* d, const char* t) { return d && d->isVisible() && d->windowTitle() == t && d->close(); };
@@ -560,18 +581,18 @@ class WindowTest : public QObject {
         "(?s)^Kethmor Character Planner 1\\.7\n.*GNU General Public License.*version 3 .*any later version.*Huw D M "
         "Davies, Dmitry Timoshkov, under the GNU Lesser General Public License, version 2\\.1 or later\\.$");
     const std::pair<QString, std::function<bool()>> rows[] = {
-        {"Open…", [&] { return sheet() == built; }},
-        {"Copy sheet", [&] { return qApp->clipboard()->text() == copied; }},
-        {"Open last session", [&] { return sheet() == blank; }},
-        {"Paste sheet", [&] { return sheet() == built; }},
-        {"Undo", [&] { return sheet() == blank; }},
-        {"Redo", [&] { return sheet() == built; }},
-        {"Save…", [&] { return bytesOf(saved) == built; }},
+        {"Open…", [&] { return sheet() == c.built; }},
+        {"Copy sheet", [&] { return qApp->clipboard()->text() == c.sheet; }},
+        {"Open last session", [&] { return sheet() == c.blank; }},
+        {"Paste sheet", [&] { return sheet() == c.built; }},
+        {"Undo", [&] { return sheet() == c.blank; }},
+        {"Redo", [&] { return sheet() == c.built; }},
+        {"Save…", [&] { return bytesOf(saved) == c.built; }},
         {"Print…", [&] { auto* p = w->findChild<QPrintPreviewDialog*>();  // what it shows, printed to a PDF
            if (p) p->printer()->setOutputFileName(pdf), emit p->paintRequested(p->printer());
            return p && p->printer()->docName() == p->windowTitle() && closed(p, "Kethmor character sheet"); }},
         {"Level plan", [&] { return closed(w->findChild<ui::PlanWindow*>(), "Level plan"); }},
-        {"Copy build code", [&] { return qApp->clipboard()->text() == code; }},
+        {"Copy build code", [&] { return qApp->clipboard()->text() == c.code; }},
         {"About", [&] { return about.match(w->findChild<QMessageBox*>()->text()).hasMatch() &&
                                closed(w->findChild<QMessageBox*>(), "About Kethmor Character Planner"); }}};
     for (std::size_t i = 0; i < std::size(rows); ++i) {
@@ -582,26 +603,31 @@ class WindowTest : public QObject {
       if (i % 3 == 1) QTest::keyClick(w.get(), Qt::Key_F10, Qt::ShiftModifier);
       else QTest::mouseClick(w->windowHandle(), Qt::RightButton, {}, at);  // the window asks for the menu
       auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-      QVERIFY2(menu && w->model() == before, qPrintable(rows[i].first));
+      QVERIFY2(menu, qPrintable("no menu opens before " + rows[i].first));
+      QVERIFY2(w->model() == before, qPrintable("opening the menu changed the sheet before " + rows[i].first));
       QStringList seen;
       for (auto* a : menu->actions()) seen << a->text() + '\t' + a->shortcut().toString() + (a->isEnabled() ? "" : "-");
-      if (i == 0)  // the paste undone above can be done again
+      if (i == 0)
         QCOMPARE(seen.join('|'), "Open…\tCtrl+O|Open last session\tCtrl+Shift+O|Save…\tCtrl+S|\t|Copy sheet\tCtrl+C|"
                                  "Copy build code\tCtrl+Shift+C|"
                                  "Paste sheet\tCtrl+V|Print…\tCtrl+P|Level plan\tCtrl+L|\t|Undo\tCtrl+Z-|Redo\tCtrl+Y|\t|About\t");
       QAction* entry = menu->actions()[seen.indexOf(QRegularExpression("^" + rows[i].first + "\t.*"))];
       QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
-      QVERIFY2(!menu->isVisible() && rows[i].second(), qPrintable(rows[i].first));
+      QVERIFY2(!menu->isVisible(), qPrintable("the menu stays open after " + rows[i].first));
+      QVERIFY2(rows[i].second(), qPrintable(rows[i].first + " did not do its work"));
     }
     if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext (poppler-utils) is missing");
     QProcess text;  // the sheet's words on two pages, its columns standing
     text.start("pdftotext", {"-layout", pdf, "-"});
     QVERIFY(text.waitForFinished());
     const QString shown = QString::fromUtf8(text.readAllStandardOutput());
-    QCOMPARE(QString(shown).remove(QRegularExpression("\n *[0-9]+ *\n")).simplified(), copied.simplified());
+    QCOMPARE(QString(shown).remove(QRegularExpression("\n *[0-9]+ *\n")).simplified(), c.sheet.simplified());
     auto at = [&](const char* word) { return shown.split('\n').filter(word).value(0).indexOf(word); };
-    QVERIFY(at("Intelligence:") == at("Willpower:") && at("Willpower:") == at("Speed:") && at("Speed:") > 0 &&
-            at("Speed:") == at("Arm/Disarm") && shown.count('\f') == 2);
+    QVERIFY2(at("Speed:") > 0, "the printed sheet holds Speed:");
+    QCOMPARE(at("Intelligence:"), at("Speed:"));
+    QCOMPARE(at("Willpower:"), at("Speed:"));
+    QCOMPARE(at("Arm/Disarm"), at("Speed:"));
+    QCOMPARE(shown.count('\f'), 2);
   }
 };
 
