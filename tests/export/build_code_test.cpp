@@ -72,6 +72,8 @@ TEST(BuildCode, HasItsFormat) {
   EXPECT_EQ(buildCode(f), "KCP1:AQYDA1pv6wAAogoaTs4");
   f.PCname.text = "Zo\xF0\x9F\x90\x89";  // no code-page letter: UTF-8, 64 added to the first byte
   EXPECT_TRUE(buildCode(f).starts_with("KCP1:QQYDBlpv8J-QiQAAogoa"));
+  f.PCname.text = "Zoë", f.alternativebackground.text = "a\nb";  // 03 'a' 0A 'b': a line break is LF alone
+  EXPECT_EQ(buildCode(f), "KCP1:AQYDA1pv6wNhCmIAogoa-yI");
   EXPECT_LE(buildCode(fullBuild()).size(), 160u) << buildCode(fullBuild());
 }
 
