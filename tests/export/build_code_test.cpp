@@ -123,6 +123,8 @@ TEST(BuildCode, RefusesWithAReason) {
        "purchase refused"},
       {"purchases that need level 5 at level 4", forged([](Form1State& s) { s.Clevel.text = "4"; }),
        "level too low"},
+      {"a background no entry has", forged([](Form1State& s) { s.Current_background.text = "Nonesuch"; }),
+       "code is damaged"},
       {"a background the race refuses",
        forged([](Form1State& s) { s.Current_background.text = "Clanless Dwarf"; }), "background refused"},
   };

@@ -112,7 +112,7 @@ TEST(SheetReader, FilesThatAreNoSheetAreRefusedByName) {
   for (std::size_t i; (i = lf.find("\r\n")) != std::string::npos;) lf.erase(i, 1);
   // Letters the code page lacks open in their boxes (shown: the name and the alternative background).
   const std::string utf8 = std::regex_replace(
-      std::regex_replace(sheet::fromCodePage(sheet), std::regex("Name:  [^\r]*"), "Name:  \xD0\x91\xD0\xBE\xD1\x80\xD0\xB8\xD1\x81"),
+      std::regex_replace(sheet::fromCodePage(sheet), std::regex("Name:  [^\r]*"), "Name:  \xD0\x91\xD0\xBE\xD1\x80\xD0\xB8\xD1\x81 \xF0\x9F\x90\x89"),
       std::regex("two"), "\xD0\xB4\xD0\xB2\xD0\xB0");
   struct Case { std::string file, bytes, message, name = "", alternative = ""; };
   std::vector<Case> cases = {
@@ -126,9 +126,11 @@ TEST(SheetReader, FilesThatAreNoSheetAreRefusedByName) {
       {"fifth.txt", std::string(sheet).insert(afterLevel, "x"), "line 5 not empty"},
       // Blank lines and blanks before the first line are skipped, and counted.
       {"blank first.txt", "\r\n \n\t\r  " + sheet, ""},
-      {"cyrillic.txt", utf8, "", "\xD0\x91\xD0\xBE\xD1\x80\xD0\xB8\xD1\x81", "\xD0\xB4\xD0\xB2\xD0\xB0\n\nlines\n"},
+      {"cyrillic.txt", utf8, "", "\xD0\x91\xD0\xBE\xD1\x80\xD0\xB8\xD1\x81 \xF0\x9F\x90\x89", "\xD0\xB4\xD0\xB2\xD0\xB0\n\nlines\n"},
       {"blank first fifth.txt", "\n\n" + std::string(sheet).insert(afterLevel, "x"), "line 7 not empty"},
       {"race.txt", edited("Race:  Dwarf", "Race:  Dwarrf"), "line 2: bad race"},
+      {"background.txt", std::regex_replace(sheet, std::regex("Background:  [^\r]*"), "Background:  Nonesuch"),
+       "bad background"},
       {"level 51.txt", edited("Level:  16", "Level:  51"), "line 4: bad level"},
       {"spell.txt", sheet + "Stone Tosss\r\n", "line 42: unknown"},
       {"long name.txt", "Name:  " + std::string(23, 'n') + sheet.substr(sheet.find("\r\n")),
