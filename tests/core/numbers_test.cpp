@@ -24,8 +24,7 @@ TEST(Numbers, ReadAndWrittenAsPlainDecimals) {
   using kethmor::num, kethmor::numText;
   const std::pair<const char*, const char*> cases[] = {
       {"05", "5"}, {"000", "0"}, {"-0", "0"}, {"-0.25", "-0.25"}, {"0.75", "0.75"}, {"-2", "-2"},
-      {"10000", "10000"}, {"", "0"}, {"abc", "0"}, {" 7 ", "7"}, {"1.5x", "0"}, {"0,5", "0"},
-      {"1e-2", "0.01"}, {"2E+3", "2000"}};
+      {"10000", "10000"}, {"", "0"}, {"abc", "0"}, {" 7 ", "7"}, {"1.5x", "0"}, {"0,5", "0"}};
   for (const auto& [text, written] : cases) EXPECT_EQ(numText(num(text)), written) << text;
   EXPECT_EQ(numText(0.3f) + " " + numText(1.234567f) + " " + numText(-0.0f), "0.3 1.234567 0");  // 7 digits
 }

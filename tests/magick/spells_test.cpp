@@ -61,12 +61,3 @@ TEST(Purchases, DoubleClickWithoutASelectedEntryBuysNothing) {
     EXPECT_TRUE(same(f, want)) << group;
   }
 }
-
-// Clear sells back a lone spell too, not only a list of them.
-TEST(Purchases, ClearSellsBackASingleSpell) {
-  Form1 f = started();
-  applyRace(f, kHumanMale), buySpell(f, 0, 0);
-  press(f, Ctl::Clear);
-  EXPECT_EQ(f.purchased.listCount(), 0) << "the purchased list after Clear";
-  EXPECT_EQ(f.CPs_remaining.text, "5") << "the CP given back";
-}

@@ -2,6 +2,7 @@
 // the background tests' table); a click on a race or a background only shows its description.
 #include <set>
 
+#include "races/race_catalogue.h"
 #include "support/sheet_actions.h"
 
 using namespace kethmor;
@@ -49,4 +50,17 @@ TEST(Descriptions, ASingleClickOnlyShowsTheDescription) {
   }
   EXPECT_EQ(seen.size(), 8u + 38u) << "descriptions: one for each race's two genders, one for each background";
   EXPECT_EQ(seen.count("No significant background"), 1u) << "the first background's description";
+}
+
+// RaceSelection on its own writes the race's hit points, as the double click shows them; a
+// caption that no race has is no race.
+TEST(RaceSelection, WritesTheRacesOwnHitPoints) {
+  for (int r = 0; r < races::kRaceCount; ++r) {
+    Form1 direct = started(), clicked = started();
+    direct.Race_Selection.listIndex = r;
+    direct.RaceSelection();
+    applyRace(clicked, r);
+    EXPECT_EQ(direct.hitpoints.text, clicked.hitpoints.text) << "race entry " << r;
+  }
+  EXPECT_EQ(races::raceKeyIndex("Troll"), -1) << "a caption no race has";
 }
