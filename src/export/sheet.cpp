@@ -284,6 +284,12 @@ const std::array<SheetLine, 35> kSheetLines = {{
     {""},
 }};
 
+std::string blankSheetBytes() {
+  Form1 blank;
+  blank.Form_Load();
+  return sheetBytes(blank);
+}
+
 std::string sheetBytes(const Form1State& f) {
   Writer w;
   for (const SheetLine& line : kSheetLines) {

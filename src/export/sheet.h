@@ -33,6 +33,10 @@ extern const std::array<SheetLine, 35> kSheetLines;
 // Windows-1252 text with CR LF after every line.
 std::string sheetBytes(const Form1State& form);
 
+// The sheet of the window as it opens: the blank start, which no last
+// session keeps.
+std::string blankSheetBytes();
+
 // The column a zone advance from column c (counted from 1) moves to: the
 // start of the next 14-column print zone, always at least one column on.
 int nextZone(int column);

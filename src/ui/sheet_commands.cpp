@@ -89,13 +89,11 @@ void MainWindow::saveLastSession() const {
   // a sheet that is neither the blank start nor the one already kept is
   // written, and the one it replaces stays a generation back: no single
   // close, of an untouched planner or of a second one, loses work.
-  Form1 blank;
-  blank.Form_Load();
   const std::string bytes = sheet::sheetBytes(form_);
   const QString path = lastSessionPath();
   QFile file(path);
   const std::string kept = file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-  if (bytes == kept || bytes == sheet::sheetBytes(blank) || !QDir().mkpath(QFileInfo(path).absolutePath())) return;
+  if (bytes == kept || bytes == sheet::blankSheetBytes() || !QDir().mkpath(QFileInfo(path).absolutePath())) return;
   if (!kept.empty()) sheet::saveBytes(previousSessionPath().toStdString(), kept);
   sheet::saveBytes(path.toStdString(), bytes);
 }

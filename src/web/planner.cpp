@@ -216,11 +216,7 @@ EMSCRIPTEN_KEEPALIVE const char* kp_redo() {
 // blank start's (a last session worth keeping).
 EMSCRIPTEN_KEEPALIVE const char* kp_sheet(int session) {
   bytesOut = sheet::sheetBytes(form);
-  if (session) {
-    Form1 blank;
-    blank.Form_Load();
-    if (bytesOut == sheet::sheetBytes(blank)) bytesOut.clear();
-  }
+  if (session && bytesOut == sheet::blankSheetBytes()) bytesOut.clear();
   return bytesOut.data();
 }
 EMSCRIPTEN_KEEPALIVE int kp_sheet_size() { return static_cast<int>(bytesOut.size()); }
