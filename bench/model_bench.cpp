@@ -7,14 +7,14 @@
 #include <QApplication>
 
 #include <QDir>
-#include "core/history.h"
+#include "session/history.h"
 
-#include "core/form1.h"
-#include "core/level_plan.h"
-#include "export/build_code.h"
-#include "export/sheet.h"
-#include "export/sheet_file.h"
-#include "export/sheet_reader.h"
+#include "model/form1.h"
+#include "sheet/level_plan.h"
+#include "sheet/build_code.h"
+#include "sheet/sheet.h"
+#include "sheet/sheet_file.h"
+#include "sheet/sheet_reader.h"
 #include "ui/main_window.h"
 
 using namespace kethmor;

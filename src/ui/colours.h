@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QPalette>
 
-#include "core/controls.h"
+#include "model/controls.h"
 
 namespace kethmor::ui {
 

@@ -2,7 +2,7 @@
 
 #include <QRect>
 
-#include "ui/layout_table.h"
+#include "window/layout_table.h"
 
 namespace kethmor::ui {
 

@@ -9,9 +9,9 @@
 #include <QSocketNotifier>
 #include <cstdio>
 
-#include "export/build_code.h"
+#include "sheet/build_code.h"
 #include "ui/main_window.h"
-#include "ui/version.h"
+#include "window/version.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <functional>
 #include <string>
 
-#include "core/form1.h"
-#include "core/history.h"
+#include "model/form1.h"
+#include "session/history.h"
 #include "ui/layout.h"
 
 class QAction;

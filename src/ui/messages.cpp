@@ -1,6 +1,6 @@
 #include "ui/messages.h"
 
-#include "ui/file_name.h"
+#include "session/file_name.h"
 
 #include <QFontMetrics>
 #include <QWidget>

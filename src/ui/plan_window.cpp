@@ -15,9 +15,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/level_plan.h"
-#include "export/sheet.h"
-#include "export/sheet_file.h"
+#include "sheet/level_plan.h"
+#include "sheet/sheet.h"
+#include "sheet/sheet_file.h"
 #include "ui/layout.h"
 #include "ui/main_window.h"
 #include "ui/messages.h"

@@ -15,14 +15,14 @@
 #include <algorithm>
 #include <functional>
 
-#include "export/build_code.h"
-#include "export/sheet.h"
-#include "export/sheet_reader.h"
-#include "ui/about.h"
+#include "sheet/build_code.h"
+#include "sheet/sheet.h"
+#include "sheet/sheet_reader.h"
+#include "session/about.h"
 #include "ui/main_window.h"
 #include "ui/plan_window.h"
 #include "ui/print_text.h"
-#include "ui/version.h"
+#include "window/version.h"
 
 namespace kethmor::ui {
 

@@ -11,10 +11,10 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "export/sheet.h"
-#include "export/sheet_file.h"
-#include "export/sheet_reader.h"
-#include "ui/file_name.h"
+#include "sheet/sheet.h"
+#include "sheet/sheet_file.h"
+#include "sheet/sheet_reader.h"
+#include "session/file_name.h"
 #include "ui/main_window.h"
 #include "ui/messages.h"
 
@@ -36,7 +36,7 @@ void MainWindow::save() {
   if (name.empty()) return;
   std::string failure;
   run([&] {
-    failure = form_.SAVE_Click(name);
+    failure = sheet::saveSheet(form_, name);
     if (!failure.empty())
       form_.message_window.text = form_.save_failure = failureMessage("save", sheet::shownName(name), failure);
   });

@@ -7,15 +7,15 @@
 #include <optional>
 #include <string>
 
-#include "core/form1.h"
-#include "core/history.h"
-#include "core/level_plan.h"
-#include "export/build_code.h"
-#include "export/sheet.h"
-#include "export/sheet_reader.h"
-#include "ui/about.h"
-#include "ui/file_name.h"
-#include "ui/layout_table.h"
+#include "model/form1.h"
+#include "session/history.h"
+#include "sheet/level_plan.h"
+#include "sheet/build_code.h"
+#include "sheet/sheet.h"
+#include "sheet/sheet_reader.h"
+#include "session/about.h"
+#include "session/file_name.h"
+#include "window/layout_table.h"
 
 using namespace kethmor;
 

@@ -5,7 +5,7 @@
 set(web_src ${CMAKE_CURRENT_SOURCE_DIR}/src/web)
 # Small code loads and starts faster: optimised for size, with the small allocator.
 string(REPLACE "-O3" "-Os" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
-add_library(kethmor_web_model STATIC ${KETHMOR_MODEL_SOURCES} ${KETHMOR_SHEET_SOURCES} src/ui/layout.cpp src/ui/file_name.cpp)
+add_library(kethmor_web_model STATIC ${KETHMOR_MODEL_SOURCES} ${KETHMOR_SHEET_SOURCES} ${KETHMOR_SESSION_SOURCES})
 target_include_directories(kethmor_web_model PUBLIC src)
 
 # emscripten's tools find their JavaScript modules (Debian's) under a Node.js

@@ -5,12 +5,12 @@
 // vary the run.
 #include <random>
 
-#include "core/history.h"
-#include "core/level_plan.h"
-#include "core/replay.h"
-#include "export/build_code.h"
-#include "export/sheet.h"
-#include "export/sheet_reader.h"
+#include "session/history.h"
+#include "sheet/level_plan.h"
+#include "sheet/replay.h"
+#include "sheet/build_code.h"
+#include "sheet/sheet.h"
+#include "sheet/sheet_reader.h"
 #include "support/seeded_sessions.h"
 #include "support/sheet_actions.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/form1.h"
+#include "model/form1.h"
 
 namespace kethmor::testkit {
 

@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/form1.h"
+#include "model/form1.h"
 
 namespace kethmor::testkit {
 

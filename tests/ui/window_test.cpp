@@ -9,8 +9,8 @@
 #include <QtWidgets>
 #include <QtPrintSupport>
 
-#include "export/build_code.h"
-#include "export/sheet.h"
+#include "sheet/build_code.h"
+#include "sheet/sheet.h"
 #include "ui/main_window.h"
 #include "ui/plan_window.h"
 #include "ui/print_text.h"

@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/level_plan.h"
-#include "export/build_code.h"
-#include "export/sheet.h"
-#include "export/sheet_reader.h"
+#include "sheet/level_plan.h"
+#include "sheet/build_code.h"
+#include "sheet/sheet.h"
+#include "sheet/sheet_reader.h"
 #include "support/seeded_sessions.h"
 
 namespace {
