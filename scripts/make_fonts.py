@@ -12,7 +12,8 @@ pixel wider. The source's ligatures are left out: they would turn a typed
 Usage: make_fonts.py SOURCE.ttf OUTPUT-DIR
 Writes OUTPUT-DIR/sans8.ttf, sans8-bold.ttf (from the 13-pixel strike, em 11
 pixels: 8.25 pt) and sans10.ttf, sans10-bold.ttf (16-pixel strike, em 13
-pixels: 9.75 pt).
+pixels: 9.75 pt), and font_advances.inc, the advance of every character
+they map in each of the four, which the session fits its messages by.
 """
 import os
 import sys
@@ -144,15 +145,26 @@ def build(source, height, em, family, bold):
     return fb.font
 
 
+def advances(font, name):
+    """ADVANCE(font, code point, pixels) for every character the font maps."""
+    widths = font["hmtx"].metrics
+    return "".join(f"ADVANCE({name}, 0x{cp:04X}, {widths[glyph][0] // UNITS_PER_PIXEL})\n"
+                   for cp, glyph in sorted(font.getBestCmap().items()))
+
+
 def main():
     if len(sys.argv) != 3:
         sys.exit(__doc__)
     source = TTFont(sys.argv[1])
     os.makedirs(sys.argv[2], exist_ok=True)
+    table = "// Made by make_fonts.py: each character's advance in pixels, by the window's font.\n"
     for height, em, stem, family in FACES:
         for bold in (False, True):
             font = build(source, height, em, family, bold)
             font.save(os.path.join(sys.argv[2], stem + ("-bold" if bold else "") + ".ttf"))
+            table += advances(font, ("B" if bold else "R") + ("8" if em == 11 else "10"))
+    with open(os.path.join(sys.argv[2], "font_advances.inc"), "w", encoding="ascii") as out:
+        out.write(table)
 
 
 if __name__ == "__main__":

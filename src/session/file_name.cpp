@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace kethmor::ui {
+namespace kethmor::session {
 
 namespace {
 
@@ -53,9 +53,4 @@ std::string proposedFileName(const std::string& name, bool plan) {
   return txt ? file : file + ".txt";
 }
 
-FailureWords failureWords(const std::string& verb, bool named, const std::string& reason) {
-  if (reason.starts_with("is ")) return {named ? "" : "pasted text", " " + reason};
-  return {"could not " + verb + (named ? " " : ""), ": " + reason};
-}
-
-}  // namespace kethmor::ui
+}  // namespace kethmor::session

@@ -45,6 +45,8 @@ std::string reasonFor(int error, const QString& path, const QString& fallback) {
   return text;
 }
 
+}  // namespace
+
 // A sheet file's bytes, or why they cannot be read.
 std::string readSheetFile(const std::string& fileName, std::string& bytes) {
   const QString path = QString::fromStdString(fileName);
@@ -60,7 +62,6 @@ std::string readSheetFile(const std::string& fileName, std::string& bytes) {
   return {};
 }
 
-}  // namespace
 
 std::string shownName(const std::string& path) {
   std::string name = QFileInfo(QString::fromStdString(path)).fileName().toStdString();

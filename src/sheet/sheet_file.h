@@ -17,6 +17,10 @@ std::string shownName(const std::string& path);
 // reason in a few words ("disk full", "permission denied").
 std::string saveBytes(const std::string& fileName, const std::string& bytes);
 
+// A sheet file's bytes (empty answer), or why they cannot be read ("no
+// such file", "too large").
+std::string readSheetFile(const std::string& fileName, std::string& bytes);
+
 // Opens a sheet file into the window's state as openSheetText opens its
 // bytes, with the file's own reasons ("no such file", "too large").
 std::string openSheet(Form1State& form, const std::string& fileName);

@@ -31,34 +31,11 @@ int ListBox::selectedRow() const {
 }
 
 void ListBox::keyPressEvent(QKeyEvent* e) {
-  const int n = count();
-  const int row = selectedRow();
   const int page = std::max(1, viewport()->height() / std::max(1, sizeHintForRow(0)) - 1);
-  int to = -2;
-  switch (e->key()) {
-    case Qt::Key_Up: to = row < 0 ? 0 : row - 1; break;
-    case Qt::Key_Down: to = row < 0 ? 0 : row + 1; break;
-    case Qt::Key_PageUp: to = row < 0 ? 0 : row - page; break;
-    case Qt::Key_PageDown: to = row < 0 ? 0 : row + page; break;
-    case Qt::Key_Home: to = 0; break;
-    case Qt::Key_End: to = n - 1; break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (onDoubleClick) onDoubleClick();
-      return;
-    default: {
-      // Typing a letter jumps to the next entry that starts with it: that
-      // too is a click, and the model decides what is selected.
-      QListWidget::keyPressEvent(e);
-      const int found = currentRow();
-      setCurrentRow(row, row < 0 ? QItemSelectionModel::Clear : QItemSelectionModel::ClearAndSelect);
-      if (found >= 0 && found != row && onEntryClick) onEntryClick(found);
-      return;
-    }
-  }
-  if (n == 0) return;
-  to = std::clamp(to, 0, n - 1);
-  if (to != row && onEntryClick) onEntryClick(to);
+  // Keys with Ctrl, Alt or Meta are the window's; the list itself changes
+  // nothing but through the model.
+  const bool plain = !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+  if (!plain || !onKey || !onKey(e->key(), e->text(), page)) return e->ignore();
   // A keyboard move brings the new entry wholly into sight.
   if (QListWidgetItem* item = this->item(selectedRow())) scrollToItem(item);
 }

@@ -15,6 +15,9 @@ class ListBox : public QListWidget {
   explicit ListBox(QWidget* parent) : QListWidget(parent) {}
   std::function<void(int)> onEntryClick;
   std::function<void()> onDoubleClick;
+  // A key pressed (its Qt key and text) with the rows a page moves; whether
+  // it was the list's.
+  std::function<bool(int, const QString&, int)> onKey;
  protected:
   void mousePressEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;

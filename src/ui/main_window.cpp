@@ -69,7 +69,7 @@ void useClassicStyle() {
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   registerWindowFont();
   useClassicStyle();
-  setWindowTitle(QString::fromLatin1(kCaption));
+  setWindowTitle(QString::fromStdString(session::caption()));
   setFixedSize(pixelRect(kClientArea).size());
   QPalette pal = palette();
   pal.setColor(QPalette::Window, toQColor(kWindowBack, pal));
@@ -82,7 +82,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   installSheetCommands();
   installCommands();
   makeAccessible(*this);
-  form_.Form_Load();
   for (int i = 0; i < kControlCount; ++i) {
     const Ctl id = static_cast<Ctl>(i);
     apply(id, form_.ctl(id), true);
@@ -95,11 +94,13 @@ std::string MainWindow::askFileName() {
 }
 
 void MainWindow::run(const std::function<void()>& event) {
+  act([&] { session_.run(event); });
+}
+
+void MainWindow::act(const std::function<void()>& call) {
   // A click on a button or a list gives the undo keys back to the sheet.
   if (typingBox()) setFocus(Qt::OtherFocusReason);
-  const Form1State before = form_;
-  event();
-  history_.record(before, form_);
+  call();
   refresh();
   if (form_.ended) close();
 }
@@ -138,6 +139,9 @@ void MainWindow::build() {
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->onEntryClick = [this, id](int row) { run([this, id, row] { form_.selectEntry(id, row); }); };
         list->onDoubleClick = [this, id] { run([this, id] { form_.DblClick(id); }); };
+        list->onKey = [this, id](int key, const QString& text, int pageRows) {
+          return listKey(id, key, text, pageRows);
+        };
         w = list;
         break;
       }
@@ -149,7 +153,7 @@ void MainWindow::build() {
           if (!(at.flags & READONLY)) {
             connect(box, &QPlainTextEdit::textChanged, this, [this, box, i] {
               std::string text = box->toPlainText().toStdString();
-              form_.ctl(static_cast<Ctl>(i)).text = text;
+              session_.typed(static_cast<Ctl>(i), text);
               shown_[static_cast<std::size_t>(i)].text = std::move(text);
               emit sheetChanged();
             });
@@ -164,7 +168,7 @@ void MainWindow::build() {
           if (!(at.flags & READONLY)) {
             connect(box, &QLineEdit::textChanged, this, [this, i](const QString& t) {
               std::string text = t.toStdString();
-              form_.ctl(static_cast<Ctl>(i)).text = text;
+              session_.typed(static_cast<Ctl>(i), text);
               shown_[static_cast<std::size_t>(i)].text = std::move(text);
               emit sheetChanged();
             });
@@ -224,7 +228,7 @@ void MainWindow::apply(Ctl id, const Control& c, bool force) {
         if (auto* line = dynamic_cast<QLineEdit*>(w)) line->setCursorPosition(0);
         if (id == Ctl::message_window) {  // a message shown, in full (also where the box shows it shortened)
           const QString tip = c.text.empty() ? QString::fromLatin1(ui::layout(id).tooltip)
-                                             : fullMessages_.value(qs(c.text), qs(c.text));
+                                             : qs(session_.messageInFull());
           w->setToolTip(tip);
           w->setAccessibleDescription(tip);
         }
@@ -272,9 +276,8 @@ void MainWindow::refresh() {
       if (c == was || hiding != (was.visible && !c.visible)) continue;
       QWidget* w = widget(id);
       if (hiding && focusWidget() == w) {
-        for (QWidget* other : widgets_)
-          if (other != w && other->isVisible() && other->geometry().topLeft() == w->geometry().topLeft())
-            other->setFocus(Qt::OtherFocusReason);
+        const std::optional<Ctl> next = session_.focusAfterHiding(id);
+        if (next) widget(*next)->setFocus(Qt::OtherFocusReason);
         if (focusWidget() == w) setFocus(Qt::OtherFocusReason);
       }
       apply(id, c, false);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QHash>
 #include <QImage>
 #include <QKeySequence>
 #include <QWidget>
@@ -9,7 +8,7 @@
 #include <string>
 
 #include "model/form1.h"
-#include "session/history.h"
+#include "session/session.h"
 #include "ui/layout.h"
 
 class QAction;
@@ -29,9 +28,8 @@ void useClassicStyle();
 // Empty when cancelled.
 std::string askFile(QWidget& parent, const QString& title, const QString& start, bool saving);
 
-// The window's commands, each with its menu entry and keys (ui/share_commands.cpp).
-enum class Command { Open, OpenLastSession, Save, CopySheet, CopyBuildCode, PasteSheet, Print, LevelPlan, Undo, Redo, About };
-inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::About) + 1;
+using session::Command;
+inline constexpr std::size_t kCommandCount = std::size(session::kCommands);
 
 // The main window: draws the model and forwards every event to it; for SAVE
 // and Ctrl+O it asks for the file name first and shows what came of it.
@@ -41,14 +39,17 @@ class MainWindow : public QWidget {
  public:
   explicit MainWindow(QWidget* parent = nullptr);
 
-  Form1& model() { return form_; }
+  Form1& model() { return session_.form(); }
+  session::Session& session() { return session_; }
   QWidget* widget(Ctl id) const { return widgets_[static_cast<std::size_t>(id)]; }
   // Replaces the save dialog (tests answer it themselves).
   void setSaveDialog(std::function<std::string()> dialog) { dialog_ = std::move(dialog); }
-  // Runs one of the model's events, then redraws; an event that changed the
-  // sheet becomes a step that undo() takes back. An event that ended the
-  // program (Quit) closes the window.
+  // Runs one of the model's events in the session, then redraws; an event
+  // that changed the sheet becomes a step that undo() takes back. An event
+  // that ended the program (Quit) closes the window.
   void run(const std::function<void()>& event);
+  // Calls the session (which takes its own steps), then redraws as run does.
+  void act(const std::function<void()>& call);
   // Ctrl+Z; Ctrl+Y or Ctrl+Shift+Z (while a text box is typed in, its own).
   void undo();
   void redo();
@@ -64,13 +65,12 @@ class MainWindow : public QWidget {
   // of the window: a sheet, or else the build code it holds; a refusal is
   // "could not VERB: REASON" in the message box.
   void openText(const std::string& text, const char* verb);
+  // A key on a list: the session moves, searches or double-clicks.
+  bool listKey(Ctl list, int key, const QString& text, int pageRows);
   // Replaces the open dialog (tests answer it themselves).
   void setOpenDialog(std::function<std::string()> dialog) { openDialog_ = std::move(dialog); }
   // What a save dialog proposes, in the folder of the last save or open (else
-  // the home folder): for the sheet the character's name, ".txt" added unless
-  // it ends so in any letter case ("character.txt" with no name typed); for
-  // the level plan "NAME plan.txt", the name without a final ".txt" in any
-  // letter case ("plan.txt" with no name).
+  // the home folder): the session's file name of the sheet or of the plan.
   enum class Saved { Sheet, Plan };
   QString proposedSavePath(Saved what = Saved::Sheet) const;
   // The sheet written when the window closes, opened again by Ctrl+Shift+O.
@@ -97,9 +97,6 @@ class MainWindow : public QWidget {
   void build();
   // Redraws every widget whose control changed since the last redraw.
   void refresh();
-  // What a failed save, open or paste says, worded to fit the message box
-  // (ui/messages.h); `file` without its folder, empty for a paste.
-  std::string failureMessage(const char* verb, const std::string& file, const std::string& reason) const;
   void apply(Ctl id, const Control& c, bool force);
   // SAVE: asks for the file name, hands it to the model, and writes the
   // message of a failure; a cancelled dialog writes nothing.
@@ -109,21 +106,19 @@ class MainWindow : public QWidget {
   void installSheetCommands();
   std::string askOpenName();
   void saveLastSession() const;
-  // A failure message in full where the message box shows it shortened.
-  mutable QHash<QString, QString> fullMessages_;
   // The commands with their keys and the right-click menu that lists them.
   void installCommands();
   QWidget* typingBox() const;  // the text box being typed in, or null
   QAction* command(Command c) const { return commands_[static_cast<std::size_t>(c)]; }
 
-  Form1 form_;
+  session::Session session_;
+  Form1& form_ = session_.form();
   std::array<QWidget*, kControlCount> widgets_{};
   std::array<Control, kControlCount> shown_{};
   std::function<std::string()> dialog_;
   std::function<std::string()> openDialog_;
   QString lastFolder_;
   QImage background_;  // 8-bit with its palette, as stored: a quarter of the bytes of a pixmap
-  History history_;
   std::array<QAction*, kCommandCount> commands_{};
 };
 

@@ -15,12 +15,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "sheet/level_plan.h"
-#include "sheet/sheet.h"
 #include "sheet/sheet_file.h"
 #include "ui/layout.h"
 #include "ui/main_window.h"
-#include "ui/messages.h"
 #include "ui/print_text.h"
 
 namespace kethmor::ui {
@@ -98,10 +95,9 @@ QString PlanWindow::text() const { return text_->toPlainText().replace(QLatin1Ch
 
 void PlanWindow::follow() {
   if (!isVisible()) return;  // worked out again when shown
-  const std::string shown = planText(levelPlan(main_.model()), "\n");
+  const std::string shown = main_.session().planText();
   if (text_->toPlainText().toStdString() != shown) text_->setPlainText(QString::fromStdString(shown));
-  const int level = static_cast<int>(num(main_.model().Clevel));
-  level_->setRange(1, level);
+  level_->setRange(1, main_.session().planLevels());
 }
 
 void PlanWindow::copy() const { QApplication::clipboard()->setText(text()); }
@@ -111,24 +107,18 @@ void PlanWindow::save() {
                                    : askFile(*this, QStringLiteral("Save level plan"),
                                              main_.proposedSavePath(MainWindow::Saved::Plan), true);
   if (name.empty()) return;
-  // In the sheet's code page and line ends, every line ended.
-  const std::string bytes = sheet::toCodePage(planText(levelPlan(main_.model()), "\n") + "\n");
-  const std::string reason = sheet::saveBytes(name, bytes);
-  const Message said = reason.empty() ? Message{} : failureMessage(*message_, "save",
-      QString::fromStdString(sheet::shownName(name)), QString::fromStdString(reason));
-  message_->setText(said.shown);
-  message_->setToolTip(said.full);
-  message_->setAccessibleDescription(said.full);
+  const std::string reason = sheet::saveBytes(name, main_.session().planBytes());
+  const session::Said said = reason.empty() ? session::Said{} : session::failure("save", sheet::shownName(name), reason);
+  message_->setText(QString::fromStdString(said.shown));
+  message_->setToolTip(QString::fromStdString(said.full));
+  message_->setAccessibleDescription(QString::fromStdString(said.full));
 }
 
 void PlanWindow::print() { printPreview(this, QStringLiteral("Kethmor level plan"), text()); }
 
 void PlanWindow::showLevel() {
   const int level = level_->value();
-  main_.run([this, level] {
-    Form1& form = main_.model();
-    static_cast<Form1State&>(form) = planStateAt(form, level);
-  });
+  main_.act([this, level] { main_.session().showLevel(level); });
 }
 
 void PlanWindow::copyShown() {

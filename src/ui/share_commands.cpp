@@ -15,14 +15,9 @@
 #include <algorithm>
 #include <functional>
 
-#include "sheet/build_code.h"
-#include "sheet/sheet.h"
-#include "sheet/sheet_reader.h"
-#include "session/about.h"
 #include "ui/main_window.h"
 #include "ui/plan_window.h"
 #include "ui/print_text.h"
-#include "window/version.h"
 
 namespace kethmor::ui {
 
@@ -30,10 +25,10 @@ namespace {
 
 // The sheet as the clipboard and the printer take it: UTF-8 with the
 // platform's line ends.
-QString sheetText(const Form1State& form) {
-  QString text = QString::fromStdString(sheet::fromCodePage(sheet::sheetBytes(form)));
-#ifndef Q_OS_WIN
-  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+QString sheetText(const session::Session& s) {
+  QString text = QString::fromStdString(s.sheetText());
+#ifdef Q_OS_WIN
+  text.replace(QLatin1String("\n"), QLatin1String("\r\n"));
 #endif
   return text;
 }
@@ -62,56 +57,46 @@ class CopyKeyFilter : public QObject {
 QList<QKeySequence> MainWindow::keys(Command c) const { return command(c)->shortcuts(); }
 
 void MainWindow::openText(const std::string& text, const char* verb) {
-  run([&] {
-    const std::string reason = text.empty() ? "no text" : sheet::openPasted(form_, text);
-    if (!reason.empty()) form_.message_window.text = failureMessage(verb, {}, reason);
-  });
+  act([&] { session_.openText(text, verb); });
 }
 
 void MainWindow::installCommands() {
-  using Keys = QList<QKeySequence>;
-  const struct Row {
-    Command id;
-    const char* text;
-    Keys keys;
-    std::function<void()> run;
-    bool endsGroup = false;  // a separator after it in the menu
-  } rows[] = {
-      {Command::Open, "Open\u2026", {Qt::CTRL | Qt::Key_O}, [this] {
-         const std::string name = askOpenName();
-         if (!name.empty()) openFile(name);
-       }},
-      {Command::OpenLastSession, "Open last session", {Qt::CTRL | Qt::SHIFT | Qt::Key_O},
-       [this] { openFile(lastSessionPath().toStdString()); }},
-      {Command::Save, "Save\u2026", {Qt::CTRL | Qt::Key_S},
-       [this] { static_cast<QAbstractButton*>(widget(Ctl::SAVE))->click(); }, true},
-      {Command::CopySheet, "Copy sheet", {Qt::CTRL | Qt::Key_C},
-       [this] { QGuiApplication::clipboard()->setText(sheetText(form_)); }},
-      {Command::CopyBuildCode, "Copy build code", {Qt::CTRL | Qt::SHIFT | Qt::Key_C},
-       [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(sheet::buildCode(form_))); }},
+  // What each command of the table does here.
+  const auto what = [this](Command c) -> std::function<void()> {
+    switch (c) {
+      case Command::Open: return [this] {
+        const std::string name = askOpenName();
+        if (!name.empty()) openFile(name);
+      };
+      case Command::OpenLastSession: return [this] { openFile(lastSessionPath().toStdString()); };
+      case Command::Save: return [this] { static_cast<QAbstractButton*>(widget(Ctl::SAVE))->click(); };
+      case Command::CopySheet: return [this] { QGuiApplication::clipboard()->setText(sheetText(session_)); };
+      case Command::CopyBuildCode:
+      case Command::CopyLink:
+        return [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(session_.buildCode())); };
       // Read as a file is: UTF-8 and any line ends are read leniently; or the build code it holds.
-      {Command::PasteSheet, "Paste sheet", {Qt::CTRL | Qt::Key_V},
-       [this] { openText(QGuiApplication::clipboard()->text().toStdString(), "paste"); }},
-      {Command::Print, "Print\u2026", {Qt::CTRL | Qt::Key_P},
-       [this] { printPreview(this, QStringLiteral("Kethmor character sheet"), sheetText(form_)); }},
-      {Command::LevelPlan, "Level plan", {Qt::CTRL | Qt::Key_L}, [this] { showPlanWindow(*this); }, true},
-      {Command::Undo, "Undo", {Qt::CTRL | Qt::Key_Z}, [this] { undo(); }},
-      {Command::Redo, "Redo", {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}, [this] { redo(); }, true},
-      {Command::About, "About", {}, [this] {
-         auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("About Kethmor Character Planner"),
-                                     QString::fromUtf8(kAbout).arg(QLatin1String(KETHMOR_VERSION)),
-                                     QMessageBox::Ok, this);
-         box->setTextFormat(Qt::PlainText);
-         box->setIconPixmap(QApplication::windowIcon().pixmap(48));
-         box->setAttribute(Qt::WA_DeleteOnClose);
-         box->open();
-       }},
+      case Command::PasteSheet:
+        return [this] { openText(QGuiApplication::clipboard()->text().toStdString(), "paste"); };
+      case Command::Print:
+        return [this] { printPreview(this, QStringLiteral("Kethmor character sheet"), sheetText(session_)); };
+      case Command::LevelPlan: return [this] { showPlanWindow(*this); };
+      case Command::Undo: return [this] { undo(); };
+      case Command::Redo: return [this] { redo(); };
+      case Command::About: return [this] {
+        auto* box = new QMessageBox(QMessageBox::NoIcon, QString::fromLatin1(session::kAboutTitle),
+                                    QString::fromStdString(session::aboutText()), QMessageBox::Ok, this);
+        box->setTextFormat(Qt::PlainText);
+        box->setIconPixmap(QApplication::windowIcon().pixmap(48));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+      };
+    }
+    return {};
   };
-  static_assert(std::size(rows) == kCommandCount, "every command has its row");
-  for (const Row& row : rows) {
-    auto* action = new QAction(QString::fromUtf8(row.text), this);
-    action->setShortcuts(row.keys);
-    connect(action, &QAction::triggered, this, row.run);
+  for (const session::CommandRow& row : session::commandsOf(session::Face::Desktop)) {
+    auto* action = new QAction(QString::fromUtf8(row.label), this);
+    action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(row.keys), QKeySequence::PortableText));
+    connect(action, &QAction::triggered, this, what(row.id));
     addAction(action);
     commands_[static_cast<std::size_t>(row.id)] = action;
     if (!row.endsGroup) continue;
@@ -146,8 +131,8 @@ void MainWindow::installCommands() {
         redoAction->setEnabled(true);
       });
     }
-    undoAction->setEnabled(history_.canUndo());
-    redoAction->setEnabled(history_.canRedo());
+    undoAction->setEnabled(session_.enabled(Command::Undo));
+    redoAction->setEnabled(session_.enabled(Command::Redo));
     menu->popup(mapToGlobal(at));
   });
   // From the keyboard the control with the focus is asked for its menu, as

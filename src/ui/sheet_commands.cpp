@@ -14,9 +14,7 @@
 #include "sheet/sheet.h"
 #include "sheet/sheet_file.h"
 #include "sheet/sheet_reader.h"
-#include "session/file_name.h"
 #include "ui/main_window.h"
-#include "ui/messages.h"
 
 namespace kethmor::ui {
 
@@ -24,33 +22,24 @@ void MainWindow::installSheetCommands() {
   setAcceptDrops(true);
 }
 
-std::string MainWindow::failureMessage(const char* verb, const std::string& file, const std::string& reason) const {
-  const Message m = ui::failureMessage(*widget(Ctl::message_window), verb, QString::fromStdString(file),
-                                       QString::fromStdString(reason));
-  if (m.shown != m.full) fullMessages_.insert(m.shown, m.full);
-  return m.shown.toStdString();
-}
-
 void MainWindow::save() {
   const std::string name = askFileName();
   if (name.empty()) return;
   std::string failure;
-  run([&] {
-    failure = sheet::saveSheet(form_, name);
-    if (!failure.empty())
-      form_.message_window.text = form_.save_failure = failureMessage("save", sheet::shownName(name), failure);
+  act([&] {
+    session_.save(sheet::shownName(name), [&](const std::string& bytes) {
+      return failure = sheet::saveBytes(name, bytes);
+    });
   });
   if (failure.empty()) lastFolder_ = QFileInfo(QString::fromStdString(name)).absolutePath();
 }
 
 void MainWindow::openFile(const std::string& fileName, int files) {
-  std::string failure;
-  run([&] {
-    failure = sheet::openSheet(form_, fileName);
-    if (!failure.empty()) form_.message_window.text = failureMessage("open", sheet::shownName(fileName), failure);
-    else if (files > 1) form_.message_window.text = "only the first of " + std::to_string(files) + " files was opened";
-  });
-  if (failure.empty() && QString::fromStdString(fileName) != lastSessionPath())
+  std::string bytes;
+  const std::string reason = sheet::readSheetFile(fileName, bytes);
+  session::Outcome outcome;
+  act([&] { outcome = session_.openSheet(sheet::shownName(fileName), bytes, reason, files); });
+  if (outcome.opened && QString::fromStdString(fileName) != lastSessionPath())
     lastFolder_ = QFileInfo(QString::fromStdString(fileName)).absolutePath();
 }
 
@@ -74,7 +63,8 @@ std::string askFile(QWidget& parent, const QString& title, const QString& start,
 
 QString MainWindow::proposedSavePath(Saved what) const {
   const QString folder = lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_;
-  return QDir(folder).filePath(QString::fromStdString(proposedFileName(form_.PCname.text, what == Saved::Plan)));
+  return QDir(folder).filePath(
+      QString::fromStdString(what == Saved::Plan ? session_.planFileName() : session_.sheetFileName()));
 }
 
 QString MainWindow::lastSessionPath() {
@@ -83,19 +73,30 @@ QString MainWindow::lastSessionPath() {
   return state + QStringLiteral("/kethmor-planner/last-session.txt");
 }
 
+namespace {
+// The last session's files in the planner's state folder.
+class StateFolder : public session::Storage {
+ public:
+  explicit StateFolder(const QString& folder) : folder_(folder) {}
+  std::optional<std::string> read(const std::string& name) const override {
+    std::string bytes;
+    if (!sheet::readSheetFile(path(name), bytes).empty()) return std::nullopt;
+    return bytes;
+  }
+  // Silent: a folder that cannot be made or written is simply skipped.
+  void write(const std::string& name, const std::string& bytes) override {
+    if (QDir().mkpath(folder_)) sheet::saveBytes(path(name), bytes);
+  }
+
+ private:
+  std::string path(const std::string& name) const { return (folder_ + QLatin1Char('/')).toStdString() + name; }
+  QString folder_;
+};
+}  // namespace
+
 void MainWindow::saveLastSession() const {
-  // Deliberate mend: closing never destroys a kept session. Silent: a folder
-  // that cannot be made or written is simply skipped. Only
-  // a sheet that is neither the blank start nor the one already kept is
-  // written, and the one it replaces stays a generation back: no single
-  // close, of an untouched planner or of a second one, loses work.
-  const std::string bytes = sheet::sheetBytes(form_);
-  const QString path = lastSessionPath();
-  QFile file(path);
-  const std::string kept = file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-  if (bytes == kept || bytes == sheet::blankSheetBytes() || !QDir().mkpath(QFileInfo(path).absolutePath())) return;
-  if (!kept.empty()) sheet::saveBytes(previousSessionPath().toStdString(), kept);
-  sheet::saveBytes(path.toStdString(), bytes);
+  StateFolder folder(QFileInfo(lastSessionPath()).absolutePath());
+  session_.keepLastSession(folder);
 }
 
 QString MainWindow::previousSessionPath() {

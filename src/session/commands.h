@@ -1,0 +1,61 @@
+#pragma once
+
+// The planner's commands, one table for both faces: each command's identity,
+// its menu label, its keys (as text both faces parse: "Ctrl+Shift+O", several
+// keys joined by "; "), whether a separator follows it in the menu, and the
+// faces that have it. The menu lists the rows in this order.
+#include <vector>
+
+namespace kethmor::session {
+
+enum class Face { Desktop = 1, Page = 2 };
+
+enum class Command {
+  Open,
+  OpenLastSession,
+  Save,
+  CopySheet,
+  CopyBuildCode,
+  CopyLink,
+  PasteSheet,
+  Print,
+  LevelPlan,
+  Undo,
+  Redo,
+  About
+};
+
+struct CommandRow {
+  Command id;
+  const char* name;   // the identity the page's script knows it by
+  const char* label;  // UTF-8
+  const char* keys;
+  bool endsGroup;     // a separator after it in the menu
+  unsigned faces;     // Face bits
+};
+
+inline constexpr unsigned kBoth = 3, kDesktop = 1, kPage = 2;
+
+inline constexpr CommandRow kCommands[] = {
+    {Command::Open, "open", "Open\u2026", "Ctrl+O", false, kBoth},
+    {Command::OpenLastSession, "openLast", "Open last session", "Ctrl+Shift+O", false, kBoth},
+    {Command::Save, "save", "Save\u2026", "Ctrl+S", true, kBoth},
+    {Command::CopySheet, "copy", "Copy sheet", "Ctrl+C", false, kBoth},
+    // A build code on the desktop; on the page, a link to the page that opens the build.
+    {Command::CopyBuildCode, "copyCode", "Copy build code", "Ctrl+Shift+C", false, kDesktop},
+    {Command::CopyLink, "link", "Copy link", "Ctrl+Shift+C", false, kPage},
+    {Command::PasteSheet, "paste", "Paste sheet", "Ctrl+V", false, kBoth},
+    {Command::Print, "print", "Print\u2026", "Ctrl+P", false, kBoth},
+    {Command::LevelPlan, "plan", "Level plan", "Ctrl+L", true, kBoth},
+    {Command::Undo, "undo", "Undo", "Ctrl+Z", false, kBoth},
+    {Command::Redo, "redo", "Redo", "Ctrl+Y; Ctrl+Shift+Z", true, kBoth},
+    {Command::About, "about", "About", "", false, kBoth},
+};
+
+// The rows a face has, in menu order.
+std::vector<CommandRow> commandsOf(Face face);
+
+// The row of a command.
+const CommandRow& row(Command c);
+
+}  // namespace kethmor::session
