@@ -1,30 +1,64 @@
-// The web page's side of the model: the same window state, handlers and
-// history as the desktop window, handed to the page's script as plain C
-// functions. The page draws the layout table this file gives it and, after
-// each event, only the controls whose state changed.
+// The web page's side of the session: the same model, history and session
+// as the desktop window, handed to the page's script as plain C functions
+// whose answers are JSON objects with named fields. The page draws the
+// layout table this file gives it and, after each event, only the controls
+// whose state changed.
 #include <emscripten/emscripten.h>
 
 #include <optional>
 #include <string>
 
-#include "model/form1.h"
-#include "session/history.h"
-#include "sheet/level_plan.h"
-#include "sheet/build_code.h"
-#include "sheet/sheet.h"
-#include "sheet/sheet_reader.h"
-#include "session/about.h"
-#include "session/file_name.h"
+#include "session/session.h"
 #include "window/layout_table.h"
 
 using namespace kethmor;
 
 namespace {
 
-Form1 form;
-std::optional<History> history;  // made anew by each start
+// The last session in the browser's storage, one character per byte.
+EM_JS(char*, kp_storage_read, (const char* name), {
+  let kept = null;
+  try {
+    kept = window.localStorage.getItem("kethmor-planner/" + UTF8ToString(name));
+  } catch (e) {
+    return 0;  // storage refused: nothing is kept
+  }
+  if (kept === null) return 0;
+  const at = _malloc(kept.length + 4);
+  HEAPU32[at >> 2] = kept.length;
+  for (let i = 0; i < kept.length; ++i) HEAPU8[at + 4 + i] = kept.charCodeAt(i);
+  return at;
+});
+EM_JS(void, kp_storage_write, (const char* name, const char* bytes, int size), {
+  let text = "";
+  for (let i = 0; i < size; ++i) text += String.fromCharCode(HEAPU8[bytes + i]);
+  try {
+    window.localStorage.setItem("kethmor-planner/" + UTF8ToString(name), text);
+  } catch (e) {
+    // Storage full or refused: silently skipped, as a folder that cannot be written.
+  }
+});
+
+class BrowserStorage : public session::Storage {
+ public:
+  std::optional<std::string> read(const std::string& name) const override {
+    char* at = kp_storage_read(name.c_str());
+    if (!at) return std::nullopt;
+    std::uint32_t size;
+    __builtin_memcpy(&size, at, 4);
+    std::string bytes(at + 4, size);
+    free(at);
+    return bytes;
+  }
+  void write(const std::string& name, const std::string& bytes) override {
+    kp_storage_write(name.c_str(), bytes.data(), static_cast<int>(bytes.size()));
+  }
+};
+
+std::optional<session::Session> planner;  // made anew by each start
 Control shown[kControlCount];
-std::string reply;  // the text last handed to the page
+std::string reply;     // the text last handed to the page
+std::string bytesOut;  // the bytes last handed out (kp_bytes, kp_bytes_size)
 
 void quoted(std::string& out, const std::string& s) {
   out += '"';
@@ -45,36 +79,37 @@ void quoted(std::string& out, const std::string& s) {
   out += '"';
 }
 
-// One control's state: [id, text, back, fore, visible, selected, entries or
-// null when they are as last drawn].
-void state(std::string& out, int id, const Control& c, bool entries) {
-  out += '[' + std::to_string(id) + ',';
-  quoted(out, c.text);
-  out += ',' + std::to_string(c.back) + ',' + std::to_string(c.fore) + ',' + (c.visible ? "1" : "0") + ',' +
-         std::to_string(c.listIndex) + ',';
-  if (!entries) {
-    out += "null";
-  } else {
-    out += '[';
-    for (std::size_t i = 0; i < c.items.size(); ++i) {
-      if (i) out += ',';
-      quoted(out, c.items[i]);
-    }
-    out += ']';
-  }
-  out += ']';
+std::string quote(const std::string& s) {
+  std::string out;
+  quoted(out, s);
+  return out;
 }
 
-// The controls changed since the page last drew them (all of them, given
-// `all`), and whether the program has ended.
-const char* changes(bool all = false) {
-  reply = "{\"ended\":";
-  reply += form.ended ? "1" : "0";
-  reply += ",\"undo\":";
-  reply += history->canUndo() ? "1" : "0";
-  reply += ",\"redo\":";
-  reply += history->canRedo() ? "1" : "0";
-  reply += ",\"controls\":[";
+const char* flag(bool b) { return b ? "true" : "false"; }
+
+// One control's state: {id, text, back, fore, visible, index, items (only
+// when they changed)}.
+void state(std::string& out, int id, const Control& c, bool entries) {
+  out += "{\"id\":" + std::to_string(id) + ",\"text\":" + quote(c.text) + ",\"back\":" + std::to_string(c.back) +
+         ",\"fore\":" + std::to_string(c.fore) + ",\"visible\":" + flag(c.visible) +
+         ",\"index\":" + std::to_string(c.listIndex);
+  if (entries) {
+    out += ",\"items\":[";
+    for (std::size_t i = 0; i < c.items.size(); ++i) out += (i ? "," : "") + quote(c.items[i]);
+    out += ']';
+  }
+  out += '}';
+}
+
+// The answer to an event: the controls changed since the page last drew
+// them (all of them, given `all`), whether the program has ended, whether
+// Undo and Redo can be done, the message box's text in full, and `extra`
+// fields.
+const char* changes(bool all = false, const std::string& extra = {}) {
+  const Form1& form = planner->form();
+  reply = std::string("{\"ended\":") + flag(form.ended) + ",\"undo\":" + flag(planner->canUndo()) +
+          ",\"redo\":" + flag(planner->canRedo()) + ",\"message\":" + quote(planner->messageInFull()) + extra +
+          ",\"controls\":[";
   bool first = true;
   for (int i = 0; i < kControlCount; ++i) {
     const Control& c = form.ctl(static_cast<Ctl>(i));
@@ -88,14 +123,8 @@ const char* changes(bool all = false) {
   return reply.c_str();
 }
 
-// One event of the window: an event that changed the sheet becomes a step
-// that undo takes back.
-template <typename Event>
-const char* run(Event event) {
-  const Form1State before = form;
-  event();
-  history->record(before, form);
-  return changes();
+const char* outcome(const session::Outcome& o) {
+  return changes(false, std::string(",\"opened\":") + flag(o.opened) + ",\"step\":" + flag(o.step));
 }
 
 Ctl ctl(int id) { return static_cast<Ctl>(id >= 0 && id < kControlCount ? id : 0); }
@@ -120,171 +149,182 @@ const char* kindName(Kind k) {
   return "label";
 }
 
-std::string bytesOut;  // the bytes kp_sheet and kp_plan_bytes hand out
-
 }  // namespace
 
 extern "C" {
 
 // The window and its controls as the layout table, controls.def and the
-// reading order give them: {caption, client: [w, h], back, twips,
-// fonts: {B8: [family, pixels, bold]...}, controls: [{name, kind, at:
-// [left, top, width, height], font, center, readonly, multiline, tip, max,
-// focus: "tab" | "click" | "none"}], reading: [[id, accessible name]]}.
+// reading order give them, the page's commands and About: {caption, client:
+// {width, height}, back, twips, fonts: {B8: {family, pixels, bold}...},
+// controls: [{name, kind, at: {left, top, width, height}, font, center,
+// readonly, multiline, tip, max, focus: "tab" | "click" | "none"}], reading:
+// [{id, name}], commands: [{name, label, keys: [...], endsGroup}], about:
+// {title, text}}.
 EMSCRIPTEN_KEEPALIVE const char* kp_table() {
   using namespace ui;
-  reply = "{\"caption\":";
-  quoted(reply, kCaption);
-  reply += ",\"client\":[" + std::to_string(kClientArea.width) + ',' + std::to_string(kClientArea.height) +
-           "],\"back\":" + std::to_string(kWindowBack) + ",\"twips\":" + std::to_string(kTwipsPerPixel);
-  reply += ",\"fonts\":{";
+  reply = "{\"caption\":" + quote(session::caption()) + ",\"client\":{\"width\":" +
+          std::to_string(kClientArea.width / kTwipsPerPixel) + ",\"height\":" +
+          std::to_string(kClientArea.height / kTwipsPerPixel) + "},\"back\":" + std::to_string(kWindowBack) +
+          ",\"twips\":" + std::to_string(kTwipsPerPixel) + ",\"fonts\":{";
   for (const Font f : {Font::B8, Font::B10, Font::R10, Font::R8}) {
     const bool large = f == Font::B10 || f == Font::R10;
-    if (f != Font::B8) reply += ',';
-    reply += std::string("\"") + fontName(f) + "\":[";
-    quoted(reply, large ? kFontFamily10 : kFontFamily8);
-    reply += ',' + std::to_string(large ? kFontPixels10 : kFontPixels8) + ',' +
-             (f == Font::B8 || f == Font::B10 ? "1" : "0") + ']';
+    reply += std::string(f != Font::B8 ? "," : "") + "\"" + fontName(f) + "\":{\"family\":" +
+             quote(large ? kFontFamily10 : kFontFamily8) + ",\"pixels\":" +
+             std::to_string(large ? kFontPixels10 : kFontPixels8) + ",\"bold\":" +
+             flag(f == Font::B8 || f == Font::B10) + '}';
   }
   reply += "},\"controls\":[";
   for (int i = 0; i < kControlCount; ++i) {
     const ControlInfo& ci = kControls[i];
     const Placement& at = kLayout[static_cast<std::size_t>(i)];
-    if (i) reply += ',';
-    reply += "{\"name\":\"" + std::string(ci.name) + "\",\"kind\":\"" + kindName(ci.kind) + "\",\"at\":[" +
-             std::to_string(at.left) + ',' + std::to_string(at.top) + ',' + std::to_string(at.width) + ',' +
-             std::to_string(at.height) + "],\"font\":\"" + fontName(at.font) + "\",\"center\":" +
-             (at.flags & CENTER ? "1" : "0") + ",\"readonly\":" + (at.flags & READONLY ? "1" : "0") +
-             ",\"multiline\":" + (at.flags & MULTILINE ? "1" : "0") + ",\"max\":" + std::to_string(ci.maxLength) +
-             ",\"focus\":\"" + (takesFocus(ci, at) ? "tab" : readOnlyBox(ci, at) ? "click" : "none") + "\",\"tip\":";
-    quoted(reply, at.tooltip);
-    reply += '}';
+    reply += std::string(i ? "," : "") + "{\"name\":\"" + ci.name + "\",\"kind\":\"" + kindName(ci.kind) +
+             "\",\"at\":{\"left\":" + std::to_string(at.left / kTwipsPerPixel) + ",\"top\":" +
+             std::to_string(at.top / kTwipsPerPixel) + ",\"width\":" + std::to_string(at.width / kTwipsPerPixel) +
+             ",\"height\":" + std::to_string(at.height / kTwipsPerPixel) + "},\"font\":\"" + fontName(at.font) +
+             "\",\"center\":" + flag(at.flags & CENTER) + ",\"readonly\":" + flag(at.flags & READONLY) +
+             ",\"multiline\":" + flag(at.flags & MULTILINE) + ",\"max\":" + std::to_string(ci.maxLength) +
+             ",\"focus\":\"" + (takesFocus(ci, at) ? "tab" : readOnlyBox(ci, at) ? "click" : "none") +
+             "\",\"typing\":" + flag(session::Session::ownsUndoKeys(static_cast<Ctl>(i))) +
+             ",\"tip\":" + quote(at.tooltip) + '}';
   }
   reply += "],\"reading\":[";
   bool first = true;
   for (const Reading& r : kReading) {
-    if (!first) reply += ',';
+    reply += std::string(first ? "" : ",") + "{\"id\":" + std::to_string(static_cast<int>(r.id)) +
+             ",\"name\":" + quote(r.name) + '}';
     first = false;
-    reply += '[' + std::to_string(static_cast<int>(r.id)) + ',';
-    quoted(reply, r.name);
-    reply += ']';
   }
-  reply += "]}";
+  reply += "],\"commands\":[";
+  first = true;
+  for (const session::CommandRow& row : session::commandsOf(session::Face::Page)) {
+    reply += std::string(first ? "" : ",") + "{\"name\":\"" + row.name + "\",\"label\":" + quote(row.label) +
+             ",\"keys\":[";
+    std::string keys = row.keys;
+    for (std::size_t at = 0, n = 0; !keys.empty() && at != std::string::npos; ++n) {
+      const std::size_t end = keys.find("; ", at);
+      reply += (n ? "," : "") + quote(keys.substr(at, end == std::string::npos ? end : end - at));
+      at = end == std::string::npos ? end : end + 2;
+    }
+    reply += std::string("],\"endsGroup\":") + flag(row.endsGroup) + '}';
+    first = false;
+  }
+  reply += "],\"about\":{\"title\":" + quote(session::kAboutTitle) + ",\"text\":" + quote(session::aboutText()) +
+           "}}";
   return reply.c_str();
 }
 
 // Start-up: the window's Form_Load, and every control's state.
 EMSCRIPTEN_KEEPALIVE const char* kp_start() {
-  form = Form1();
-  history.emplace();
-  form.Form_Load();
+  planner.emplace();
   return changes(true);
 }
 
-// A click on a button, a list's double click, an entry clicked (or moved to
-// by a key), each run by the window's own handlers.
-EMSCRIPTEN_KEEPALIVE const char* kp_click(int id) { return run([id] { form.Click(ctl(id)); }); }
-EMSCRIPTEN_KEEPALIVE const char* kp_dblclick(int id) { return run([id] { form.DblClick(ctl(id)); }); }
+// A click on a button, a list's double click, an entry clicked, each run by
+// the window's own handlers.
+EMSCRIPTEN_KEEPALIVE const char* kp_click(int id) {
+  planner->click(ctl(id));
+  return changes();
+}
+EMSCRIPTEN_KEEPALIVE const char* kp_dblclick(int id) {
+  planner->doubleClick(ctl(id));
+  return changes();
+}
 EMSCRIPTEN_KEEPALIVE const char* kp_select(int id, int row) {
-  return run([id, row] { form.selectEntry(ctl(id), row); });
+  planner->select(ctl(id), row);
+  return changes();
 }
 
-// Text typed into a box (the name, the alternative background), or a
-// message the page shortened to fit its box: no step of its own.
-EMSCRIPTEN_KEEPALIVE void kp_set_text(int id, const char* utf8) {
-  const Ctl c = ctl(id);
-  shown[static_cast<int>(c)].text = form.ctl(c).text = utf8;
+// A key on a list (its name or the letter typed): {handled, ...changes}.
+EMSCRIPTEN_KEEPALIVE const char* kp_list_key(int id, const char* key, int pageRows, double ms) {
+  const bool handled = planner->listKey(ctl(id), {key, pageRows, static_cast<std::int64_t>(ms)});
+  return changes(false, std::string(",\"handled\":") + flag(handled));
 }
 
-// The name SAVE's download proposes ("Borin Ironfist.txt", "character.txt").
-EMSCRIPTEN_KEEPALIVE const char* kp_file_name() {
-  reply = ui::proposedFileName(form.PCname.text);
-  return reply.c_str();
+// The control that takes the focus when control `id` is hidden, or -1.
+EMSCRIPTEN_KEEPALIVE int kp_focus_after(int id) {
+  const std::optional<Ctl> next = planner->focusAfterHiding(ctl(id));
+  return next ? static_cast<int>(*next) : -1;
+}
+
+// Text typed into the name or the alternative background: no step of its own.
+EMSCRIPTEN_KEEPALIVE void kp_typed(int id, const char* utf8) {
+  planner->typed(ctl(id), utf8);
+  shown[id >= 0 && id < kControlCount ? id : 0].text = planner->form().ctl(ctl(id)).text;
 }
 
 EMSCRIPTEN_KEEPALIVE const char* kp_undo() {
-  history->undo(form);
+  planner->undo();
   return changes();
 }
 EMSCRIPTEN_KEEPALIVE const char* kp_redo() {
-  history->redo(form);
+  planner->redo();
   return changes();
 }
 
-// The saved sheet's bytes (the code page, CR LF): kp_sheet gives where they
-// lie, kp_sheet_size how many. With `session` set, none when the sheet is the
-// blank start's (a last session worth keeping).
-EMSCRIPTEN_KEEPALIVE const char* kp_sheet(int session) {
-  bytesOut = sheet::sheetBytes(form);
-  if (session && bytesOut == sheet::blankSheetBytes()) bytesOut.clear();
-  return bytesOut.data();
-}
-EMSCRIPTEN_KEEPALIVE int kp_sheet_size() { return static_cast<int>(bytesOut.size()); }
-
-// Opens a sheet's bytes (none, size -1: there is no such file) as one action
-// of the window; a sheet that cannot be read is refused in the message box, naming the file; of `files` given at
-// once only the first opens, and the message box says so.
-EMSCRIPTEN_KEEPALIVE const char* kp_open(const char* name, const char* bytes, int size, int files) {
-  return run([&] {
-    const std::string failure =
-        size < 0 ? "no such file" : sheet::openSheetText(form, std::string(bytes, static_cast<std::size_t>(size)));
-    if (!failure.empty()) {
-      const ui::FailureWords words = ui::failureWords("open", true, failure);
-      form.message_window.text = words.head + name + words.tail;
-    }
-    else if (files > 1) form.message_window.text = "only the first of " + std::to_string(files) + " files was opened";
+// SAVE: the sheet's bytes for the download (kp_bytes), and its proposed
+// name: {name, ...changes}.
+EMSCRIPTEN_KEEPALIVE const char* kp_save() {
+  const std::string name = planner->sheetFileName();
+  planner->save(name, [](const std::string& bytes) {
+    bytesOut = bytes;
+    return std::string();
   });
+  return changes(false, ",\"name\":" + quote(name));
 }
 
-// The sheet as text for the clipboard and the printer: UTF-8, lines ended by LF.
-EMSCRIPTEN_KEEPALIVE const char* kp_sheet_text() {
-  reply.clear();
-  for (const char c : sheet::fromCodePage(sheet::sheetBytes(form)))
-    if (c != '\r') reply += c;
-  return reply.c_str();
+// Where the bytes last handed out lie, and how many there are.
+EMSCRIPTEN_KEEPALIVE const char* kp_bytes() { return bytesOut.data(); }
+EMSCRIPTEN_KEEPALIVE int kp_bytes_size() { return static_cast<int>(bytesOut.size()); }
+
+// Opens a file's bytes as one action; `failure` says why the page could not
+// read them ("" when it could). Of `files` given at once only the first
+// opens: {opened, step, ...changes}.
+EMSCRIPTEN_KEEPALIVE const char* kp_open(const char* name, const char* bytes, int size, const char* failure,
+                                         int files) {
+  return outcome(planner->openSheet(name, std::string(bytes, static_cast<std::size_t>(size)), failure, files));
 }
 
-// A pasted text (a sheet, or a build code, alone or in a link) opened as
-// one step; refused with its reason ("could not paste: ...", or with the
-// verb "open" for a link the page was opened with).
+// A pasted text, or a link the page was opened with (`verb` "open").
 EMSCRIPTEN_KEEPALIVE const char* kp_paste(const char* utf8, const char* verb) {
-  return run([&] {
-    const std::string text = utf8;
-    const std::string reason = text.empty() ? "no text" : sheet::openPasted(form, text);
-    if (!reason.empty()) {
-      const ui::FailureWords words = ui::failureWords(verb, false, reason);
-      form.message_window.text = words.head + words.tail;
-    }
-  });
+  return outcome(planner->openText(utf8, verb));
 }
 
-// The build's code ("KCP1:..."), for a link to the page.
+// The last session: kept (when the page closes, or Quit), and opened.
+EMSCRIPTEN_KEEPALIVE void kp_keep() {
+  BrowserStorage storage;
+  planner->keepLastSession(storage);
+}
+EMSCRIPTEN_KEEPALIVE const char* kp_open_last() {
+  const BrowserStorage storage;
+  return outcome(planner->openLastSession(storage));
+}
+
+// The sheet as text for the clipboard and the printer (UTF-8, LF), and the
+// build's code ("KCP1:...") for a link to the page.
+EMSCRIPTEN_KEEPALIVE const char* kp_sheet_text() {
+  reply = planner->sheetText();
+  return reply.c_str();
+}
 EMSCRIPTEN_KEEPALIVE const char* kp_code() {
-  reply = sheet::buildCode(form);
+  reply = planner->buildCode();
   return reply.c_str();
 }
 
-// The level plan of the character on show, as text (LF), and as bytes in
-// the sheet's code page and line ends (kp_sheet_size tells how many).
-EMSCRIPTEN_KEEPALIVE const char* kp_plan_text() {
-  reply = planText(levelPlan(form), "\n");
+// The level plan panel: {text, levels, fileName}; its Save's bytes
+// (kp_bytes); the level a typed text asks for; "Show this level", one step.
+EMSCRIPTEN_KEEPALIVE const char* kp_plan() {
+  reply = "{\"text\":" + quote(planner->planText()) + ",\"levels\":" + std::to_string(planner->planLevels()) +
+          ",\"fileName\":" + quote(planner->planFileName()) + '}';
   return reply.c_str();
 }
 EMSCRIPTEN_KEEPALIVE const char* kp_plan_bytes() {
-  bytesOut = sheet::toCodePage(planText(levelPlan(form), "\n") + "\n");
+  bytesOut = planner->planBytes();
   return bytesOut.data();
 }
-
-// The character as the plan has it at the end of `level`: one step.
+EMSCRIPTEN_KEEPALIVE int kp_plan_level(const char* typed) { return planner->planLevel(typed); }
 EMSCRIPTEN_KEEPALIVE const char* kp_show_level(int level) {
-  return run([level] { static_cast<Form1State&>(form) = planStateAt(form, level); });
-}
-
-// About: the version and the licences.
-EMSCRIPTEN_KEEPALIVE const char* kp_about() {
-  reply = ui::kAbout;
-  reply.replace(reply.find("%1"), 2, KETHMOR_VERSION);
-  return reply.c_str();
+  planner->showLevel(level);
+  return changes();
 }
 
 }  // extern "C"
