@@ -558,6 +558,36 @@ class WindowTest : public QObject {
     QCOMPARE(qApp->clipboard()->text(), c.sheet.mid(1, 2));  // Ctrl+C with text selected copies the selection
   }
 
+  // What the player sees of the session, line by line, for tests/web/seen_test.js to find the same on the page:
+  // the menu, the messages of refused opens and pastes (shown and in full), the names proposed, the last session.
+  void whatThePlayerSees() {
+    QTemporaryDir dir;
+    QStringList seen;
+    for (QAction* a : w->actions())
+      seen << (a->isSeparator() ? "-" : a->text() + ' ' + QKeySequence::listToString(a->shortcuts()));
+    auto said = [&] { seen << text(Ctl::message_window) + " | " + w->widget(Ctl::message_window)->toolTip(); };
+    const QString bad = dir.filePath(QString(32, 'b') + ".txt"), good = dir.filePath("good.txt");
+    QVERIFY(write(bad, "Hello"));
+    w->openFile(bad.toStdString()), said();
+    w->openText("", "paste"), said();
+    get<QLineEdit>(Ctl::PCname)->setText("Hero.TXT");
+    seen << QFileInfo(w->proposedSavePath()).fileName() + " " + QFileInfo(w->proposedSavePath(ui::MainWindow::Saved::Plan)).fileName();
+    press(Ctl::ST_plus), saveTo(good);
+    press(Ctl::levelup), w->openFile(good.toStdString(), 2), said();
+    QFile::remove(ui::MainWindow::lastSessionPath()), QFile::remove(ui::MainWindow::previousSessionPath());
+    open(Qt::ShiftModifier), said();
+    for (Ctl plus : {Ctl::CN_plus, Ctl::DX_plus}) {
+      press(plus), w->close(), init();
+      auto print = [](const QString& file) {  // the kept sheet's size and the sum of its bytes
+        const std::string b = bytesOf(file);
+        return QFile::exists(file) ? QString("%1/%2").arg(b.size()).arg(std::accumulate(b.begin(), b.end(), 0, [](int n, char c) { return n + static_cast<unsigned char>(c); })) : "none";
+      };
+      seen << print(ui::MainWindow::lastSessionPath()) + " " + print(ui::MainWindow::previousSessionPath());
+    }
+    QFile out(qEnvironmentVariable("KETHMOR_SEEN"));
+    QVERIFY(out.fileName().isEmpty() || (out.open(QIODevice::WriteOnly) && out.write((seen.join('\n') + '\n').toUtf8())));
+  }
+
   // The menu (a right click on a list or button, which is not clicked, or Shift+F10) lists each command with
   // its keys and runs it; the preview prints the sheet, its columns standing.
   void theMenuRunsEveryCommand() {
