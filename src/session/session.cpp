@@ -99,7 +99,7 @@ Outcome Session::openLastSession(const Storage& storage) {
 
 std::string Session::sheetText() const {
   std::string text;
-  for (const char c : sheet::fromCodePage(sheet::sheetBytes(form_)))
+  for (const char c : sheet::bytesText(sheet::sheetBytes(form_)))
     if (c != '\r') text += c;
   return text;
 }
@@ -109,7 +109,7 @@ std::string Session::sheetFileName() const { return proposedFileName(form_.PCnam
 std::string Session::planFileName() const { return proposedFileName(form_.PCname.text, true); }
 
 std::string Session::planText() const { return kethmor::planText(levelPlan(form_), "\n"); }
-std::string Session::planBytes() const { return sheet::toCodePage(planText() + "\n"); }
+std::string Session::planBytes() const { return sheet::textBytes(planText() + "\n"); }
 int Session::planLevels() const { return std::max(1, static_cast<int>(num(form_.Clevel))); }
 
 int Session::planLevel(std::string_view typed) const {

@@ -128,10 +128,47 @@ void appendUtf8(std::string& out, char32_t cp) {
   for (int k = extra - 1; k >= 0; --k) out += static_cast<char>(0x80 | ((cp >> (6 * k)) & 0x3F));
 }
 
+bool lineBreak(char32_t cp) { return cp == '\r' || cp == '\n' || cp == 0x2028 || cp == 0x2029 || cp == 0x0085; }
+
+// Whether the code page lacks a letter of `utf8`; malformed UTF-8, which
+// neither keeps, aside.
+bool lacksLetters(const std::string& utf8) {
+  for (const char32_t cp : composed(utf8))
+    if (cp != 0xFFFD && encode(cp) == '?' && cp != '?' && !lineBreak(cp)) return true;
+  return false;
+}
+
+// UTF-8 text as the code page's bytes or (`utf8`) as UTF-8, line breaks CR LF.
+std::string inBytes(const std::string& utf8, bool asUtf8) {
+  // Plain ASCII on one line is its own text either way (most of a sheet).
+  // The byte is compared unsigned: where char is unsigned, as on arm64, a
+  // byte of UTF-8 is no less above 0.
+  const auto plain = [](char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b != 0 && b < 0x80 && c != '\r' && c != '\n';
+  };
+  if (std::all_of(utf8.begin(), utf8.end(), plain))
+    return utf8;
+  const std::u32string cps = composed(utf8);
+  std::string out;
+  out.reserve(cps.size());
+  for (std::size_t i = 0; i < cps.size(); ++i) {
+    const char32_t cp = cps[i];
+    if (cp == '\r' && i + 1 < cps.size() && cps[i + 1] == '\n') ++i;
+    if (lineBreak(cp)) out += "\r\n";
+    else if (asUtf8 && cp != 0xFFFD) appendUtf8(out, cp);
+    else out += encode(cp);
+  }
+  return out;
+}
+
+constexpr const char* kByteOrderMark = "\xEF\xBB\xBF";
+
 class Writer {
  public:
+  explicit Writer(bool utf8) : utf8_(utf8) {}
   Writer& text(const std::string& s) {
-    const std::string bytes = toCodePage(s);
+    const std::string bytes = inBytes(s, utf8_);
     out_ += bytes;
     // The column follows the last line break written.
     const auto nl = bytes.rfind('\n');
@@ -150,9 +187,10 @@ class Writer {
     column_ = 1;
     return *this;
   }
-  std::string bytes() const { return out_; }
+  std::string bytes() const { return utf8_ ? kByteOrderMark + out_ : out_; }
 
  private:
+  bool utf8_;
   std::string out_;
   int column_ = 1;
 };
@@ -170,31 +208,14 @@ const char* biasWord(Colour c) {
 
 int nextZone(int column) { return 14 * ((column - 1) / 14) + 15; }
 
-std::string toCodePage(const std::string& utf8) {
-  // Plain ASCII on one line is its own code page text (most of a sheet).
-  // The byte is compared unsigned: where char is unsigned, as on arm64, a
-  // byte of UTF-8 is no less above 0.
-  const auto plain = [](char c) {
-    const auto b = static_cast<unsigned char>(c);
-    return b != 0 && b < 0x80 && c != '\r' && c != '\n';
-  };
-  if (std::all_of(utf8.begin(), utf8.end(), plain))
-    return utf8;
-  const std::u32string cps = composed(utf8);
-  std::string out;
-  out.reserve(cps.size());
-  for (std::size_t i = 0; i < cps.size(); ++i) {
-    const char32_t cp = cps[i];
-    if (cp == '\r') {
-      if (i + 1 < cps.size() && cps[i + 1] == '\n') ++i;
-      out += "\r\n";
-    } else if (cp == '\n' || cp == 0x2028 || cp == 0x2029 || cp == 0x0085) {
-      out += "\r\n";
-    } else {
-      out += encode(cp);
-    }
-  }
-  return out;
+std::string toCodePage(const std::string& utf8) { return inBytes(utf8, false); }
+
+std::string textBytes(const std::string& utf8) {
+  return lacksLetters(utf8) ? kByteOrderMark + inBytes(utf8, true) : inBytes(utf8, false);
+}
+
+std::string bytesText(const std::string& bytes) {
+  return bytes.starts_with(kByteOrderMark) ? bytes.substr(3) : fromCodePage(bytes);
 }
 
 std::string fromCodePage(const std::string& bytes) {
@@ -291,7 +312,10 @@ std::string blankSheetBytes() {
 }
 
 std::string sheetBytes(const Form1State& f) {
-  Writer w;
+  // Deliberate mend: a name or an alternative background holding a letter
+  // the code page lacks is kept, the whole sheet written in UTF-8 after a
+  // byte-order mark; every other sheet stays in the code page.
+  Writer w(lacksLetters(f.PCname.text) || lacksLetters(f.alternativebackground.text));
   for (const SheetLine& line : kSheetLines) {
     w.text(line.label);
     if (line.value) w.text((f.*line.value).text);

@@ -30,7 +30,9 @@ inline constexpr const char* kBiasGap = "  ";
 extern const std::array<SheetLine, 35> kSheetLines;
 
 // The saved character sheet: the window's boxes, captions and purchases as
-// Windows-1252 text with CR LF after every line.
+// Windows-1252 text with CR LF after every line; in UTF-8 after a byte-order
+// mark when the name or the alternative background holds a letter the code
+// page lacks.
 std::string sheetBytes(const Form1State& form);
 
 // The sheet of the window as it opens: the blank start, which no last
@@ -47,6 +49,14 @@ int nextZone(int column);
 // out-of-range UTF-8, becomes "?". Line breaks of any kind (CR LF, LF, CR,
 // U+0085, U+2028, U+2029) become CR LF.
 std::string toCodePage(const std::string& utf8);
+
+// A text (a level plan) as a file holds it, as the sheet is written: in the
+// code page, or in UTF-8 after a byte-order mark when the code page lacks
+// one of its letters; line breaks CR LF.
+std::string textBytes(const std::string& utf8);
+
+// Bytes the planner wrote (sheetBytes, textBytes) as UTF-8 text again.
+std::string bytesText(const std::string& bytes);
 
 // Windows-1252 bytes as UTF-8 text; a byte the code page leaves unassigned
 // becomes U+FFFD, which no sheet holds.

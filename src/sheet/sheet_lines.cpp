@@ -33,7 +33,8 @@ std::size_t fitting(const Lines& lines, std::size_t at, std::size_t row) {
 
 Lines exactLines(const std::string& bytes) {
   Lines l;
-  l.values = l.text = split(bytes, "\r\n");
+  l.utf8 = bytes.starts_with("\xEF\xBB\xBF");
+  l.values = l.text = split(l.utf8 ? bytes.substr(3) : bytes, "\r\n");
   l.text.push_back(bytes.ends_with("\r\n") ? "" : "\r");
   return l;
 }
@@ -43,13 +44,13 @@ Lines lenientLines(const std::string& normalised, std::size_t skipped) {
   l.lenient = true;
   l.skipped = skipped;
   l.values = split(normalised, "\n");
-  for (const std::string& line : l.values) l.text.push_back(fromCodePage(toCodePage(line)));
+  for (const std::string& line : l.values) l.text.push_back(bytesText(textBytes(line)));  // as the planner saves it
   return l;
 }
 
 std::vector<std::string> savedLines(const Form1State& f, const Lines& lines) {
   const std::string bytes = sheetBytes(f);
-  return lines.lenient ? lenientLines(normalisedSheet(fromCodePage(bytes))).text : exactLines(bytes).text;
+  return lines.lenient ? lenientLines(normalisedSheet(bytesText(bytes))).text : exactLines(bytes).text;
 }
 
 std::string trimmedEnd(std::string s) {

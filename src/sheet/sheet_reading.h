@@ -25,6 +25,7 @@ using Starts = std::array<std::size_t, kRows + 1>;
 struct Lines {
   std::vector<std::string> values, text;
   bool lenient = false;
+  bool utf8 = false;  // read exactly after a byte-order mark: the planner's own UTF-8 sheet
   std::size_t skipped = 0;
   const std::string& operator[](std::size_t i) const {
     static const std::string none;
@@ -32,13 +33,14 @@ struct Lines {
   }
   std::size_t size() const { return values.size(); }
   // A value as its box holds it, in UTF-8.
-  std::string box(const std::string& value) const { return lenient ? value : fromCodePage(value); }
+  std::string box(const std::string& value) const { return lenient || utf8 ? value : fromCodePage(value); }
   // A line as a reason names it: "line 12".
   std::string no(std::size_t index) const { return "line " + std::to_string(index + 1 + skipped); }
 };
 
-// Read exactly: the bytes as the planner saves them, split at CR LF; a last
-// line without its end differs from every line the planner saves.
+// Read exactly: the bytes as the planner saves them (in the code page, or in
+// UTF-8 after a byte-order mark), split at CR LF; a last line without its end
+// differs from every line the planner saves.
 Lines exactLines(const std::string& bytes);
 // Read leniently, from the text as normalisedSheet gives it: the values as
 // they stand, so that letters the code page lacks reach the boxes; compared

@@ -52,6 +52,26 @@ TEST(SheetBytes, WholeSheets) {
   EXPECT_TRUE(sheetBytes(started()).starts_with("Name:  \r\nRace:  Human/male           Background:  none\r\n"));
 }
 
+// A name or an alternative background with a letter the code page lacks: the sheet in UTF-8 after a byte-order
+// mark, opened again into the same bytes; a letter the code page has keeps the code page; so do the plan's bytes.
+TEST(SheetBytes, LettersTheCodePageLacksAreKeptInUtf8) {
+  const struct { const char *name, *alternative; bool utf8; } rows[] = {
+      {"\xD0\x91\xD0\xBE\xD1\x80\xD0\xB8\xD1\x81", "", true}, {"Zo\xC3\xAB", "two\n\tlines ", false},
+      {"Kara", "\xE6\x97\xA5\t\n", true}, {"Zo\xC3\xAB", "\xE2\x82\xAC", false}};
+  for (const auto& r : rows) {
+    Form1 f = started();
+    f.PCname.text = r.name, f.alternativebackground.text = r.alternative;
+    const std::string bytes = sheetBytes(f);
+    EXPECT_EQ(bytes.starts_with("\xEF\xBB\xBFName:  " + std::string(r.utf8 ? r.name : "")), r.utf8) << r.name;
+    EXPECT_EQ(sheet::bytesText(bytes).substr(0, 7 + std::string(r.name).size()), "Name:  " + std::string(r.name))
+        << "the text copied holds the letters: " << r.name;
+    Form1State opened;
+    EXPECT_EQ(sheet::rebuildSheet(bytes, f, opened), "") << "opens: " << r.name;
+    EXPECT_EQ(opened.PCname.text + opened.alternativebackground.text, std::string(r.name) + r.alternative) << r.name;
+    EXPECT_EQ(sheet::textBytes(r.name + std::string(r.alternative)).starts_with("\xEF\xBB\xBF"), r.utf8) << r.name;
+  }
+}
+
 // The code page: its 0x80-0x9F block, letters it lacks, composed accents,
 // every kind of line break, and malformed UTF-8, which never yields a NUL.
 TEST(SheetBytes, TextInTheCodePage) {
