@@ -13,6 +13,7 @@ enum class Face { Desktop = 1, Page = 2 };
 enum class Command {
   Open,
   OpenLastSession,
+  OpenPreviousSession,
   Save,
   CopySheet,
   CopyBuildCode,
@@ -39,6 +40,8 @@ inline constexpr unsigned kBoth = 3, kDesktop = 1, kPage = 2;
 inline constexpr CommandRow kCommands[] = {
     {Command::Open, "open", "Open\u2026", "Ctrl+O", false, kBoth},
     {Command::OpenLastSession, "openLast", "Open last session", "Ctrl+Shift+O", false, kBoth},
+    // The one kept before it: another window or tab closed since keeps its own as the last.
+    {Command::OpenPreviousSession, "openPrevious", "Open session before", "", false, kBoth},
     {Command::Save, "save", "Save\u2026", "Ctrl+S", true, kBoth},
     {Command::CopySheet, "copy", "Copy sheet", "Ctrl+C", false, kBoth},
     // A build code on the desktop; on the page, a link to the page that opens the build.

@@ -72,7 +72,9 @@ Outcome Session::openSheet(const std::string& shownName, const std::string& byte
 Outcome Session::openText(const std::string& text, const std::string& verb) {
   Outcome out;
   out.step = run([&] {
-    const std::string reason = text.empty() ? "no text" : sheet::openPasted(form_, text);
+    std::string reason = text.empty() ? "no text" : sheet::openPasted(form_, text);
+    // A link holds a code or nothing; it was never pasted text.
+    if (verb == "open" && reason.starts_with("is ")) reason = "no build code";
     out.opened = reason.empty();
     if (!out.opened) say(failure(verb, {}, reason));
   });
@@ -92,9 +94,24 @@ void Session::keepLastSession(Storage& storage) const {
   storage.write(kLastSession, bytes);
 }
 
-Outcome Session::openLastSession(const Storage& storage) {
-  const std::optional<std::string> kept = storage.read(kLastSession);
-  return openSheet(kLastSession, kept.value_or(std::string()), kept ? "" : "no such file");
+Outcome Session::openLastSession(const Storage& storage, const char* name) {
+  const std::optional<std::string> kept = storage.read(name);
+  if (kept) return openSheet(name, *kept, "");
+  Outcome none;
+  say(fitted(name == std::string(kLastSession) ? "no session kept yet" : "no session kept before it"));
+  none.message = said_;
+  return none;
+}
+
+std::string noteText(Note n) {
+  switch (n) {
+    case Note::KeptInBrowser: return "the character is kept in this browser";
+    case Note::LinkCopied: return "link copied";
+    case Note::ClipboardRefused: return "the browser refused the clipboard";
+    case Note::NoClipboard: return "no clipboard here: use Ctrl+V";
+    case Note::FolderDropped: return "a folder is no character sheet";
+  }
+  return {};
 }
 
 std::string Session::sheetText() const {

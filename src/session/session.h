@@ -89,7 +89,7 @@ class Session {
   // the blank start and from the one kept, which stays a generation back;
   // Ctrl+Shift+O opens it.
   void keepLastSession(Storage& storage) const;
-  Outcome openLastSession(const Storage& storage);
+  Outcome openLastSession(const Storage& storage, const char* name = kLastSession);
   // The message box's text in full, for its tool tip (also while the box
   // shows it shortened); empty while the box is empty.
   std::string messageInFull() const;
@@ -132,6 +132,11 @@ class Session {
     std::int64_t at = 0;
   } search_;
 };
+
+// What the page says of what only it meets: the words are the session's, as
+// every message is.
+enum class Note { KeptInBrowser, LinkCopied, ClipboardRefused, NoClipboard, FolderDropped };
+std::string noteText(Note n);
 
 // The caption with the version, About's title and its text.
 std::string caption();

@@ -106,6 +106,8 @@ class MainWindow : public QWidget {
   void installSheetCommands();
   std::string askOpenName();
   void saveLastSession() const;
+  // Opens the last session kept, or the one before it (session::kLastSession, kPreviousSession).
+  void openKept(const char* name);
   // The commands with their keys and the right-click menu that lists them.
   void installCommands();
   QWidget* typingBox() const;  // the text box being typed in, or null

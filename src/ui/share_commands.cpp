@@ -68,7 +68,8 @@ void MainWindow::installCommands() {
         const std::string name = askOpenName();
         if (!name.empty()) openFile(name);
       };
-      case Command::OpenLastSession: return [this] { openFile(lastSessionPath().toStdString()); };
+      case Command::OpenLastSession: return [this] { openKept(session::kLastSession); };
+      case Command::OpenPreviousSession: return [this] { openKept(session::kPreviousSession); };
       case Command::Save: return [this] { static_cast<QAbstractButton*>(widget(Ctl::SAVE))->click(); };
       case Command::CopySheet: return [this] { QGuiApplication::clipboard()->setText(sheetText(session_)); };
       case Command::CopyBuildCode:

@@ -99,6 +99,11 @@ void MainWindow::saveLastSession() const {
   session_.keepLastSession(folder);
 }
 
+void MainWindow::openKept(const char* name) {
+  const StateFolder folder(QFileInfo(lastSessionPath()).absolutePath());
+  act([&] { session_.openLastSession(folder, name); });
+}
+
 QString MainWindow::previousSessionPath() {
   return lastSessionPath().chopped(4) + QStringLiteral(".1.txt");
 }

@@ -32,7 +32,7 @@ std::string labels(session::Face face) {
 
 TEST(Session, EachFaceHasTheMenuOfTheOneTable) {
   EXPECT_EQ(labels(session::Face::Desktop),
-            "Open\u2026 Ctrl+O, Open last session Ctrl+Shift+O, Save\u2026 Ctrl+S | Copy sheet Ctrl+C, "
+            "Open\u2026 Ctrl+O, Open last session Ctrl+Shift+O, Open session before, Save\u2026 Ctrl+S | Copy sheet Ctrl+C, "
             "Copy build code Ctrl+Shift+C, Paste sheet Ctrl+V, Print\u2026 Ctrl+P, Level plan Ctrl+L | Undo Ctrl+Z, "
             "Redo Ctrl+Y; Ctrl+Shift+Z | About, ")
       << "the desktop's menu";
@@ -120,6 +120,7 @@ TEST(Session, OpeningSaysWhatCameOfIt) {
   EXPECT_TRUE(code.opened && code.step) << "a code in a chat line";
   EXPECT_EQ(Session().openText("", "paste").message.shown, "could not paste: no text") << "nothing pasted";
   EXPECT_EQ(Session().openText("KCP1:AAAA", "open").message.shown, "could not open: code is damaged") << "a link";
+  EXPECT_EQ(Session().openText("https://x/#y", "open").message.shown, "could not open: no build code") << "no code";
 }
 
 TEST(Session, AShortenedMessageIsHeldInFull) {
@@ -148,7 +149,7 @@ TEST(Session, TheLastSessionKeepsOneGenerationBack) {
   Session s;
   s.keepLastSession(store);
   EXPECT_TRUE(store.files.empty()) << "the blank start is not kept";
-  EXPECT_EQ(s.openLastSession(store).message.shown, "could not open last...txt: no such file") << "none kept";
+  EXPECT_EQ(s.openLastSession(store).message.shown, "no session kept yet") << "none kept";
   s.click(Ctl::ST_plus);
   s.keepLastSession(store);
   const std::string first = store.files[session::kLastSession];
@@ -161,6 +162,8 @@ TEST(Session, TheLastSessionKeepsOneGenerationBack) {
   Session t;
   EXPECT_TRUE(t.openLastSession(store).opened) << "opened again";
   EXPECT_EQ(sheet::sheetBytes(t.form()), sheet::sheetBytes(s.form())) << "the last one";
+  EXPECT_TRUE(t.openLastSession(store, session::kPreviousSession).opened) << "the one before opened";
+  EXPECT_EQ(sheet::sheetBytes(t.form()), first) << "the one before";
 }
 
 TEST(Session, ProposedNamesOfTheSheetAndThePlan) {
