@@ -19,6 +19,7 @@
 #include "ui/layout.h"
 #include "ui/main_window.h"
 #include "ui/print_text.h"
+#include "window/plan_place.h"
 
 namespace kethmor::ui {
 
@@ -155,13 +156,8 @@ bool PlanWindow::eventFilter(QObject* watched, QEvent* e) {
 
 namespace {
 
-// Where the plan window opens (its frame's top left), and its size: beside
-// the main window where the screen has room, on the right or else on the
-// left; else below or above it, or beside it narrower, where a smaller plan
-// (its buttons whole, eight lines of text) has room; otherwise inside the
-// screen where it covers the least of the lists, buttons and number boxes
-// that a player reads and clicks with it, the lower right first.
-constexpr int kLeastHeight = 200;
+// Where the plan window opens (its frame's top left), and its size: as the
+// session's windows place it (window/plan_place.h).
 QPoint placeBeside(const MainWindow& main, PlanWindow& plan) {
   const QWidget& top = *main.window();
   const QRect frame = top.frameGeometry();
@@ -169,48 +165,13 @@ QPoint placeBeside(const MainWindow& main, PlanWindow& plan) {
   if (!screen) return frame.topRight() + QPoint(8, 0);
   const QRect room = screen->availableGeometry();
   const QSize border = frame.size() - top.size();  // the desktop's frame, as around the main window
-  const QSize full = plan.size().boundedTo(room.size() - border) + border;
-  const QSize least = QSize(plan.minimumSizeHint().width(), kLeastHeight).boundedTo(full - border) + border;
-  const int right = room.right() - frame.right() - 8, left = frame.left() - 8 - room.left();
-  const int below = room.bottom() - frame.bottom() - 8, above = frame.top() - 8 - room.top();
-  const int y = std::clamp(frame.top(), room.top(), room.bottom() + 1 - full.height());
-  const int x = std::clamp(frame.right() + 1 - full.width(), room.left(), room.right() + 1 - full.width());
-  const struct { bool fits; QRect at; } sides[] = {
-      {right >= full.width(), QRect(frame.right() + 8, y, full.width(), full.height())},
-      {left >= full.width(), QRect(frame.left() - 8 - full.width(), y, full.width(), full.height())},
-      {below >= least.height(), QRect(x, frame.bottom() + 8, full.width(), std::min(below, full.height()))},
-      {above >= least.height(), QRect(x, frame.top() - 8 - std::min(above, full.height()), full.width(),
-                                      std::min(above, full.height()))},
-      {right >= least.width(), QRect(frame.right() + 8, y, right, full.height())},
-      {left >= least.width(), QRect(room.left(), y, left, full.height())}};
-  for (const auto& side : sides) {
-    if (!side.fits) continue;
-    plan.resize(side.at.size() - border);
-    return side.at.topLeft();
-  }
-  std::vector<QRect> used;
-  for (int i = 0; i < kControlCount; ++i) {
-    const Ctl id = static_cast<Ctl>(i);
-    const unsigned flags = layout(id).flags;
-    const bool numbers = kControls[i].kind == Kind::TextBox && (flags & READONLY) && !(flags & MULTILINE) &&
-                         id != Ctl::message_window;
-    if (numbers || kControls[i].kind == Kind::ListBox || kControls[i].kind == Kind::Button)
-      used.emplace_back(main.widget(id)->mapToGlobal(QPoint(0, 0)), main.widget(id)->size());
-  }
-  long long fewest = -1;
-  QRect best;
-  for (const QSize size : {full, least}) {  // the smaller plan where it covers less
-    for (int atY = room.bottom() + 1 - size.height(); atY >= room.top(); atY -= 8) {
-      for (int atX = room.right() + 1 - size.width(); atX >= room.left(); atX -= 8) {
-        const QRect at(QPoint(atX, atY), size);
-        long long covered = 0;
-        for (const QRect& r : used) covered += static_cast<long long>((r & at).width()) * (r & at).height();
-        if (fewest < 0 || covered < fewest) fewest = covered, best = at;
-      }
-    }
-  }
-  plan.resize(best.size() - border);
-  return best.topLeft();
+  const QPoint client = main.mapToGlobal(QPoint(0, 0));
+  const Box at = placePlan({{room.x(), room.y(), room.width(), room.height()},
+                            {frame.x(), frame.y(), frame.width(), frame.height()}, client.x(), client.y(),
+                            border.width(), border.height(), plan.width(), plan.height(),
+                            plan.minimumSizeHint().width()});
+  plan.resize(at.width - border.width(), at.height - border.height());
+  return {at.x, at.y};
 }
 
 }  // namespace

@@ -1,0 +1,26 @@
+// Where the level plan opens: beside the window, else below it, else narrower beside it, else where it covers
+// the least of the controls a player uses.
+#include <gtest/gtest.h>
+
+#include "window/plan_place.h"
+
+namespace {
+
+using kethmor::ui::Box;
+
+TEST(PlanPlace, BesideBelowNarrowerOrWhereItCoversLeast) {
+  const struct { const char* where; Box screen, frame; Box want; } rows[] = {
+      {"right", {0, 0, 1600, 1200}, {0, 0, 790, 573}, {798, 0, 380, 440}},
+      {"left", {0, 0, 1600, 1200}, {1000, 50, 790, 573}, {612, 50, 380, 440}},
+      {"below", {0, 0, 1024, 1000}, {100, 0, 790, 573}, {510, 581, 380, 419}},
+      {"narrower right", {0, 0, 1150, 700}, {0, 0, 790, 573}, {798, 0, 352, 440}},
+      {"over the description box, which covers no list, button or number", {0, 0, 800, 600}, {0, 0, 790, 573},
+       {28, 144, 300, 200}},
+  };
+  for (const auto& r : rows) {
+    const Box at = kethmor::ui::placePlan({r.screen, r.frame, r.frame.x, r.frame.y, 0, 0, 380, 440, 300});
+    EXPECT_EQ(at, r.want) << r.where << ": " << at.x << "," << at.y << " " << at.width << "x" << at.height;
+  }
+}
+
+}  // namespace
