@@ -10,6 +10,7 @@
 
 #include "session/session.h"
 #include "window/layout_table.h"
+#include "window/plan_place.h"
 
 using namespace kethmor;
 
@@ -325,6 +326,18 @@ EMSCRIPTEN_KEEPALIVE int kp_plan_level(const char* typed) { return planner->plan
 EMSCRIPTEN_KEEPALIVE const char* kp_show_level(int level) {
   planner->showLevel(level);
   return changes();
+}
+
+// Where the plan panel stands in the page's room (the viewport), beside the
+// window drawn at (x, y) as the desktop places its plan window:
+// {x, y, width, height}.
+EMSCRIPTEN_KEEPALIVE const char* kp_plan_place(int roomWidth, int roomHeight, int x, int y, int width, int height,
+                                               int leastWidth) {
+  const ui::Box frame{x, y, ui::kClientArea.width / ui::kTwipsPerPixel, ui::kClientArea.height / ui::kTwipsPerPixel};
+  const ui::Box at = ui::placePlan({{0, 0, roomWidth, roomHeight}, frame, x, y, 0, 0, width, height, leastWidth});
+  reply = "{\"x\":" + std::to_string(at.x) + ",\"y\":" + std::to_string(at.y) + ",\"width\":" +
+          std::to_string(at.width) + ",\"height\":" + std::to_string(at.height) + '}';
+  return reply.c_str();
 }
 
 }  // extern "C"
