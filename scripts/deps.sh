@@ -30,9 +30,9 @@ for l in de_DE tr_TR; do
     $sudo localedef -i "$l" -f UTF-8 "$l.UTF-8"
   fi
 done
-# The browser driver of the web page's tests, pinned in tests/web/package-lock.json.
-web_tests=$(dirname "$0")/../tests/web
-if ! [ "$web_tests/node_modules/.installed" -nt "$web_tests/package-lock.json" ]; then
-  echo "installing the browser driver (npm ci)"
-  (cd "$web_tests" && npm ci --no-audit --no-fund --ignore-scripts --loglevel=error && touch node_modules/.installed)
+# The page's linter and the browser driver of its tests, pinned in package-lock.json.
+top=$(dirname "$0")/..
+if ! [ "$top/node_modules/.installed" -nt "$top/package-lock.json" ]; then
+  echo "installing the page's tools (npm ci)"
+  (cd "$top" && npm ci --no-audit --no-fund --ignore-scripts --loglevel=error && touch node_modules/.installed)
 fi

@@ -1,13 +1,19 @@
 #!/usr/bin/env python3
 """Makes the web page: one self-contained HTML file holding the page's style
 and script, the WebAssembly model (emscripten's script and its module), the
-window's fonts as web fonts and the background picture as a PNG.
+window's fonts as web fonts and the background picture as a PNG. The page's
+ES modules are joined into its one inline module script: each module after
+those it imports, without its import lines and export keywords, in one
+module scope with emscripten's factory, so that the page defines no global
+and opens from its file.
 
 Usage: make_web_page.py --out PAGE --wasm-script JS --background BMP --fonts DIR
-                        page.html page.css script.js...
+                        page.html page.css module.js...
 """
 import argparse
 import base64
+import os
+import re
 import struct
 import sys
 import zlib
@@ -42,6 +48,50 @@ def data_url(kind, data):
     return f'data:{kind};base64,' + base64.b64encode(data).decode('ascii')
 
 
+IMPORT = re.compile(r"import \{[\w\s,]+\} from '\./([\w.-]+\.js)';")
+EXPORT = re.compile(r'export (?=(async )?(function|class|const) )')
+DECLARED = re.compile(r'(?:async )?(?:function\*?|class|const|let|var) (\w+)')
+
+
+def bundle(paths, defined):
+    """The modules as one module's text, each after those it imports.
+    `defined`: names the text before them declares."""
+    modules = {os.path.basename(p): open(p, encoding='utf-8').read().splitlines() for p in paths}
+    order = []
+
+    def visit(name, path=()):
+        if name in path:
+            sys.exit(f'{name}: imports itself through {" -> ".join(path)}')
+        if name in order:
+            return
+        if name not in modules:
+            sys.exit(f"{path[-1]}: imports {name}, which is not one of the page's modules")
+        for line in modules[name]:
+            found = IMPORT.fullmatch(line)
+            if found:
+                visit(found.group(1), path + (name,))
+            elif line.startswith(('import', 'export')) and not EXPORT.match(line):
+                sys.exit(f'{name}: "{line}" is not an import or export the page maker joins')
+        order.append(name)
+
+    for name in modules:
+        visit(name)
+    text = []
+    for name in order:
+        for line in modules[name]:
+            if IMPORT.fullmatch(line):
+                continue
+            line = EXPORT.sub('', line)
+            # One scope: a top-level name declared twice would stop the page.
+            declared = DECLARED.match(line)
+            if declared:
+                if declared.group(1) in defined:
+                    sys.exit(f"{name}: {declared.group(1)} is declared twice in the page's module")
+                defined.add(declared.group(1))
+            text.append(line)
+    return '\n'.join(text)
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument('--out', required=True)
@@ -55,8 +105,8 @@ def main():
     # The WebAssembly beside emscripten's script, handed to it by the page.
     wasm = open(args.wasm_script[:-3] + '.wasm', 'rb').read()
     scripts = ["const kethmorWasm = '" + base64.b64encode(wasm).decode('ascii') + "';",
-               open(args.wasm_script, encoding='utf-8').read()]
-    scripts += [open(p, encoding='utf-8').read() for p in args.parts if p.endswith('.js')]
+               open(args.wasm_script, encoding='utf-8').read(),
+               bundle([p for p in args.parts if p.endswith('.js')], {'kethmorWasm', 'KethmorPlanner'})]
     faces = ''
     for family, file, weight in (('Kethmor Sans 8', 'sans8', 'normal'), ('Kethmor Sans 8', 'sans8-bold', 'bold'),
                                  ('Kethmor Sans 10', 'sans10', 'normal'), ('Kethmor Sans 10', 'sans10-bold', 'bold')):

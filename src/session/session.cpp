@@ -150,6 +150,12 @@ std::string folded(std::string_view s) {
   return out;
 }
 
+// Whether `s` is one character (UTF-8): a key's text, not another key's name.
+bool oneCharacter(std::string_view s) {
+  const auto continues = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
+  return !s.empty() && std::all_of(s.begin() + 1, s.end(), continues);
+}
+
 }  // namespace
 
 bool Session::listKey(Ctl list, const ListKey& key) {
@@ -171,7 +177,7 @@ bool Session::listKey(Ctl list, const ListKey& key) {
     to = 0;
   } else if (key.key == "End") {
     to = n - 1;
-  } else if (!key.key.empty() && static_cast<unsigned char>(key.key[0]) > ' ') {
+  } else if (oneCharacter(key.key) && static_cast<unsigned char>(key.key[0]) > ' ') {
     // Letters typed together search for the entry starting with all of
     // them, from the highlighted one on; a new search, or the same letter
     // again, from the entry after it.

@@ -37,7 +37,8 @@ struct Outcome {
 };
 
 // A key on a list as the page names it ("ArrowUp", "ArrowDown", "PageUp",
-// "PageDown", "Home", "End", "Enter"), or the text a letter key types.
+// "PageDown", "Home", "End", "Enter"), or the text a letter key types; a
+// key of another name ("Tab", "F5") is not the list's.
 struct ListKey {
   std::string_view key;
   int pageRows = 1;    // the entries a page moves: the rows in sight less one
@@ -90,6 +91,9 @@ class Session {
   // Ctrl+Shift+O opens it.
   void keepLastSession(Storage& storage) const;
   Outcome openLastSession(const Storage& storage, const char* name = kLastSession);
+  // A failure of the face's own (the browser refused its clipboard) said in
+  // the message box in the session's words: "could not copy: ...".
+  void sayFailure(const std::string& verb, const std::string& reason) { say(failure(verb, {}, reason)); }
   // The message box's text in full, for its tool tip (also while the box
   // shows it shortened); empty while the box is empty.
   std::string messageInFull() const;

@@ -29,7 +29,7 @@ int width(const std::string& s) { return ui::textWidth(ui::layout(Ctl::message_w
 
 // `text` cut to `room` pixels, "..." in place of its middle (or its end).
 std::string shortened(const std::string& text, int room, bool middle) {
-  if (text.empty() || width(text) <= room) return text;
+  if (text.empty() || width(text) <= room) return text;  // no name: the words around it are cut
   const std::vector<std::string> chars = characters(text);
   for (std::size_t keep = chars.size() - 1; keep > 0; --keep) {
     const std::size_t right = middle ? keep / 2 : 0;

@@ -1,39 +1,32 @@
-'use strict';
 // The level plan beside the window (Ctrl+L): the plan of the character on
-// show, following every change; Copy, Save... (a download in the sheet's
-// code page and line ends), Print..., a level box with "Show this level"
-// (one step that Ctrl+Z takes back), and Close (or Escape).
+// show, following every change; Copy, Save... (a download of the session's
+// bytes under the name it proposes), Print..., a level box with "Show this
+// level" (one step that Ctrl+Z takes back), and Close (or Escape).
+import {download} from './sheets.js';
+import {copyText} from './share.js';
 
-Planner.parts.push((planner) => {
-  let panel = null;
+export function installPlan(planner) {
+  let plan = null;  // made when first asked for
   const make = () => {
-    panel = document.createElement('div');
+    const panel = document.createElement('div');
     panel.id = 'plan';
     panel.setAttribute('role', 'dialog');
     panel.setAttribute('aria-label', 'Level plan');
     panel.innerHTML = `<div class="title">Level plan</div><textarea readonly aria-label="Level plan"></textarea>
       <div class="row"><label>Level: <input type="number" min="1" value="1"></label>
-      <button type="button" data-do="show">Show this level</button></div><div class="message"></div>
+      <button type="button" data-do="show">Show this level</button></div>
       <div class="row"><button type="button" data-do="copy">Copy</button><button type="button" data-do="save">Save...</button>
       <button type="button" data-do="print">Print...</button><span></span><button type="button" data-do="close">Close</button></div>`;
     const text = panel.querySelector('textarea');
     const level = panel.querySelector('input');
-    const message = panel.querySelector('.message');
     const actions = {
-      show: () => planner.run('kp_show_level', Math.max(1, Math.min(Number(level.value) || 1, Number(level.max)))),
-      copy: () => navigator.clipboard.writeText(text.value).then(() => { message.textContent = ''; },
-                                                                  () => { message.textContent = 'could not copy'; }),
+      show: () => planner.run('kp_show_level', planner.raw('kp_plan_level', level.value)),
+      copy: () => copyText(planner, text.value),
       save: () => {
-        const at = planner.raw('kp_plan_bytes');
-        const sheetName = planner.text('kp_file_name');
-        planner.download(planner.wasm.HEAPU8.slice(at, at + planner.raw('kp_sheet_size')),
-                         sheetName.endsWith('.txt') ? sheetName.slice(0, -4) + ' plan.txt' : 'plan.txt');
+        planner.raw('kp_plan_bytes');
+        download(planner.bytesOut(), planner.call('kp_plan').fileName);
       },
-      print: () => {
-        planner.printText = () => text.value;
-        window.print();
-        planner.printText = null;
-      },
+      print: () => window.print(),  // the plan: the panel has the focus
       close: () => {
         panel.hidden = true;
         planner.root.focus();
@@ -45,32 +38,25 @@ Planner.parts.push((planner) => {
       if (ev.key === 'Enter' && ev.target === level) actions.show();
     });
     // Ctrl+C with nothing selected in it copies the whole plan; Ctrl+P prints it.
-    panel.addEventListener('focusin', () => {
-      planner.copyText = () => text.value;
-      planner.printText = () => text.value;
-    });
-    panel.addEventListener('focusout', () => {
-      planner.copyText = null;
-      planner.printText = null;
-    });
+    panel.addEventListener('focusin', () => { planner.panelText = () => text.value; });
+    panel.addEventListener('focusout', () => { planner.panelText = null; });
     document.body.appendChild(panel);
-    planner.plan = {panel, text, level, actions};
+    plan = {panel, text, level};
   };
 
   const follow = () => {
-    if (!panel || panel.hidden) return;
-    const shown = planner.text('kp_plan_text');
-    if (planner.plan.text.value !== shown) planner.plan.text.value = shown;
-    planner.plan.level.max = Number(planner.shown[planner.id('Clevel')].text) || 1;
+    if (!plan || plan.panel.hidden) return;
+    const {text, levels} = planner.call('kp_plan');
+    if (plan.text.value !== text) plan.text.value = text;
+    plan.level.max = levels;
   };
   planner.onRefresh.push(follow);
-  planner.element('PCname').addEventListener('input', follow);  // the name typed follows at once
+  planner.root.addEventListener('input', follow);  // what is typed follows at once
 
-  planner.commands.set('plan', {label: 'Level plan', keys: ['Ctrl+L'], run: () => {
-    if (!panel) make();
-    panel.hidden = false;
+  planner.actions.set('plan', {run: () => {
+    if (!plan) make();
+    plan.panel.hidden = false;
     follow();
-    planner.plan.text.focus();
-    return true;
+    plan.text.focus();
   }});
-});
+}

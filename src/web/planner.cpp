@@ -290,6 +290,13 @@ EMSCRIPTEN_KEEPALIVE const char* kp_paste(const char* utf8, const char* verb) {
   return outcome(planner->openText(utf8, verb));
 }
 
+// The page's own failure (`verb` "copy", "paste": the browser refused its
+// clipboard, saying `reason`) said in the message box.
+EMSCRIPTEN_KEEPALIVE const char* kp_failed(const char* verb, const char* reason) {
+  planner->sayFailure(verb, reason);
+  return changes();
+}
+
 // The last session: kept (when the page closes, or Quit), and opened.
 EMSCRIPTEN_KEEPALIVE void kp_keep() {
   BrowserStorage storage;

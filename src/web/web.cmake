@@ -18,7 +18,7 @@ target_link_libraries(kethmor_planner_wasm PRIVATE kethmor_web_model)
 # no file system: the page hands the sheet's bytes in and out itself.
 target_link_options(kethmor_planner_wasm PRIVATE -sMODULARIZE=1 -sEXPORT_NAME=KethmorPlanner
   -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1 -sFILESYSTEM=0 -sMALLOC=emmalloc -sEXPORTED_FUNCTIONS=_malloc,_free
-  -sEXPORTED_RUNTIME_METHODS=UTF8ToString,stringToUTF8,lengthBytesUTF8)
+  -sEXPORTED_RUNTIME_METHODS=UTF8ToString)
 
 # The seeded sessions' sheets, run under Node.js against the desktop build's
 # (tests/web).
@@ -27,8 +27,8 @@ target_link_libraries(seeded_sheets PRIVATE kethmor_web_model)
 target_include_directories(seeded_sheets PRIVATE tests)
 target_link_options(seeded_sheets PRIVATE -sENVIRONMENT=node -sALLOW_MEMORY_GROWTH=1 -sSINGLE_FILE=1)
 
-set(web_parts ${web_src}/page.html ${web_src}/page.css ${web_src}/window.js ${web_src}/keys.js ${web_src}/sheets.js
-              ${web_src}/share.js ${web_src}/plan.js)
+set(web_parts ${web_src}/page.html ${web_src}/page.css ${web_src}/main.js ${web_src}/window.js ${web_src}/keys.js
+              ${web_src}/sheets.js ${web_src}/share.js ${web_src}/plan.js)
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/kethmor-planner.html
   COMMAND ${KETHMOR_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/scripts/make_web_page.py
           --out ${CMAKE_BINARY_DIR}/kethmor-planner.html --wasm-script $<TARGET_FILE:kethmor_planner_wasm>

@@ -1,10 +1,9 @@
-'use strict';
-// The planner's window on the page: every control drawn from the model's
-// layout table at one CSS pixel per 15 twips, every click, double click and
-// entry chosen handed to the model's own handlers, and after each event only
-// the controls whose state changed drawn again. keys.js adds the keyboard,
-// sheets.js saving, opening and the last session; later parts (a level plan
-// panel, the clipboard, printing, a menu) hang on `commands` and `onRefresh`.
+// The planner's window on the page: every control drawn from the session's
+// layout table, every click, double click and entry chosen handed to the
+// session, and after each event only the controls whose state changed drawn
+// again. The other modules add the keyboard (keys.js), the sheet's files
+// (sheets.js), the clipboard, printing and the menu (share.js) and the level
+// plan (plan.js) as the page's `actions`, by the commands' names.
 
 // The desktop's system colours (0x800000nn) as the window's classic palette has them.
 const kSystemColours = {0x05: '#ffffff', 0x08: '#000000', 0x0e: '#ffffff', 0x0f: '#efefef', 0x12: '#000000',
@@ -18,41 +17,38 @@ function cssColour(colour) {
   return '#' + hex(v & 0xff) + hex((v >>> 8) & 0xff) + hex((v >>> 16) & 0xff);
 }
 
-class Planner {
+export class Planner {
   constructor(wasm, root) {
     this.wasm = wasm;
     this.root = root;
-    this.table = JSON.parse(wasm.UTF8ToString(wasm._kp_table()));
-    this.ids = new Map(this.table.controls.map((c, id) => [c.name, id]));
+    this.table = this.call('kp_table');
     this.elements = [];
-    this.shown = [];  // each control's state as drawn
-    this.commands = new Map();  // name -> {keys, run}: the keys of keys.js, later a menu
-    this.onRefresh = [];        // told after every redraw
+    this.shown = [];           // each control's state as drawn
+    this.actions = new Map();  // a command's name -> {run, enabled, byBrowser}: what the page does for it
+    this.onRefresh = [];       // told every answer after its redraw
     this.canUndo = false;
     this.canRedo = false;
-    document.title = 'Kethmor Character Planner';
-    const [w, h] = this.table.client;
-    root.style.width = this.px(w) + 'px';
-    root.style.height = this.px(h) + 'px';
+    document.title = this.table.caption;
+    root.setAttribute('aria-label', this.table.caption);
+    root.style.width = this.table.client.width + 'px';
+    root.style.height = this.table.client.height + 'px';
     root.style.backgroundColor = cssColour(this.table.back);
     this.table.controls.forEach((c, id) => this.build(c, id));
-    for (const [id, name] of this.table.reading) this.elements[id].setAttribute('aria-label', name);
+    for (const {id, name} of this.table.reading) this.elements[id].setAttribute('aria-label', name);
     this.redraw(this.call('kp_start'));
   }
 
-  px(twips) { return Math.floor(twips / this.table.twips); }
-  id(name) { return this.ids.get(name); }
-  element(name) { return this.elements[this.id(name)]; }
   control(id) { return this.table.controls[id]; }
 
-  // Calls the model with numbers and strings; its answer as it comes.
+  // Calls the session with numbers, strings (a C string ends at a NUL,
+  // which no sheet holds: it is left out) and bytes; its answer as it comes.
   raw(name, ...args) {
     const held = [];
     const values = args.map((a) => {
-      if (typeof a !== 'string') return a;
-      const size = this.wasm.lengthBytesUTF8(a) + 1;
-      const at = this.wasm._malloc(size);
-      this.wasm.stringToUTF8(a, at, size);
+      if (typeof a === 'number') return a;
+      const bytes = a instanceof Uint8Array ? a : new TextEncoder().encode(a.replace(/\0/g, '') + '\0');
+      const at = this.wasm._malloc(Math.max(1, bytes.length));
+      this.wasm.HEAPU8.set(bytes, at);
       held.push(at);
       return at;
     });
@@ -63,25 +59,24 @@ class Planner {
   text(name, ...args) { return this.wasm.UTF8ToString(this.raw(name, ...args)); }
   call(name, ...args) { return JSON.parse(this.text(name, ...args)); }
 
-  // Bytes handed to the model (a sheet opened): where they lie, freed by the caller.
-  bytesIn(bytes) {
-    const at = this.wasm._malloc(Math.max(1, bytes.length));
-    this.wasm.HEAPU8.set(bytes, at);
-    return at;
+  // The bytes the session last handed out (SAVE's, the plan's).
+  bytesOut() {
+    const at = this.raw('kp_bytes');
+    return this.wasm.HEAPU8.slice(at, at + this.raw('kp_bytes_size'));
   }
 
   build(c, id) {
     const tags = {label: 'div', button: 'button', list: 'div', box: c.multiline ? 'textarea' : 'input'};
     const e = document.createElement(tags[c.kind]);
-    const [left, top, width, height] = c.at.map((v) => this.px(v));
+    const {left, top, width, height} = c.at;
     Object.assign(e.style, {left: left + 'px', top: top + 'px', width: width + 'px', height: height + 'px'});
-    const [family, pixels, bold] = this.table.fonts[c.font];
+    const {family, pixels, bold} = this.table.fonts[c.font];
     e.style.font = `${bold ? 'bold ' : ''}${pixels}px '${family}'`;
     e.className = c.kind;
     e.id = c.name;
     if (c.tip) e.title = c.tip;
     if (c.center) e.style.textAlign = 'center';
-    e.tabIndex = c.focus === 'none' ? -1 : c.focus === 'tab' ? 0 : -1;
+    e.tabIndex = c.focus === 'tab' ? 0 : -1;
     if (c.kind === 'button') {
       e.type = 'button';
       // A button takes the focus from Tab only: a press leaves it where it was.
@@ -92,36 +87,42 @@ class Planner {
       e.addEventListener('mousedown', (ev) => this.listPress(id, ev));
     } else if (c.kind === 'box') {
       if (!c.multiline) e.type = 'text';
-      e.readOnly = !!c.readonly;
+      e.readOnly = c.readonly;
       e.spellcheck = false;
       e.autocomplete = 'off';
       if (c.max > 0) e.maxLength = c.max;
       if (c.focus === 'none') e.addEventListener('mousedown', (ev) => ev.preventDefault());
       if (!c.readonly) e.addEventListener('input', () => this.typed(id));
-      if (c.name === 'message_window') e.setAttribute('aria-live', 'polite');  // a new message is announced
+      if (c.name === 'message_window') {
+        e.setAttribute('aria-live', 'polite');  // a new message is announced
+        this.message = {box: e, tip: c.tip};
+      }
     }
     this.root.appendChild(e);
     this.elements[id] = e;
     this.shown[id] = {};
   }
 
-  // The model's answer to an event drawn: only what changed.
+  // The session's answer to an event drawn: only what changed.
   redraw(answer) {
     this.toScroll = [];
-    for (const [id, text, back, fore, visible, index, items] of answer.controls) this.apply(id, {text, back, fore, visible, index, items});
+    this.toFocus = null;
+    for (const s of answer.controls) this.apply(s);
     // Read the layout once, after every change is written.
     for (const entry of this.toScroll) this.scrollToEntry(entry);
-    this.canUndo = !!answer.undo;
-    this.canRedo = !!answer.redo;
+    if (this.toFocus) this.toFocus.focus();
+    // While a message shows, the box's tool tip holds it in full, as the desktop's does.
+    this.message.box.title = answer.message || this.message.tip;
+    this.canUndo = answer.undo;
+    this.canRedo = answer.redo;
     this.onRefresh.forEach((f) => f(answer));
-    if (answer.ended) this.ended();
     return answer;
   }
 
-  apply(id, s) {
-    const c = this.control(id);
-    const e = this.elements[id];
-    const was = this.shown[id];
+  apply(s) {
+    const c = this.control(s.id);
+    const e = this.elements[s.id];
+    const was = this.shown[s.id];
     if (s.back !== was.back && c.kind !== 'label') e.style.backgroundColor = cssColour(s.back);
     if (s.fore !== was.fore) e.style.color = cssColour(s.fore);
     if (c.kind === 'list') {
@@ -131,18 +132,19 @@ class Planner {
     } else if (s.text !== was.text) {
       if (c.kind === 'box') {
         if (e.value !== s.text) e.value = s.text;  // shown from its start, as a box not typed in shows it
-        // While a message shows, the box's tool tip holds it in full (sheets.js
-        // names a shortened file in full), as the desktop's does.
-        if (c.name === 'message_window') e.title = s.text || c.tip;
       } else {
         e.textContent = s.text;
       }
     }
     if (s.visible !== was.visible) {
-      if (!s.visible && document.activeElement === e) this.handFocusOn(e);
+      // A control hidden while it has the focus hands it on as the session says.
+      if (!s.visible && document.activeElement === e) {
+        const next = this.raw('kp_focus_after', s.id);
+        this.toFocus = next >= 0 ? this.elements[next] : this.root;
+      }
       e.classList.toggle('hidden', !s.visible);
     }
-    this.shown[id] = s;
+    this.shown[s.id] = s;
   }
 
   fill(list, items) {
@@ -156,7 +158,7 @@ class Planner {
     }));
   }
 
-  // The entry the model selected shown selected; scrolled to only when out
+  // The entry the session selected shown selected; scrolled to only when out
   // of sight, so that the second press of a double click lands on it again.
   select(list, index) {
     for (const entry of list.querySelectorAll('.selected')) {
@@ -187,26 +189,21 @@ class Planner {
     }
   }
 
-  // A list hidden while it has the focus hands it to the list shown in its place.
-  handFocusOn(e) {
-    const other = this.elements.find((o) => o !== e && o.style.left === e.style.left && o.style.top === e.style.top &&
-                                            !o.classList.contains('hidden'));
-    (other || this.root).focus();
+  // Whether the element is a box that keeps the undo keys, its paste and its menu while it has the focus.
+  isTypingBox(e) {
+    const id = this.elements.indexOf(e);
+    return id >= 0 && this.control(id).typing;
   }
 
   // One event of the window: a click on a button or a list hands the undo
-  // keys back to the sheet, as the model's history has them.
+  // keys back to the sheet, as the session has them.
   run(name, ...args) {
-    const focus = document.activeElement;
-    if (focus && this.isTypingBox(focus)) this.root.focus();
+    if (this.isTypingBox(document.activeElement)) this.root.focus();
     return this.redraw(this.call(name, ...args));
   }
 
-  isTypingBox(e) { return e === this.element('PCname') || e === this.element('alternativebackground'); }
-
   press(id) {
-    const save = this.commands.get('save');
-    if (this.control(id).name === 'SAVE' && save) save.run();
+    if (this.control(id).name === 'SAVE') this.actions.get('save').run();  // a download, which the page makes
     else this.run('kp_click', id);
   }
 
@@ -229,24 +226,9 @@ class Planner {
 
   typed(id) {
     const e = this.elements[id];
-    const clean = e.value.replace(/\0/g, '');  // no saved sheet holds a NUL
+    const clean = e.value.replace(/\0/g, '');  // as raw() hands it on
     if (clean !== e.value) e.value = clean;
-    this.raw('kp_set_text', id, clean);
+    this.raw('kp_typed', id, clean);
     this.shown[id] = {...this.shown[id], text: clean};
   }
-
-  ended() {}
 }
-
-// Loads the model and draws the window; the page answers input from then on.
-async function startPlanner(model) {
-  const wasm = await model;
-  await document.fonts.ready;
-  const planner = new Planner(wasm, document.getElementById('window'));
-  window.planner = planner;
-  for (const install of Planner.parts) install(planner);
-  window.kethmorReadyAt = performance.now();  // navigation to a window that answers input
-  document.documentElement.dataset.ready = '1';
-  return planner;
-}
-Planner.parts = [];  // keys.js, sheets.js, ...

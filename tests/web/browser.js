@@ -1,6 +1,6 @@
 // What the page tests share: Debian's Chromium, headless, opening the page
-// from its file, and the centres of the controls as the layout table places
-// them (a list's row "Race_Selection#5" in the list shown in that rectangle).
+// from its file, and the centres of the controls where the page draws them
+// (a list's row "Race_Selection#5" in the list shown in that rectangle).
 'use strict';
 const { chromium } = require('playwright-core');
 
@@ -14,7 +14,8 @@ async function openPage(pagePath, options = {}) {
   const errors = [];
   page.on('pageerror', (e) => errors.push(e.message));
   await page.goto('file://' + require('path').resolve(pagePath));
-  await page.waitForSelector('html[data-ready="1"]', {timeout: 20000});
+  await page.waitForSelector('html[data-ready]', {timeout: 20000});
+  if (await page.$('html[data-ready=failed]')) throw new Error('the page did not start: ' + await page.textContent('#window'));
   return {browser, page, errors};
 }
 
@@ -22,11 +23,10 @@ async function openPage(pagePath, options = {}) {
 function centre(page, target) {
   return page.evaluate((target) => {
     const [name, row] = target.split('#');
-    const c = planner.table.controls[planner.id(name)];
-    const [l, t, w, h] = c.at.map((v) => planner.px(v));
-    if (row === undefined) return [l + w / 2, t + h / 2];
-    const shown = planner.elements.find((e, id) => !e.classList.contains('hidden') &&
-                                                  planner.control(id).at[0] === c.at[0] && planner.control(id).at[1] === c.at[1]);
+    const {left, top, width, height} = document.getElementById(name).style;
+    if (row === undefined) return [parseInt(left) + parseInt(width) / 2, parseInt(top) + parseInt(height) / 2];
+    const shown = Array.from(document.querySelectorAll('#window > :not(.hidden)'))
+                       .find((e) => e.style.left === left && e.style.top === top);
     const r = shown.children[Number(row)].getBoundingClientRect();
     return [r.left + r.width / 2, r.top + r.height / 2];
   }, target);

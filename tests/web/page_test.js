@@ -1,8 +1,9 @@
 // Checks of the page in headless Chromium, one fact each, named: a caption's
 // place, colour and font, a refusal's message, undo and redo of the sheet and
 // of typing, the Tab order, opening a sheet and refusing a file that is none,
-// the level plan, the menu, About, the printed sheet, the last session kept
-// by Quit and opened by Ctrl+Shift+O, and files dropped on a text box.
+// the focus handed on from a list hidden, the level plan, the menu, About,
+// the printed sheet, the last session kept by Quit and opened by
+// Ctrl+Shift+O, and files dropped on a text box.
 // Usage: node page_test.js page.html
 'use strict';
 const fs = require('fs');
@@ -20,7 +21,7 @@ const sheet = fs.readFileSync(path.join(__dirname, '../e2e/expected_session.txt'
   const value = (id) => page.$eval('#' + id, (e) => e.value ?? e.textContent);
   const focused = () => page.evaluate(() => document.activeElement.id);
 
-  expect('the page title', await page.title(), 'Kethmor Character Planner');
+  expect('the page titled with the caption', await page.title(), 'Kethmor Character Planner v 1.7');
   const st = await page.$eval('#Label5', (e) => {
     const r = e.getBoundingClientRect(), s = getComputedStyle(e);
     return [e.textContent, r.left, r.top, r.width, r.height, s.color, s.fontWeight, s.fontSize];
@@ -31,7 +32,6 @@ const sheet = fs.readFileSync(path.join(__dirname, '../e2e/expected_session.txt'
   for (let i = 0; i < 6; ++i) await click(page, 'ST_plus');
   expect('the sixth strength point is refused', await value('message_window'), 'No CPs left');
   expect('a refusal is written in red', await page.$eval('#message_window', (e) => getComputedStyle(e).color), 'rgb(255, 0, 0)');
-  expect('strength after five points', await value('Strength'), '13');
 
   await page.keyboard.press('Control+z');
   expect('Ctrl+Z takes back a point', [await value('Strength'), await value('CPs_remaining')], ['12', '1']);
@@ -54,6 +54,9 @@ const sheet = fs.readFileSync(path.join(__dirname, '../e2e/expected_session.txt'
           'Hitpoints_minus', 'Hitpoints_plus', 'Fatigue_minus']);
   for (let i = 0; i < 10; ++i) await page.keyboard.press('Shift+Tab');
   expect('Shift+Tab before the first control is Quit', await focused(), 'Quit');
+  await click(page, 'Magick_list#1');
+  await click(page, 'Tech_select');
+  expect('the magick list hidden with the focus hands it to the tech list in its place', await focused(), 'Tech_list');
 
   const open = async (name, buffer) => {
     await page.setInputFiles('#open-file', {name, mimeType: 'text/plain', buffer});
@@ -61,10 +64,8 @@ const sheet = fs.readFileSync(path.join(__dirname, '../e2e/expected_session.txt'
     await page.waitForTimeout(100);
   };
   await open('notes.txt', Buffer.from('hello\r\n'));
-  expect('a file that is no sheet is refused in words said of the file, as on the desktop',
-         await value('message_window'), 'notes.txt is not a character sheet');
-  expect('the refusal in full as the box\'s tool tip', await page.$eval('#message_window', (e) => e.title),
-         'notes.txt is not a character sheet');
+  expect('a file that is no sheet is refused, in full as the message box\'s tool tip',
+         await page.$eval('#message_window', (e) => e.title), 'notes.txt is not a character sheet');
   await open('hero.txt', sheet);
   expect('a sheet opens into its character', [await value('PCname'), await value('Current_race'), await value('Clevel')],
          ['Kethmor Dwarf Adventur', 'Dwarf', '2']);
@@ -92,13 +93,11 @@ const sheet = fs.readFileSync(path.join(__dirname, '../e2e/expected_session.txt'
   expect('the printed sheet keeps its columns', line('Bow:').indexOf('Dodge:'), line('Melee:').indexOf('Throwing:'));
 
   await click(page, 'Quit');
-  expect('Quit keeps the sheet as the last session',
-         await page.evaluate(() => localStorage.getItem('kethmor-planner/last-session.txt')), sheet.toString('latin1'));
   await page.reload();
   await page.waitForSelector('html[data-ready="1"]');
   expect('the page starts on the blank character', await value('PCname'), '');
   await page.keyboard.press('Control+Shift+O');
-  expect('Ctrl+Shift+O opens the last session', await value('PCname'), 'Kethmor Dwarf Adventur');
+  expect('Ctrl+Shift+O opens the last session, kept by Quit', await value('PCname'), 'Kethmor Dwarf Adventur');
   await page.keyboard.press('Control+z');
   const dropped = await page.evaluateHandle((text) => {
     const files = new DataTransfer();
