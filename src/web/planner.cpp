@@ -302,9 +302,9 @@ EMSCRIPTEN_KEEPALIVE void kp_keep() {
   BrowserStorage storage;
   planner->keepLastSession(storage);
 }
-EMSCRIPTEN_KEEPALIVE const char* kp_open_last() {
+EMSCRIPTEN_KEEPALIVE const char* kp_open_last(int before) {
   const BrowserStorage storage;
-  return outcome(planner->openLastSession(storage));
+  return outcome(planner->openLastSession(storage, before ? session::kPreviousSession : session::kLastSession));
 }
 
 // The sheet as text for the clipboard and the printer (UTF-8, LF), and the

@@ -37,7 +37,8 @@ export function installSheets(planner) {
   });
 
   planner.actions.set('open', {run: () => picker.click()});
-  planner.actions.set('openLast', {run: () => planner.run('kp_open_last')});
+  planner.actions.set('openLast', {run: () => planner.run('kp_open_last', 0)});
+  planner.actions.set('openPrevious', {run: () => planner.run('kp_open_last', 1)});
   planner.actions.set('save', {run: save});
 
   // Files dropped anywhere on the page open; text dropped into a box stays the box's.

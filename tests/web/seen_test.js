@@ -10,8 +10,8 @@ const script = process.argv[2];
 require(script)({wasmBinary: fs.readFileSync(script.replace(/\.js$/, '.wasm'))}).then((m) => {
   const json = (name, ...args) => JSON.parse(m.UTF8ToString(m['_' + name](...args.map((a) => (typeof a === 'string' ? put(a) : a)))));
   const put = (s) => {
-    const size = m.lengthBytesUTF8(s) + 1, at = m._malloc(size);
-    m.stringToUTF8(s, at, size);
+    const bytes = new TextEncoder().encode(s + '\0'), at = m._malloc(bytes.length);
+    m.HEAPU8.set(bytes, at);
     return at;
   };
   const table = json('kp_table');
@@ -37,7 +37,7 @@ require(script)({wasmBinary: fs.readFileSync(script.replace(/\.js$/, '.wasm'))})
   const saved = (json('kp_save'), bytes());
   json('kp_click', id('levelup'));
   open('good.txt', saved, 2);
-  said(json('kp_open_last'));
+  said(json('kp_open_last', 0));
   const print = (key) => {
     const kept = stored.get('kethmor-planner/' + key);
     return kept === undefined ? 'none' : kept.length + '/' + Array.from(kept).reduce((n, ch) => n + ch.charCodeAt(0), 0);
