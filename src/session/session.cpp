@@ -103,6 +103,10 @@ Outcome Session::openLastSession(const Storage& storage, const char* name) {
   return none;
 }
 
+void Session::sayNote(int note) {
+  if (note >= 0 && note <= static_cast<int>(Note::FolderDropped)) say(fitted(noteText(static_cast<Note>(note))));
+}
+
 std::string noteText(Note n) {
   switch (n) {
     case Note::KeptInBrowser: return "the character is kept in this browser";

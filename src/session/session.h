@@ -94,6 +94,8 @@ class Session {
   // A failure of the face's own (the browser refused its clipboard) said in
   // the message box in the session's words: "could not copy: ...".
   void sayFailure(const std::string& verb, const std::string& reason) { say(failure(verb, {}, reason)); }
+  // A note of what only the page meets (session::Note), said in the message box.
+  void sayNote(int note);
   // The message box's text in full, for its tool tip (also while the box
   // shows it shortened); empty while the box is empty.
   std::string messageInFull() const;

@@ -297,6 +297,14 @@ EMSCRIPTEN_KEEPALIVE const char* kp_failed(const char* verb, const char* reason)
   return changes();
 }
 
+// A note of the page's own, by its number (session::Note: 0 the character
+// kept in this browser, 1 link copied, 2 clipboard refused, 3 no clipboard, 4
+// a folder dropped), in the message box.
+EMSCRIPTEN_KEEPALIVE const char* kp_note(int note) {
+  planner->sayNote(note);
+  return changes();
+}
+
 // The last session: kept (when the page closes, or Quit), and opened.
 EMSCRIPTEN_KEEPALIVE void kp_keep() {
   BrowserStorage storage;
