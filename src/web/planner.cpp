@@ -10,6 +10,7 @@
 
 #include "session/session.h"
 #include "window/layout_table.h"
+#include "window/narrow_layout.h"
 #include "window/plan_place.h"
 
 using namespace kethmor;
@@ -160,7 +161,10 @@ extern "C" {
 // controls: [{name, kind, at: {left, top, width, height}, font, center,
 // readonly, multiline, tip, max, focus: "tab" | "click" | "none"}], reading:
 // [{id, name}], commands: [{name, label, keys: [...], endsGroup}], about:
-// {title, text}}.
+// {title, text}, narrow: {width, height, groups: [{name, top, height}],
+// controls: [{group, left, top, width, height, fontScale, rowHeight (lists
+// only)}]}}: the narrow screen's places in CSS pixels, controls in the order
+// of `controls`.
 EMSCRIPTEN_KEEPALIVE const char* kp_table() {
   using namespace ui;
   reply = "{\"caption\":" + quote(session::caption()) + ",\"client\":{\"width\":" +
@@ -210,7 +214,21 @@ EMSCRIPTEN_KEEPALIVE const char* kp_table() {
     first = false;
   }
   reply += "],\"about\":{\"title\":" + quote(session::kAboutTitle) + ",\"text\":" + quote(session::aboutText()) +
-           "}}";
+           "},\"narrow\":{\"width\":" + std::to_string(kNarrowWidth) + ",\"height\":" +
+           std::to_string(kNarrowGroups.back().top + kNarrowGroups.back().height) + ",\"groups\":[";
+  for (std::size_t g = 0; g < kNarrowGroups.size(); ++g)
+    reply += std::string(g ? "," : "") + "{\"name\":" + quote(kNarrowGroups[g].name) + ",\"top\":" +
+             std::to_string(kNarrowGroups[g].top) + ",\"height\":" + std::to_string(kNarrowGroups[g].height) + '}';
+  reply += "],\"controls\":[";
+  for (int i = 0; i < kControlCount; ++i) {
+    const NarrowPlacement& at = narrow(static_cast<Ctl>(i));
+    const int rowHeight = narrowRowHeight(static_cast<Ctl>(i));
+    reply += std::string(i ? "," : "") + "{\"group\":" + std::to_string(static_cast<int>(at.group)) +
+             ",\"left\":" + std::to_string(at.left) + ",\"top\":" + std::to_string(at.top) + ",\"width\":" +
+             std::to_string(at.width) + ",\"height\":" + std::to_string(at.height) + ",\"fontScale\":" +
+             std::to_string(kNarrowFontScale) + (rowHeight ? ",\"rowHeight\":" + std::to_string(rowHeight) : "") + '}';
+  }
+  reply += "]}}";
   return reply.c_str();
 }
 

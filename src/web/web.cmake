@@ -36,3 +36,19 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/kethmor-planner.html
   DEPENDS kethmor_planner_wasm scripts/make_web_page.py assets/background.bmp ${font_files} ${web_parts}
   COMMENT "Making the web page")
 add_custom_target(web_page ALL DEPENDS ${CMAKE_BINARY_DIR}/kethmor-planner.html)
+
+# The folder for any static web host, build-web/site: the page as index.html
+# with one line loading install.js, which links the web app manifest and
+# registers the service worker that keeps the folder for use offline, and the
+# icons drawn from the 256-pixel one.
+find_program(KETHMOR_CONVERT convert REQUIRED)  # ImageMagick
+set(site ${CMAKE_BINARY_DIR}/site)
+set(site_parts ${web_src}/install.js ${web_src}/site/manifest.webmanifest ${web_src}/site/service-worker.js)
+add_custom_command(OUTPUT ${site}/index.html ${site}/install.js ${site}/manifest.webmanifest ${site}/service-worker.js
+                          ${site}/icon-192.png ${site}/icon-512.png
+  COMMAND ${KETHMOR_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/scripts/make_site.py --out ${site}
+          --page ${CMAKE_BINARY_DIR}/kethmor-planner.html --icon ${CMAKE_CURRENT_SOURCE_DIR}/assets/kethmor-planner-256.png
+          --convert ${KETHMOR_CONVERT} ${site_parts}
+  DEPENDS ${CMAKE_BINARY_DIR}/kethmor-planner.html scripts/make_site.py assets/kethmor-planner-256.png ${site_parts}
+  COMMENT "Making the folder for a web host")
+add_custom_target(web_site ALL DEPENDS ${site}/index.html)

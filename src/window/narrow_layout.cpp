@@ -1,0 +1,65 @@
+#include "window/narrow_layout.h"
+
+namespace kethmor::ui {
+
+namespace {
+
+struct Row {
+  NarrowGroup group;
+  Ctl id;
+  int left, top, width, height;  // top within the group
+};
+
+constexpr Row kRows[] = {
+#define NARROW(group, name, l, t, w, h) {NarrowGroup::group, Ctl::name, l, t, w, h},
+#include "window/narrow_layout.def"
+#undef NARROW
+};
+
+constexpr const char* kGroupNames[] = {
+#define GROUP(id, name) name,
+#include "window/narrow_layout.def"
+#undef GROUP
+};
+
+// Each group as high as its lowest control reaches, one under another.
+constexpr std::array<NarrowGroupPlace, kNarrowGroupCount> makeGroups() {
+  std::array<NarrowGroupPlace, kNarrowGroupCount> groups{};
+  for (const Row& r : kRows) {
+    NarrowGroupPlace& g = groups[static_cast<std::size_t>(r.group)];
+    if (r.top + r.height > g.height) g.height = r.top + r.height;
+  }
+  int top = 0;
+  for (std::size_t i = 0; i < groups.size(); ++i) {
+    groups[i].name = kGroupNames[i];
+    groups[i].top = top;
+    top += groups[i].height + kNarrowGroupGap;
+  }
+  return groups;
+}
+
+constexpr std::array<NarrowPlacement, kControlCount> makeNarrow() {
+  const auto groups = makeGroups();
+  std::array<NarrowPlacement, kControlCount> table{};
+  for (const Row& r : kRows)
+    table[static_cast<std::size_t>(r.id)] = {r.group, r.left, groups[static_cast<std::size_t>(r.group)].top + r.top,
+                                             r.width, r.height};
+  return table;
+}
+
+constexpr bool everyControlPlacedOnce() {
+  std::array<int, kControlCount> placed{};
+  for (const Row& r : kRows) ++placed[static_cast<std::size_t>(r.id)];
+  for (const int n : placed)
+    if (n != 1) return false;
+  return true;
+}
+
+}  // namespace
+
+static_assert(everyControlPlacedOnce(), "window/narrow_layout.def must place every control of controls.def once");
+
+const std::array<NarrowGroupPlace, kNarrowGroupCount> kNarrowGroups = makeGroups();
+const std::array<NarrowPlacement, kControlCount> kNarrow = makeNarrow();
+
+}  // namespace kethmor::ui
