@@ -102,7 +102,7 @@ std::string add(Needs& n, const Start& s, const Target& t, int byLevel) {
   if (t.code == kOrderHitpoints) n.hitpoints = std::max(n.hitpoints, t.value);
   if (t.code == kOrderFatigue) n.fatigue = std::max(n.fatigue, t.value);
   if (t.code < kOrderSkill) return {};
-  auto needs = [&](std::size_t st, int value) {
+  auto needing = [&](std::size_t st, int value) {
     return ": needs " + std::string(kStats[st].name) + " " + std::to_string(value) + ",";
   };
   if (t.code < kOrderSpell) {
@@ -112,7 +112,7 @@ std::string add(Needs& n, const Start& s, const Target& t, int byLevel) {
     if (ranks == 0) return {};
     const auto st = static_cast<std::size_t>(kSkills[i].governing);
     const int value = statForRank(s.skill[i] + ranks - 1);
-    if (std::string no = needStat(st, value, needs(st, value)); !no.empty()) return no;
+    if (std::string no = needStat(st, value, needing(st, value)); !no.empty()) return no;
     n.ranks[i] = std::max(n.ranks[i], ranks);
     return {};
   }
@@ -120,7 +120,7 @@ std::string add(Needs& n, const Start& s, const Target& t, int byLevel) {
     const int c = (t.code - kOrderSpell) / kSpellsPerCollege, k = (t.code - kOrderSpell) % kSpellsPerCollege;
     const int will = magick::willpowerThreshold(k);
     if (spellLevel(k) > byLevel) return name + ": needs level " + std::to_string(spellLevel(k));
-    if (std::string no = needStat(kWP, will, needs(kWP, will)); !no.empty()) return no;
+    if (std::string no = needStat(kWP, will, needing(kWP, will)); !no.empty()) return no;
     n.level = std::max(n.level, spellLevel(k));
     n.spells[static_cast<std::size_t>(c)] = std::max(n.spells[static_cast<std::size_t>(c)], k + 1);
     return {};
@@ -128,7 +128,7 @@ std::string add(Needs& n, const Start& s, const Target& t, int byLevel) {
   const int d = (t.code - kOrderSchematic) / kSchematicsPerDiscipline;
   const int k = (t.code - kOrderSchematic) % kSchematicsPerDiscipline;
   const int value = technology::intelligenceThreshold(k);
-  if (std::string no = needStat(kIN, value, needs(kIN, value)); !no.empty()) return no;
+  if (std::string no = needStat(kIN, value, needing(kIN, value)); !no.empty()) return no;
   n.schematics[static_cast<std::size_t>(d)] = std::max(n.schematics[static_cast<std::size_t>(d)], k + 1);
   return {};
 }
