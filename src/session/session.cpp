@@ -219,6 +219,23 @@ std::optional<Ctl> Session::focusAfterHiding(Ctl hidden) const {
   return std::nullopt;
 }
 
+std::string Session::goalText(const Goal& goal, bool allPairs) const {
+  return allPairs ? tableText(goal, goalAnswers(goal)) : answerText(goal, goalAnswer(goal, form_));
+}
+
+bool Session::applyGoal(const Goal& goal, bool allPairs) {
+  Answer answer = allPairs ? goalAnswers(goal).front() : goalAnswer(goal, form_);
+  if (answer.level == 0) return false;
+  answer.start.name = form_.PCname.text;
+  answer.start.alternative = form_.alternativebackground.text;
+  run([&] {
+    Form1State build = answerBuild(answer);
+    keepBrowsing(build, form_);
+    static_cast<Form1State&>(form_) = build;
+  });
+  return true;
+}
+
 std::string caption() { return ui::kCaption; }
 
 std::string aboutText() {

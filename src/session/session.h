@@ -13,6 +13,7 @@
 
 #include "model/form1.h"
 #include "session/commands.h"
+#include "session/goal.h"
 #include "session/history.h"
 #include "session/wording.h"
 
@@ -126,6 +127,13 @@ class Session {
   // The control that takes the focus when `hidden` is hidden: the list
   // shown in its place (the magick and tech lists swap), if any.
   std::optional<Ctl> focusAfterHiding(Ctl hidden) const;
+
+  // The goal panel: the answer for the current race and background, or the
+  // table of every pair (`allPairs`), as text (LF); Apply makes the
+  // answer's build (the table's first row), the typed texts kept, as one
+  // step. Whether the goal could be met.
+  std::string goalText(const Goal& goal, bool allPairs) const;
+  bool applyGoal(const Goal& goal, bool allPairs);
 
  private:
   void say(const Said& said);

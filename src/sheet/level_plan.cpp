@@ -39,9 +39,9 @@ Form1 placed(const Form1State& build, int last, LevelPlan* plan) {
   return f;
 }
 
-std::string cps(int n) { return std::to_string(n) + (n == 1 ? " CP" : " CPs"); }
-
 }  // namespace
+
+std::string cps(int n) { return std::to_string(n) + (n == 1 ? " CP" : " CPs"); }
 
 LevelPlan levelPlan(const Form1State& build) {
   LevelPlan plan;
@@ -54,10 +54,16 @@ Form1State planStateAt(const Form1State& build, int level) { return placed(build
 std::string planText(const LevelPlan& plan, const char* lineEnd) {
   std::string text = "Level plan";
   if (plan.name.find_first_not_of(' ') != std::string::npos) text += " for " + plan.name;  // blanks: no name
-  text += ": " + plan.race + ", background " + plan.background;
+  text += ": " + plan.race + ", background " + plan.background + lineEnd + planLevelLines(plan, lineEnd);
+  if (plan.unspent > 0) text += lineEnd + ("Unspent: " + cps(plan.unspent));
+  return text;
+}
+
+std::string planLevelLines(const LevelPlan& plan, const char* lineEnd) {
+  std::string text;
   for (std::size_t l = 0; l < plan.levels.size(); ++l) {
     const PlanLevel& level = plan.levels[l];
-    text += lineEnd + ("Level " + std::to_string(l + 1) + " (" + cps(level.cps) + "): ");
+    text += (l > 0 ? lineEnd : "") + ("Level " + std::to_string(l + 1) + " (" + cps(level.cps) + "): ");
     if (level.bought.empty()) text += "nothing";
     for (std::size_t i = 0, run; i < level.bought.size(); i += run) {
       run = 1;
@@ -66,7 +72,6 @@ std::string planText(const LevelPlan& plan, const char* lineEnd) {
       if (run > 1) text += " x" + std::to_string(run);
     }
   }
-  if (plan.unspent > 0) text += lineEnd + ("Unspent: " + cps(plan.unspent));
   return text;
 }
 

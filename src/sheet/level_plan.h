@@ -35,5 +35,9 @@ Form1State planStateAt(const Form1State& build, int level);
 //   Level 2 (1 CP): nothing
 //   Unspent: 1 CP
 std::string planText(const LevelPlan& plan, const char* lineEnd = "\n");
+// Its level lines alone ("Level 2 (1 CP): Charges"), joined by `lineEnd`.
+std::string planLevelLines(const LevelPlan& plan, const char* lineEnd = "\n");
+// A number of CPs as the plan says it: "1 CP", "2 CPs".
+std::string cps(int n);
 
 }  // namespace kethmor
