@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -25,6 +26,16 @@ std::string readFile(const fs::path& p) {
 }
 
 }  // namespace
+
+// Every statistic and skill has its line on the sheet.
+TEST(SheetBytes, EveryStatisticAndSkillHasItsLine) {
+  auto lines = [](Box box) {
+    return std::count_if(sheet::kSheetLines.begin(), sheet::kSheetLines.end(),
+                         [box](const sheet::SheetLine& l) { return l.value == box || l.value2 == box; });
+  };
+  for (const StatInfo& s : kStats) EXPECT_EQ(lines(s.adjusted), 1) << s.name;
+  for (const SkillInfo& s : kSkills) EXPECT_EQ(lines(s.box), 1) << s.name;
+}
 
 // The end-to-end session's steps on the model save its expected sheet byte
 // for byte; a human raised by elves shows a seven-letter race's zone, the
