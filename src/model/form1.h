@@ -54,15 +54,24 @@ struct Form1State : Form1Counters {
   bool operator==(const Form1State&) const = default;
 };
 
-// The codes of the order of the build: a statistic point (in the order of
-// kStats), hit points, fatigue, a skill rank (from kOrderSkill in the order of
-// kSkills), a spell (kOrderSpell + 5 x college + rank index) and a schematic
-// (kOrderSchematic + 7 x discipline + rank index).
+// The codes of the order of the build, which build codes hold, so that a
+// code keeps its meaning once made: a statistic point (in the order of
+// kStats), hit points, fatigue, a rank of one of the first sixteen skills
+// (from kOrderSkill in the order of kSkills), a spell (kOrderSpell + 5 x
+// college + rank index), a schematic (kOrderSchematic + 7 x discipline + rank
+// index), then a rank of a skill added after those (from kOrderLaterSkill).
+inline constexpr int kFirstSkills = 16;
+static_assert(kStatCount == 8, "a statistic added needs its order code after all the others");
 inline constexpr int kOrderHitpoints = kStatCount, kOrderFatigue = kStatCount + 1, kOrderSkill = kStatCount + 2;
-inline constexpr int kOrderSpell = kOrderSkill + kSkillCount;
+inline constexpr int kOrderSpell = kOrderSkill + kFirstSkills;
 inline constexpr int kOrderSchematic = kOrderSpell + magick::kCollegeCount * magick::kSpellsPerCollege;
-inline constexpr int kOrderEnd = kOrderSchematic + technology::kDisciplineCount * technology::kSchematicsPerDiscipline;
-static_assert(kOrderEnd <= 256, "an order code is one byte");
+inline constexpr int kOrderLaterSkill =
+    kOrderSchematic + technology::kDisciplineCount * technology::kSchematicsPerDiscipline;
+inline constexpr int kOrderEnd = kOrderLaterSkill + kSkillCount - kFirstSkills;
+static_assert(kSkillCount >= kFirstSkills && kOrderEnd < 256, "an order code is one byte, with one above them all");
+constexpr int skillCode(int i) { return i < kFirstSkills ? kOrderSkill + i : kOrderLaterSkill + i - kFirstSkills; }
+// Whether a code buys a spell or a schematic; the others raise a box.
+constexpr bool isEntryCode(int code) { return code >= kOrderSpell && code < kOrderLaterSkill; }
 
 // Each control of the state, by its Ctl number.
 extern Control Form1State::* const kMembers[kControlCount];
@@ -103,8 +112,8 @@ inline constexpr std::array<SkillInfo, kSkillCount> kSkills = {{
 #undef SKILL
 }};
 
-// What the codes below kOrderSpell buy, one "+" each: the button, the box
-// the sheet shows the value bought in, and the name the level plan prints.
+// What the codes of no spell or schematic buy, one "+" each: the button, the
+// box the sheet shows the value bought in, and the name the level plan prints.
 struct Raise {
   Ctl plus;
   Control Form1State::*shown;
@@ -117,7 +126,8 @@ constexpr Raise raiseOf(int code) {
   }
   if (code == kOrderHitpoints) return {Ctl::Hitpoints_plus, &Form1State::hitpoints, "Hit points"};
   if (code == kOrderFatigue) return {Ctl::Fatigue_plus, &Form1State::fatigue, "Fatigue"};
-  const SkillInfo& s = kSkills[static_cast<std::size_t>(code - kOrderSkill)];
+  const int i = code < kOrderSpell ? code - kOrderSkill : code - kOrderLaterSkill + kFirstSkills;
+  const SkillInfo& s = kSkills[static_cast<std::size_t>(i)];
   return {s.plus, s.box, s.name};
 }
 
@@ -189,7 +199,7 @@ class Form1 : public Form1State {
   void hpsandfatadj();
   void Speeddisplay();
 
-  // --- model/skills.cpp: the sixteen skills
+  // --- model/skills.cpp: the skills
   void plus_skill_adjustment(Control& Sname, Control& prerequisite, float& CPspent);
   void minus_skill_adjustment(Control& Sname, Control& prerequisite, float& CPspent);
   void prerequisite_check(const std::string& currentstatlevel,

@@ -61,7 +61,7 @@ void replayStart(Form1& f, const ReplayStart& start) {
 
 bool buy(Form1& f, int code) {
   const std::size_t had = f.purchase_order.size();
-  if (code < kOrderSpell) {
+  if (!isEntryCode(code)) {
     f.Click(raiseOf(code).plus);
   } else {
     const Entry e = entryOf(code);
@@ -80,7 +80,7 @@ int buyAll(Form1& f, std::string_view order) {
 }
 
 std::string purchaseName(int code) {
-  if (code < kOrderSpell) return raiseOf(code).name;
+  if (!isEntryCode(code)) return raiseOf(code).name;
   const Entry e = entryOf(code);
   return e.spell ? magick::kSpellNames[e.group][e.rank] : technology::kSchematicNames[e.group][e.rank];
 }
