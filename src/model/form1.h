@@ -79,23 +79,38 @@ extern Control Form1State::* const kMembers[kControlCount];
 inline constexpr std::int16_t kTrue = -1;
 inline constexpr std::int16_t kFalse = 0;
 
-// One primary statistic, a row of core/statistics.def.
+// The values worked out again after a statistic changes, and the purchases
+// that must keep it for it to be lowered.
+enum class Derived { none, carryAndDamage, armourAndSpeed };
+enum class Guard { none, schematics, spells };
+
+// One primary statistic, a row of rules/statistics.def.
 struct StatInfo {
   Control Form1State::*base;
   Control Form1State::*adjusted;
   Ctl plus, minus;
   std::int16_t Form1State::*counter;
   const char* name;
+  int hitpoints, fatigue;
+  Derived derived;
+  Guard guard;
 };
 inline constexpr std::array<StatInfo, kStatCount> kStats = {{
-#define STAT(code, base, adjusted, plus, minus, counter, name) \
-  {&Form1State::base, &Form1State::adjusted, Ctl::plus, Ctl::minus, &Form1State::counter, name},
+#define STAT(code, base, adjusted, plus, minus, counter, name, hitpoints, fatigue, derived, guard)               \
+  {&Form1State::base, &Form1State::adjusted, Ctl::plus, Ctl::minus, &Form1State::counter, name, hitpoints, fatigue, \
+   Derived::derived, Guard::guard},
 #include "rules/statistics.def"
 #undef STAT
 }};
 inline constexpr const StatInfo& stat(Stat s) { return kStats[static_cast<std::size_t>(s)]; }
+// The statistic whose change works out the values `d`.
+consteval const StatInfo& derivingStat(Derived d) {
+  std::size_t i = 0;
+  while (kStats[i].derived != d) ++i;
+  return kStats[i];
+}
 
-// One skill, a row of core/skills.def. Its "+" passes the adjusted box of
+// One skill, a row of rules/skills.def. Its "+" passes the adjusted box of
 // the governing statistic, its "-" the base box.
 struct SkillInfo {
   Control Form1State::*box;
@@ -166,26 +181,16 @@ class Form1 : public Form1State {
   void Form_Load();
 
   // --- model/statistics.cpp: buying and selling statistics, hit points, fatigue
-  void plus_stats(Control& stat, std::int16_t& cpstat, std::int16_t& CPs,
-                  const std::string& name, Control& adj);
-  void minus_stats(Control& stat, std::int16_t& cpstat, std::int16_t& CPs,
-                   const std::string& name, Control& adj);
-  void ST_plus_Click();
-  void ST_minus_Click();
-  void CN_plus_Click();
-  void CN_minus_Click();
-  void DX_plus_Click();
-  void DX_minus_Click();
-  void BE_plus_Click();
-  void BE_minus_Click();
-  void IN_plus_Click();
-  void IN_minus_Click();
-  void WP_plus_Click();
-  void WP_minus_Click();
-  void PE_plus_Click();
-  void PE_minus_Click();
-  void CH_plus_Click();
-  void CH_minus_Click();
+  // A point: its order code, the hit points and fatigue it adds besides its
+  // own box, and whether its box stops at 20.
+  struct Point { int code, hitpoints, fatigue; bool capped; };
+  void plus_stats(Control& stat, std::int16_t& cpstat, std::int16_t& CPs, const Point& point, Control& adj);
+  void minus_stats(Control& stat, std::int16_t& cpstat, std::int16_t& CPs, const Point& point, Control& adj);
+#define STAT(code, base, adjusted, plus, minus, ...) \
+  void plus##_Click();                               \
+  void minus##_Click();
+#include "rules/statistics.def"
+#undef STAT
   void Hitpoints_plus_Click();
   void Hitpoints_minus_Click();
   void Fatigue_plus_Click();
@@ -254,8 +259,10 @@ class Form1 : public Form1State {
 
  private:
   // --- model/statistics.cpp
-  void afterST();
-  void afterDX();
+  void statPlus(Stat s);
+  void statMinus(Stat s);
+  bool mayLower(const StatInfo& s);
+  void workOut(Derived d);
   // --- model/skills.cpp
   void skillPlus(const SkillInfo& s);
   void skillMinus(const SkillInfo& s);

@@ -53,8 +53,8 @@ void replayStart(Form1& f, const ReplayStart& start) {
     f.selectEntry(Ctl::Background_Selection, start.background);
     f.DblClick(Ctl::Background_Selection);
   }
-  if (!start.carry.empty() && start.carry != f.Carryweight.text) f.Click(Ctl::ST_minus);
-  if (!start.armour.empty() && start.armour != f.ACadj.text) f.Click(Ctl::DX_minus);
+  if (!start.carry.empty() && start.carry != f.Carryweight.text) f.Click(derivingStat(Derived::carryAndDamage).minus);
+  if (!start.armour.empty() && start.armour != f.ACadj.text) f.Click(derivingStat(Derived::armourAndSpeed).minus);
   f.PCname.text = start.name;
   f.alternativebackground.text = start.alternative;
 }
