@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -29,10 +28,7 @@ std::string readFile(const fs::path& p) {
 
 // Every statistic and skill has its line on the sheet.
 TEST(SheetBytes, EveryStatisticAndSkillHasItsLine) {
-  auto lines = [](Box box) {
-    return std::count_if(sheet::kSheetLines.begin(), sheet::kSheetLines.end(),
-                         [box](const sheet::SheetLine& l) { return l.value == box || l.value2 == box; });
-  };
+  auto lines = [](Box b) { return std::ranges::count_if(sheet::kSheetLines, [b](auto& l) { return l.value == b || l.value2 == b; }); };
   for (const StatInfo& s : kStats) EXPECT_EQ(lines(s.adjusted), 1) << s.name;
   for (const SkillInfo& s : kSkills) EXPECT_EQ(lines(s.box), 1) << s.name;
 }
