@@ -14,16 +14,16 @@ struct RaceEntry {
   const char* listText;
   const char* caption;  // the race key
   int description;      // index into the description texts
-  // by the rows of core/statistics.def: ST, CN, DX, BE, IN, WP, PE, CH
-  std::array<int, kStatCount> adjusted;
+  // by the rows of rules/statistics.def: ST, CN, DX, BE, IN, WP, PE, CH
+  PerStat<int> adjusted;
   int hitpoints;
   int fatigue;
   int raceAptitude;
   bool writesAptitude;  // only dwarves, elves and half-elves carry a share
-  // by the rows of core/skills.def: bow, melee, dodge, throwing, gambling,
+  // by the rows of rules/skills.def: bow, melee, dodge, throwing, gambling,
   // haggle, heal, persuasion, repair, firearms, picklocks, adtraps,
   // pickpocket, backstab, prowling, spottrap
-  std::array<double, kSkillCount> skills;
+  PerSkill<double> skills;
 };
 
 extern const std::array<RaceEntry, kRaceCount> kRaces;

@@ -48,9 +48,12 @@ void Form1::Speeddisplay() {
   if (num(Speed) >= 20) put(Speed, num(Speed) + 5);
 }
 
+// 6, and each statistic's adjusted value times what a point of it adds (whole numbers: their order does not matter).
 void Form1::hpsandfatadj() {
-  put(hitpoints, 2 * num(Adjstrength) + num(Adjwillpower) + 6);
-  put(fatigue, 2 * num(Adjconstitution) + num(Adjwillpower) + 6);
+  double hp = 6, fat = 6;
+  for (const StatInfo& s : kStats) hp += s.hitpoints * num(this->*s.adjusted), fat += s.fatigue * num(this->*s.adjusted);
+  put(hitpoints, hp);
+  put(fatigue, fat);
 }
 
 void Form1::displayaptitude() {

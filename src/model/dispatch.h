@@ -23,22 +23,11 @@ constexpr std::array<Handlers, kControlCount> kHandlers = [] {
   on(Ctl::Quit, &Form1::Quit_Click);
   on(Ctl::Clear, &Form1::Clear_Click);
   on(Ctl::levelup, &Form1::levelup_Click);
-  on(Ctl::ST_plus, &Form1::ST_plus_Click);
-  on(Ctl::ST_minus, &Form1::ST_minus_Click);
-  on(Ctl::CN_plus, &Form1::CN_plus_Click);
-  on(Ctl::CN_minus, &Form1::CN_minus_Click);
-  on(Ctl::DX_plus, &Form1::DX_plus_Click);
-  on(Ctl::DX_minus, &Form1::DX_minus_Click);
-  on(Ctl::BE_plus, &Form1::BE_plus_Click);
-  on(Ctl::BE_minus, &Form1::BE_minus_Click);
-  on(Ctl::IN_plus, &Form1::IN_plus_Click);
-  on(Ctl::IN_minus, &Form1::IN_minus_Click);
-  on(Ctl::WP_plus, &Form1::WP_plus_Click);
-  on(Ctl::WP_minus, &Form1::WP_minus_Click);
-  on(Ctl::PE_plus, &Form1::PE_plus_Click);
-  on(Ctl::PE_minus, &Form1::PE_minus_Click);
-  on(Ctl::CH_plus, &Form1::CH_plus_Click);
-  on(Ctl::CH_minus, &Form1::CH_minus_Click);
+#define STAT(code, base, adjusted, plus, minus, ...) \
+  on(Ctl::plus, &Form1::plus##_Click);               \
+  on(Ctl::minus, &Form1::minus##_Click);
+#include "rules/statistics.def"
+#undef STAT
   on(Ctl::Hitpoints_plus, &Form1::Hitpoints_plus_Click);
   on(Ctl::Hitpoints_minus, &Form1::Hitpoints_minus_Click);
   on(Ctl::Fatigue_plus, &Form1::Fatigue_plus_Click);

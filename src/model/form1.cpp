@@ -89,7 +89,7 @@ void Form1::Clear_Click() {
   CP_pool = static_cast<std::int16_t>(CP_pool + n);
   put(CPs_remaining, num(CPs_remaining) + n);
   purchased.clear();
-  forgetAll(kOrderSpell, kOrderEnd);
+  forgetAll(kOrderSpell, kOrderLaterSkill);
   reset_spells();
   reset_tech();
   spells_bought = 0;

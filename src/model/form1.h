@@ -54,15 +54,24 @@ struct Form1State : Form1Counters {
   bool operator==(const Form1State&) const = default;
 };
 
-// The codes of the order of the build: a statistic point (in the order of
-// kStats), hit points, fatigue, a skill rank (from kOrderSkill in the order of
-// kSkills), a spell (kOrderSpell + 5 x college + rank index) and a schematic
-// (kOrderSchematic + 7 x discipline + rank index).
+// The codes of the order of the build, which build codes hold, so that a
+// code keeps its meaning once made: a statistic point (in the order of
+// kStats), hit points, fatigue, a rank of one of the first sixteen skills
+// (from kOrderSkill in the order of kSkills), a spell (kOrderSpell + 5 x
+// college + rank index), a schematic (kOrderSchematic + 7 x discipline + rank
+// index), then a rank of a skill added after those (from kOrderLaterSkill).
+inline constexpr int kFirstSkills = 16;
+static_assert(kStatCount == 8, "a statistic added needs its order code after all the others");
 inline constexpr int kOrderHitpoints = kStatCount, kOrderFatigue = kStatCount + 1, kOrderSkill = kStatCount + 2;
-inline constexpr int kOrderSpell = kOrderSkill + kSkillCount;
+inline constexpr int kOrderSpell = kOrderSkill + kFirstSkills;
 inline constexpr int kOrderSchematic = kOrderSpell + magick::kCollegeCount * magick::kSpellsPerCollege;
-inline constexpr int kOrderEnd = kOrderSchematic + technology::kDisciplineCount * technology::kSchematicsPerDiscipline;
-static_assert(kOrderEnd <= 256, "an order code is one byte");
+inline constexpr int kOrderLaterSkill =
+    kOrderSchematic + technology::kDisciplineCount * technology::kSchematicsPerDiscipline;
+inline constexpr int kOrderEnd = kOrderLaterSkill + kSkillCount - kFirstSkills;
+static_assert(kSkillCount >= kFirstSkills && kOrderEnd < 256, "an order code is one byte, with one above them all");
+constexpr int skillCode(int i) { return i < kFirstSkills ? kOrderSkill + i : kOrderLaterSkill + i - kFirstSkills; }
+// Whether a code buys a spell or a schematic; the others raise a box.
+constexpr bool isEntryCode(int code) { return code >= kOrderSpell && code < kOrderLaterSkill; }
 
 // Each control of the state, by its Ctl number.
 extern Control Form1State::* const kMembers[kControlCount];
@@ -70,23 +79,38 @@ extern Control Form1State::* const kMembers[kControlCount];
 inline constexpr std::int16_t kTrue = -1;
 inline constexpr std::int16_t kFalse = 0;
 
-// One primary statistic, a row of core/statistics.def.
+// The values worked out again after a statistic changes, and the purchases
+// that must keep it for it to be lowered.
+enum class Derived { none, carryAndDamage, armourAndSpeed };
+enum class Guard { none, schematics, spells };
+
+// One primary statistic, a row of rules/statistics.def.
 struct StatInfo {
   Control Form1State::*base;
   Control Form1State::*adjusted;
   Ctl plus, minus;
   std::int16_t Form1State::*counter;
   const char* name;
+  int hitpoints, fatigue;
+  Derived derived;
+  Guard guard;
 };
 inline constexpr std::array<StatInfo, kStatCount> kStats = {{
-#define STAT(code, base, adjusted, plus, minus, counter, name) \
-  {&Form1State::base, &Form1State::adjusted, Ctl::plus, Ctl::minus, &Form1State::counter, name},
+#define STAT(code, base, adjusted, plus, minus, counter, name, hitpoints, fatigue, derived, guard)               \
+  {&Form1State::base, &Form1State::adjusted, Ctl::plus, Ctl::minus, &Form1State::counter, name, hitpoints, fatigue, \
+   Derived::derived, Guard::guard},
 #include "rules/statistics.def"
 #undef STAT
 }};
 inline constexpr const StatInfo& stat(Stat s) { return kStats[static_cast<std::size_t>(s)]; }
+// The statistic whose change works out the values `d`.
+consteval const StatInfo& derivingStat(Derived d) {
+  std::size_t i = 0;
+  while (kStats[i].derived != d) ++i;
+  return kStats[i];
+}
 
-// One skill, a row of core/skills.def. Its "+" passes the adjusted box of
+// One skill, a row of rules/skills.def. Its "+" passes the adjusted box of
 // the governing statistic, its "-" the base box.
 struct SkillInfo {
   Control Form1State::*box;
@@ -103,8 +127,8 @@ inline constexpr std::array<SkillInfo, kSkillCount> kSkills = {{
 #undef SKILL
 }};
 
-// What the codes below kOrderSpell buy, one "+" each: the button, the box
-// the sheet shows the value bought in, and the name the level plan prints.
+// What the codes of no spell or schematic buy, one "+" each: the button, the
+// box the sheet shows the value bought in, and the name the level plan prints.
 struct Raise {
   Ctl plus;
   Control Form1State::*shown;
@@ -117,7 +141,8 @@ constexpr Raise raiseOf(int code) {
   }
   if (code == kOrderHitpoints) return {Ctl::Hitpoints_plus, &Form1State::hitpoints, "Hit points"};
   if (code == kOrderFatigue) return {Ctl::Fatigue_plus, &Form1State::fatigue, "Fatigue"};
-  const SkillInfo& s = kSkills[static_cast<std::size_t>(code - kOrderSkill)];
+  const int i = code < kOrderSpell ? code - kOrderSkill : code - kOrderLaterSkill + kFirstSkills;
+  const SkillInfo& s = kSkills[static_cast<std::size_t>(i)];
   return {s.plus, s.box, s.name};
 }
 
@@ -156,26 +181,16 @@ class Form1 : public Form1State {
   void Form_Load();
 
   // --- model/statistics.cpp: buying and selling statistics, hit points, fatigue
-  void plus_stats(Control& stat, std::int16_t& cpstat, std::int16_t& CPs,
-                  const std::string& name, Control& adj);
-  void minus_stats(Control& stat, std::int16_t& cpstat, std::int16_t& CPs,
-                   const std::string& name, Control& adj);
-  void ST_plus_Click();
-  void ST_minus_Click();
-  void CN_plus_Click();
-  void CN_minus_Click();
-  void DX_plus_Click();
-  void DX_minus_Click();
-  void BE_plus_Click();
-  void BE_minus_Click();
-  void IN_plus_Click();
-  void IN_minus_Click();
-  void WP_plus_Click();
-  void WP_minus_Click();
-  void PE_plus_Click();
-  void PE_minus_Click();
-  void CH_plus_Click();
-  void CH_minus_Click();
+  // A point: its order code, the hit points and fatigue it adds besides its
+  // own box, and whether its box stops at 20.
+  struct Point { int code, hitpoints, fatigue; bool capped; };
+  void plus_stats(Control& stat, std::int16_t& cpstat, std::int16_t& CPs, const Point& point, Control& adj);
+  void minus_stats(Control& stat, std::int16_t& cpstat, std::int16_t& CPs, const Point& point, Control& adj);
+#define STAT(code, base, adjusted, plus, minus, ...) \
+  void plus##_Click();                               \
+  void minus##_Click();
+#include "rules/statistics.def"
+#undef STAT
   void Hitpoints_plus_Click();
   void Hitpoints_minus_Click();
   void Fatigue_plus_Click();
@@ -189,7 +204,7 @@ class Form1 : public Form1State {
   void hpsandfatadj();
   void Speeddisplay();
 
-  // --- model/skills.cpp: the sixteen skills
+  // --- model/skills.cpp: the skills
   void plus_skill_adjustment(Control& Sname, Control& prerequisite, float& CPspent);
   void minus_skill_adjustment(Control& Sname, Control& prerequisite, float& CPspent);
   void prerequisite_check(const std::string& currentstatlevel,
@@ -244,8 +259,10 @@ class Form1 : public Form1State {
 
  private:
   // --- model/statistics.cpp
-  void afterST();
-  void afterDX();
+  void statPlus(Stat s);
+  void statMinus(Stat s);
+  bool mayLower(const StatInfo& s);
+  void workOut(Derived d);
   // --- model/skills.cpp
   void skillPlus(const SkillInfo& s);
   void skillMinus(const SkillInfo& s);

@@ -1,4 +1,4 @@
-// The sixteen skills: buying and selling ranks against the threshold ladder
+// The skills: buying and selling ranks against the threshold ladder
 // of the governing statistic.
 #include "model/form1.h"
 
@@ -9,7 +9,7 @@ namespace {
 int orderCode(const Form1& f, const float& counter) {
   int i = 0;
   while (i + 1 < static_cast<int>(kSkills.size()) && &(f.*kSkills[static_cast<std::size_t>(i)].counter) != &counter) ++i;
-  return kOrderSkill + i;
+  return skillCode(i);
 }
 }  // namespace
 
@@ -76,6 +76,7 @@ void Form1::reset_skills() {
   for (const SkillInfo& s : kSkills) put(CPs_remaining, num(CPs_remaining) + this->*s.counter);
   for (const SkillInfo& s : kSkills) this->*s.counter = 0;
   forgetAll(kOrderSkill, kOrderSpell);
+  forgetAll(kOrderLaterSkill, kOrderEnd);
   displayaptitude();
 }
 

@@ -14,8 +14,7 @@ namespace kethmor::sheet {
 
 namespace {
 
-constexpr int kStrengthWorkedOut = 16, kDexterityWorkedOut = 32, kUtf8Texts = 64;
-constexpr int kRepeat = kOrderEnd;  // the first byte that repeats a code
+constexpr int kStrengthWorkedOut = 16, kDexterityWorkedOut = 32, kUtf8Texts = 64, kLaterCodes = 128;
 constexpr std::size_t kHeader = 3, kCheck = 2;
 constexpr std::size_t kMostPurchases = 1000;  // far more than the CPs of any build
 
@@ -117,22 +116,28 @@ std::string buildCode(const Form1State& build) {
   const bool raced = build.Current_background.text != info(Ctl::Current_background).text;
   const bool cp = fromCodePage(codePageText(build.PCname.text)) == build.PCname.text &&
                   fromCodePage(codePageText(build.alternativebackground.text)) == build.alternativebackground.text;
+  const std::string& order = build.purchase_order;
+  // The first byte that repeats a code: above the first builds' codes while the order holds none after them.
+  const bool later = std::any_of(order.begin(), order.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) >= kOrderLaterSkill; });
+  const int repeat = later ? kOrderEnd : kOrderLaterSkill;
   int first = raced ? races::raceKeyIndex(build.Current_race.text) + 1 : 0;
   if (!raced && build.Carryweight.text != info(Ctl::Carryweight).text) first |= kStrengthWorkedOut;
   if (!raced && build.ACadj.text != info(Ctl::ACadj).text) first |= kDexterityWorkedOut;
   if (!cp) first |= kUtf8Texts;
+  if (later) first |= kLaterCodes;
   std::string bytes{static_cast<char>(first), static_cast<char>(raced ? backgroundIndex(build.Current_background.text) : 0),
                     static_cast<char>(static_cast<int>(num(build.Clevel)))};
+  if (later) bytes += static_cast<char>(repeat);
   for (const std::string* text : {&build.PCname.text, &build.alternativebackground.text})
     appendText(bytes, cp ? codePageText(*text) : *text);
-  const std::string& order = build.purchase_order;
   for (std::size_t i = 0, run; i < order.size(); i += run) {
     run = 1;
     while (i + run < order.size() && order[i + run] == order[i]) ++run;
     bytes += order[i];
     for (std::size_t more = run - 1, n; more > 0; more -= n) {
-      n = std::min<std::size_t>(more, 256 - kRepeat);
-      bytes += static_cast<char>(kRepeat - 1 + n);
+      n = std::min<std::size_t>(more, static_cast<std::size_t>(256 - repeat));
+      bytes += static_cast<char>(repeat - 1 + static_cast<int>(n));
     }
   }
   const std::uint16_t check = crc16(bytes);
@@ -169,11 +174,13 @@ std::string readCode(std::string_view code, const Form1State& current, Form1Stat
 
   const int first = static_cast<unsigned char>(body[0]), race = first & 15;
   const int background = static_cast<unsigned char>(body[1]), level = static_cast<unsigned char>(body[2]);
-  if (first >= 128 || race > races::kRaceCount || background >= backgrounds::kBackgroundCount || level < 1 ||
+  if (race > races::kRaceCount || background >= backgrounds::kBackgroundCount || level < 1 ||
       level > kLevelCap)
     return kDamaged;
   Form1State choices = current;
   std::size_t at = kHeader;
+  const int repeat = first & kLaterCodes ? static_cast<unsigned char>(body[at++]) : kOrderLaterSkill;
+  if (repeat > kOrderEnd) return "code is too new";
   for (Ctl box : {Ctl::PCname, Ctl::alternativebackground}) {
     std::string& text = (choices.*kMembers[static_cast<int>(box)]).text;
     if (!readText(body, at, text)) return kDamaged;
@@ -186,9 +193,9 @@ std::string readCode(std::string_view code, const Form1State& current, Form1Stat
   order.clear();
   for (; at < body.size(); ++at) {
     const int b = static_cast<unsigned char>(body[at]);
-    if (b < kRepeat) order += static_cast<char>(b);
+    if (b < repeat) order += static_cast<char>(b);
     else if (order.empty()) return kDamaged;
-    else order.append(static_cast<std::size_t>(b - kRepeat + 1), order.back());
+    else order.append(static_cast<std::size_t>(b - repeat + 1), order.back());
     if (order.size() > kMostPurchases) return kDamaged;
   }
   choices.Current_race.text = race ? races::kRaces[race - 1].caption : info(Ctl::Current_race).text;

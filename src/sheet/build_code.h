@@ -11,16 +11,20 @@
 //           opens), plus 16 when the strength values (carry weight, damage
 //           bonus) have been worked out and 32 when the dexterity values
 //           (armour class adjustment, speed) have, both only with no race
-//           applied; plus 64 when the two texts are UTF-8, not Windows-1252
+//           applied; plus 64 when the two texts are UTF-8, not Windows-1252;
+//           plus 128 when the order holds a code from 162 on (a skill after
+//           the first sixteen), and then byte 3 is one above the last order
+//           code
 //   byte 1  the background entry, 0 to 37 (0 with no race applied)
 //   byte 2  the level, 1 to 50
 //   then    the name, then the alternative background text: each its length
 //           in bytes (LEB128: 7 bits a byte, low first, 128 added while more
 //           follow) and its bytes. Windows-1252 with LF line breaks when
 //           both texts come back exactly from it, otherwise UTF-8
-//   then    the order of the build: a byte below 162 is an order code (as
-//           the window's purchase order holds them); a byte b from 162 to 255
-//           makes the code before it count b - 161 times more
+//   then    the order of the build: a byte below r is an order code (as the
+//           window's purchase order holds them); a byte b from r to 255 makes
+//           the code before it count b - r + 1 times more. r is 162, or byte 3
+//           with 128 in byte 0
 //   last 2  CRC-16/CCITT-FALSE (polynomial 0x1021, start 0xFFFF) of all the
 //           bytes before it, high byte first
 // A code is read only when the build it gives makes exactly that code again.
@@ -47,9 +51,10 @@ std::string_view findCode(std::string_view text);
 // browsing of `current` (the lists on show, the description). Returns empty
 // and sets `out`, or leaves `out` alone and returns the reason, short enough
 // to stand after "could not paste: " in the message box: "not a build code",
-// "code is damaged", "code is too new" (a later format), "background
-// refused" (the race cannot take it), "purchase refused" (one that no level
-// allows), "level too low" (the purchases need a higher one).
+// "code is damaged", "code is too new" (a later format, or skills added
+// since), "background refused" (the race cannot take it), "purchase refused"
+// (one that no level allows), "level too low" (the purchases need a higher
+// one).
 std::string readCode(std::string_view code, const Form1State& current, Form1State& out);
 
 // Opens a pasted text into the window's state as a sheet opens: a sheet

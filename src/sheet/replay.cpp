@@ -53,15 +53,15 @@ void replayStart(Form1& f, const ReplayStart& start) {
     f.selectEntry(Ctl::Background_Selection, start.background);
     f.DblClick(Ctl::Background_Selection);
   }
-  if (!start.carry.empty() && start.carry != f.Carryweight.text) f.Click(Ctl::ST_minus);
-  if (!start.armour.empty() && start.armour != f.ACadj.text) f.Click(Ctl::DX_minus);
+  if (!start.carry.empty() && start.carry != f.Carryweight.text) f.Click(derivingStat(Derived::carryAndDamage).minus);
+  if (!start.armour.empty() && start.armour != f.ACadj.text) f.Click(derivingStat(Derived::armourAndSpeed).minus);
   f.PCname.text = start.name;
   f.alternativebackground.text = start.alternative;
 }
 
 bool buy(Form1& f, int code) {
   const std::size_t had = f.purchase_order.size();
-  if (code < kOrderSpell) {
+  if (!isEntryCode(code)) {
     f.Click(raiseOf(code).plus);
   } else {
     const Entry e = entryOf(code);
@@ -80,7 +80,7 @@ int buyAll(Form1& f, std::string_view order) {
 }
 
 std::string purchaseName(int code) {
-  if (code < kOrderSpell) return raiseOf(code).name;
+  if (!isEntryCode(code)) return raiseOf(code).name;
   const Entry e = entryOf(code);
   return e.spell ? magick::kSpellNames[e.group][e.rank] : technology::kSchematicNames[e.group][e.rank];
 }

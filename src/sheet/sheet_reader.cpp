@@ -76,13 +76,13 @@ Rebuilt rebuild(const Form1State& shown, const Lines& lines, const Starts& at, F
   }
   for (const SheetLine& row : kSheetLines)
     for (const Box box : {row.value, row.value2})
-      for (int code = 0; code < kOrderSpell; ++code)
-        if (raiseOf(code).shown == box)
+      for (int code = 0; code < kOrderEnd; ++code)
+        if (!isEntryCode(code) && raiseOf(code).shown == box)
           for (int i = 0; i < 200 && num(f.*box) < num(shown.*box) && buy(f, code); ++i) {}
   for (std::size_t i = at[kRows]; i < lines.size(); ++i) {
     const std::string entry = lines.box(lines[i]);
     bool known = false, bought = false;
-    for (int code = kOrderSpell; code < kOrderEnd && !bought; ++code)
+    for (int code = kOrderSpell; code < kOrderLaterSkill && !bought; ++code)
       if (purchaseName(code) == entry) known = true, bought = !owned(f, code) && buy(f, code);
     if (bought) continue;
     r.why = lines.no(i) + (known ? ": can't buy" : ": unknown");

@@ -55,10 +55,11 @@ TEST(Replay, BuyAllStopsAtTheFirstRefusedPurchase) {
   }
 }
 
-// What an order code buys is named as the plan names it, and a spell bought is owned.
+// What an order code buys is named as the plan names it, by the codes the first builds had; a spell bought is owned.
 TEST(Replay, PurchaseNamesAndOwnership) {
-  EXPECT_EQ(purchaseName(kOrderSpell), "Unseen Force") << "the first spell";
-  EXPECT_EQ(purchaseName(kOrderSchematic), "Charges") << "the first schematic";
+  const struct { int code; const char* name; } named[] = {{0, "Strength"}, {7, "Charisma"}, {8, "Hit points"}, {9, "Fatigue"},
+      {10, "Bow"}, {25, "Spot Trap"}, {26, "Unseen Force"}, {105, "Tempus Fugit"}, {106, "Charges"}, {161, "Revitalizer"}};
+  for (const auto& [code, name] : named) EXPECT_EQ(purchaseName(code), name) << "order code " << code;
   Form1 f;
   replayStart(f, {kHumanMale, -1});
   EXPECT_FALSE(owned(f, kOrderSpell)) << "not owned before it is bought";

@@ -26,6 +26,13 @@ std::string readFile(const fs::path& p) {
 
 }  // namespace
 
+// Every statistic and skill has its line on the sheet.
+TEST(SheetBytes, EveryStatisticAndSkillHasItsLine) {
+  auto lines = [](Box b) { return std::ranges::count_if(sheet::kSheetLines, [b](auto& l) { return l.value == b || l.value2 == b; }); };
+  for (const StatInfo& s : kStats) EXPECT_EQ(lines(s.adjusted), 1) << s.name;
+  for (const SkillInfo& s : kSkills) EXPECT_EQ(lines(s.box), 1) << s.name;
+}
+
 // The end-to-end session's steps on the model save its expected sheet byte
 // for byte; a human raised by elves shows a seven-letter race's zone, the
 // magick bias, negative and fractional values.

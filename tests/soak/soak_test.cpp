@@ -171,7 +171,8 @@ TEST(Soak, EveryPlanReplaysToItsBuildWithEachPurchaseAtItsEarliestLevel) {
   for (int seed = 1, sessions = envInt("KETHMOR_PLAN_SESSIONS", 300); seed <= sessions; ++seed) {
     std::mt19937 rng(static_cast<unsigned>(seed));
     Form1 f = started();
-    if (seed % 4 != 0) applyRace(f, static_cast<int>(rng() % 12)), applyBackground(f, static_cast<int>(rng() % 38));  // or none
+    if (seed % 4 != 0) applyRace(f, static_cast<int>(rng() % f.Race_Selection.listCount())),  // or none
+                       applyBackground(f, static_cast<int>(rng() % f.Background_Selection.listCount()));
     std::vector<Ctl> buttons;  // "+" four times as often as "-", Level-up and Clear
     for (int i = 0; i < kControlCount; ++i)
       if (kControls[i].kind == Kind::Button && static_cast<Ctl>(i) != Ctl::Quit && static_cast<Ctl>(i) != Ctl::SAVE)
@@ -179,7 +180,8 @@ TEST(Soak, EveryPlanReplaysToItsBuildWithEachPurchaseAtItsEarliestLevel) {
           buttons.push_back(static_cast<Ctl>(i));
     for (int i = 0; i < 300; ++i) {
       if (const unsigned r = rng() % 10; r == 0) press(f, Ctl::levelup);
-      else if (r < 4) buy(f, rng() % 2 ? Lore::Magick : Lore::Tech, static_cast<int>(rng() % 8), static_cast<int>(rng() % 7));
+      else if (r < 4) buy(f, rng() % 2 ? Lore::Magick : Lore::Tech, static_cast<int>(rng() % technology::kDisciplineCount),
+                          static_cast<int>(rng() % technology::kSchematicsPerDiscipline));  // magick: its first colleges
       else press(f, buttons[rng() % buttons.size()]);
     }
     ASSERT_EQ(brokenPlan(f), "") << "seed " << seed;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogues/background_descriptions.h"
 #include "model/form1.h"
 
 namespace kethmor::testkit {
@@ -39,7 +40,7 @@ inline std::vector<Action> generate(unsigned seed, int count) {
     } else if (r < 95) {
       a.op = r < 75 ? Op::Select : Op::DblClick;
       a.target = lists[rng() % lists.size()];
-      if (r < 75) a.index = static_cast<int>(rng() % 42) - 2;  // valid, out of range and missing
+      if (r < 75) a.index = static_cast<int>(rng() % (backgrounds::kBackgroundCount + 4)) - 2;  // valid, out of range, missing
     } else {
       a = {Op::Type, r < 97 ? Ctl::PCname : Ctl::alternativebackground, 0, randomText(rng)};
     }

@@ -67,20 +67,20 @@ inline void buyRun(Form1& f, Lore lore, int group, int upTo) {
 
 struct StatRow { const char* name; Box base, adjusted; std::int16_t Form1State::*counter; Ctl plus, minus; };
 #define KETHMOR_STAT(N, base, adj) \
-  {#N, &Form1State::base, &Form1State::adj, &Form1State::cpstat_##N, Ctl::N##_plus, Ctl::N##_minus}
-inline const std::array<StatRow, 8> kStatRows = {{
+  StatRow{#N, &Form1State::base, &Form1State::adj, &Form1State::cpstat_##N, Ctl::N##_plus, Ctl::N##_minus}
+inline const PerStat<StatRow> kStatRows = {
     KETHMOR_STAT(ST, Strength, Adjstrength), KETHMOR_STAT(CN, Constitution, Adjconstitution),
     KETHMOR_STAT(DX, Dexterity, Adjdexterity), KETHMOR_STAT(BE, Beauty, Adjbeauty),
     KETHMOR_STAT(IN, Intelligence, Adjintelligence), KETHMOR_STAT(WP, Willpower, Adjwillpower),
-    KETHMOR_STAT(PE, Perception, Adjperception), KETHMOR_STAT(CH, Charisma, Adjcharisma)}};
+    KETHMOR_STAT(PE, Perception, Adjperception), KETHMOR_STAT(CH, Charisma, Adjcharisma)};
 #undef KETHMOR_STAT
 
 struct SkillRow {  // governedBy: the statistic as the refusal names it
   const char* name; Box box; float Form1State::*counter; Ctl plus, minus; const char* governedBy; bool tech;
 };
 #define KETHMOR_SKILL(s, button, word, tech) \
-  {#s, &Form1State::s, &Form1State::CPspent_##s, Ctl::button##_plus, Ctl::button##_minus, word, tech}
-inline const std::array<SkillRow, 16> kSkillRows = {{
+  SkillRow{#s, &Form1State::s, &Form1State::CPspent_##s, Ctl::button##_plus, Ctl::button##_minus, word, tech}
+inline const PerSkill<SkillRow> kSkillRows = {
     KETHMOR_SKILL(bow, bow, "Dexterity", 0), KETHMOR_SKILL(melee, melee, "Dexterity", 0),
     KETHMOR_SKILL(dodge, dodge, "Dexterity", 0), KETHMOR_SKILL(throwing, throwing, "Dexterity", 0),
     KETHMOR_SKILL(gambling, Gambling, "Intelligence", 0), KETHMOR_SKILL(haggle, Haggle, "Willpower", 0),
@@ -88,7 +88,7 @@ inline const std::array<SkillRow, 16> kSkillRows = {{
     KETHMOR_SKILL(repair, Repair, "Intelligence", 1), KETHMOR_SKILL(firearms, Firearms, "Dexterity", 1),
     KETHMOR_SKILL(picklocks, Picklocks, "Dexterity", 1), KETHMOR_SKILL(adtraps, ADTraps, "Perception", 1),
     KETHMOR_SKILL(pickpocket, pickpocket, "Dexterity", 0), KETHMOR_SKILL(backstab, backstab, "Dexterity", 0),
-    KETHMOR_SKILL(prowling, prowling, "Perception", 0), KETHMOR_SKILL(spottrap, spottrap, "Perception", 0)}};
+    KETHMOR_SKILL(prowling, prowling, "Perception", 0), KETHMOR_SKILL(spottrap, spottrap, "Perception", 0)};
 #undef KETHMOR_SKILL
 
 // Positions in the race list, sorted with the hyphen ignored.
@@ -121,7 +121,7 @@ inline ::testing::AssertionResult refuses(Form1& f, Lore lore, int group, int en
 
 // The adjusted statistics and the skills less what was bought: fixed between
 // two applications of a race or background.
-struct Unbought { std::array<double, 8> stat{}; std::array<double, 16> skill{}; };
+struct Unbought { std::array<double, kStatCount> stat{}; std::array<double, kSkillCount> skill{}; };
 
 // The sheet's own bookkeeping, which every sequence of actions keeps; returns
 // the first rule broken, or empty. `applied`: a race or background was just
