@@ -8,7 +8,7 @@ module scope with emscripten's factory, so that the page defines no global
 and opens from its file.
 
 Usage: make_web_page.py --out PAGE --wasm-script JS --background BMP --fonts DIR
-                        page.html page.css module.js...
+                        --icon SVG --version VERSION page.html page.css module.js...
 """
 import argparse
 import base64
@@ -98,6 +98,8 @@ def main():
     parser.add_argument('--wasm-script', required=True)
     parser.add_argument('--background', required=True)
     parser.add_argument('--fonts', required=True)
+    parser.add_argument('--icon', required=True)
+    parser.add_argument('--version', required=True)
     parser.add_argument('parts', nargs='+')
     args = parser.parse_args()
     html = next(p for p in args.parts if p.endswith('.html'))
@@ -116,6 +118,9 @@ def main():
     css = css.replace('BACKGROUND_PICTURE', data_url('image/png', png_from_bmp(args.background)))
     script = '\n'.join(s.replace('</script', '<\\/script') for s in scripts)
     page = open(html, encoding='utf-8').read().replace('/*STYLE*/', faces + css).replace('/*SCRIPT*/', script)
+    icon = data_url('image/svg+xml', open(args.icon, 'rb').read())
+    page = page.replace('href="ICON"', f'href="{icon}"').replace('<title>Kethmor Character Planner v VERSION',
+                                                              f'<title>Kethmor Character Planner v {args.version}')
     size = len(page.encode('utf-8'))
     if size > LIMIT:
         sys.exit(f'{args.out}: {size} bytes, more than {LIMIT}')
