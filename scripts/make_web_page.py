@@ -8,7 +8,7 @@ module scope with emscripten's factory, so that the page defines no global
 and opens from its file.
 
 Usage: make_web_page.py --out PAGE --wasm-script JS --background BMP --fonts DIR
-                        --icon SVG --version VERSION page.html page.css module.js...
+                        --early early.js --icon SVG --version VERSION page.html page.css module.js...
 """
 import argparse
 import base64
@@ -98,6 +98,7 @@ def main():
     parser.add_argument('--wasm-script', required=True)
     parser.add_argument('--background', required=True)
     parser.add_argument('--fonts', required=True)
+    parser.add_argument('--early', required=True)
     parser.add_argument('--icon', required=True)
     parser.add_argument('--version', required=True)
     parser.add_argument('parts', nargs='+')
@@ -106,9 +107,9 @@ def main():
     css = ''.join(open(p, encoding='utf-8').read() for p in args.parts if p.endswith('.css'))
     # The WebAssembly beside emscripten's script, handed to it by the page.
     wasm = open(args.wasm_script[:-3] + '.wasm', 'rb').read()
-    scripts = ["const kethmorWasm = '" + base64.b64encode(wasm).decode('ascii') + "';",
-               open(args.wasm_script, encoding='utf-8').read(),
-               bundle([p for p in args.parts if p.endswith('.js')], {'kethmorWasm', 'KethmorPlanner'})]
+    early = open(args.early, encoding='utf-8').read().replace('WASM_BASE64', base64.b64encode(wasm).decode('ascii'))
+    scripts = [open(args.wasm_script, encoding='utf-8').read(),
+               bundle([p for p in args.parts if p.endswith('.js')], {'KethmorPlanner'})]
     faces = ''
     for family, file, weight in (('Kethmor Sans 8', 'sans8', 'normal'), ('Kethmor Sans 8', 'sans8-bold', 'bold'),
                                  ('Kethmor Sans 10', 'sans10', 'normal'), ('Kethmor Sans 10', 'sans10-bold', 'bold')):
@@ -118,6 +119,7 @@ def main():
     css = css.replace('BACKGROUND_PICTURE', data_url('image/png', png_from_bmp(args.background)))
     script = '\n'.join(s.replace('</script', '<\\/script') for s in scripts)
     page = open(html, encoding='utf-8').read().replace('/*STYLE*/', faces + css).replace('/*SCRIPT*/', script)
+    page = page.replace('/*EARLY*/', early.replace('</script', '<\\/script'))
     icon = data_url('image/svg+xml', open(args.icon, 'rb').read())
     page = page.replace('href="ICON"', f'href="{icon}"').replace('<title>Kethmor Character Planner v VERSION',
                                                               f'<title>Kethmor Character Planner v {args.version}')
