@@ -1,5 +1,5 @@
 // Read before the rest of the page, as a plain script: the WebAssembly's
-// bytes (base64, put in place of WASM_BASE64 by the page maker) compiled
+// bytes (base64, put in by the page maker) compiled
 // while the browser still reads the page's style and its module script,
 // which takes the compiled module (or why it failed) from this script's
 // element. A block: the page defines no global.

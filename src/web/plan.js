@@ -20,22 +20,18 @@ function labelled(e, label) {
 export function installPlan(planner) {
   let plan = null;  // made when first asked for
   let from = null;  // the control that had the focus before it
-  const font = (name) => {
-    const {family, pixels, bold} = planner.table.fonts[name];
-    return `${bold ? 'bold ' : ''}${pixels}px '${family}'`;
-  };
   const make = () => {
     const {title, controls} = planner.table.plan;
     const panel = document.createElement('div');
     panel.id = 'plan';
     panel.setAttribute('role', 'dialog');
     panel.setAttribute('aria-label', title);
-    panel.style.font = font('B8');
+    panel.style.font = planner.font('B8');
     const text = document.createElement('textarea');
     text.className = 'box';
     text.readOnly = true;
     text.setAttribute('aria-label', title);
-    text.style.font = font('R8');
+    text.style.font = planner.font('R8');
     const level = document.createElement('input');
     Object.assign(level, {type: 'number', min: 1, value: 1, className: 'box', id: 'plan-level'});
     const keys = new Map();  // an Alt key's letter -> its control

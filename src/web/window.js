@@ -17,6 +17,8 @@ function cssColour(colour) {
   return '#' + hex(v & 0xff) + hex((v >>> 8) & 0xff) + hex((v >>> 16) & 0xff);
 }
 
+const utf8 = new TextDecoder();
+
 export class Planner {
   constructor(wasm, root) {
     this.wasm = wasm;
@@ -41,14 +43,23 @@ export class Planner {
     root.style.width = this.table.client.width + 'px';
     root.style.height = this.table.client.height + 'px';
     root.style.backgroundColor = cssColour(this.table.back);
+    // The window's four fonts as classes, each read once.
+    document.head.appendChild(document.createElement('style')).textContent =
+      Object.keys(this.table.fonts).map((name) => `.font-${name} { font: ${this.font(name)}; }`).join('\n');
     this.table.controls.forEach((c, id) => this.build(c, id));
     // A press on a caption or the window's face leaves the focus where it was, as on the desktop.
-    root.addEventListener('mousedown', (ev) => { if (ev.target === root || ev.target.className === 'label') ev.preventDefault(); });
+    root.addEventListener('mousedown', (ev) => { if (ev.target === root || ev.target.closest('.label')) ev.preventDefault(); });
     for (const {id, name} of this.table.reading) this.elements[id].setAttribute('aria-label', name);
     this.redraw(this.call('kp_start'));
   }
 
   control(id) { return this.table.controls[id]; }
+
+  // A font of the window's ("B8") as CSS.
+  font(name) {
+    const {family, pixels, bold} = this.table.fonts[name];
+    return `${bold ? 'bold ' : ''}${pixels}px '${family}'`;
+  }
 
   // Calls the session with numbers, strings (a C string ends at a NUL,
   // which no sheet holds: it is left out) and bytes; its answer as it comes.
@@ -66,7 +77,10 @@ export class Planner {
     held.forEach((at) => this.wasm._free(at));
     return answer;
   }
-  text(name, ...args) { return this.wasm.UTF8ToString(this.raw(name, ...args)); }
+  text(name, ...args) {
+    const at = this.raw(name, ...args), heap = this.wasm.HEAPU8;
+    return utf8.decode(heap.subarray(at, heap.indexOf(0, at)));
+  }
   call(name, ...args) { return JSON.parse(this.text(name, ...args)); }
 
   // The bytes the session last handed out (SAVE's, the plan's).
@@ -79,10 +93,8 @@ export class Planner {
     const tags = {label: 'div', button: 'button', list: 'div', box: c.multiline ? 'textarea' : 'input'};
     const e = document.createElement(tags[c.kind]);
     const {left, top, width, height} = c.at;
-    Object.assign(e.style, {left: left + 'px', top: top + 'px', width: width + 'px', height: height + 'px'});
-    const {family, pixels, bold} = this.table.fonts[c.font];
-    e.style.font = `${bold ? 'bold ' : ''}${pixels}px '${family}'`;
-    e.className = c.kind;
+    e.style.cssText = `left: ${left}px; top: ${top}px; width: ${width}px; height: ${height}px`;
+    e.className = `${c.kind} font-${c.font}`;
     e.id = c.name;
     if (c.tip) e.title = c.tip;
     if (c.center && c.kind !== 'label') e.style.textAlign = 'center';
