@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(qt6-base-dev qt6-qpa-plugins libgtest-dev cmake ninja-build g++ fonts-wine
           xvfb xdotool imagemagick x11-utils libbenchmark-dev locales python3-fonttools
           dpkg-dev lintian desktop-file-utils appstream at-spi2-core dbus python3-pyatspi
-          poppler-utils emscripten chromium)
+          poppler-utils emscripten chromium python3-brotli webp)
 # The web page's tests run on Node.js; any Node.js of 18 or later will do.
 command -v node >/dev/null && command -v npm >/dev/null || packages+=(nodejs npm)
 missing=()

@@ -1,47 +1,75 @@
 #!/usr/bin/env python3
 """Makes the web page: one self-contained HTML file holding the page's style
 and script, the WebAssembly model (emscripten's script and its module), the
-window's fonts as web fonts and the background picture as a PNG. The page's
+window's fonts as WOFF2 web fonts and the background picture as a WebP. The page's
 ES modules are joined into its one inline module script: each module after
 those it imports, without its import lines and export keywords, in one
 module scope with emscripten's factory, so that the page defines no global
 and opens from its file.
 
 Usage: make_web_page.py --out PAGE --wasm-script JS --background BMP --fonts DIR
-                        page.html page.css module.js...
+                        --early early.js --icon SVG --version VERSION page.html page.css module.js...
 """
 import argparse
 import base64
+import io
+import math
 import os
 import re
 import struct
+import subprocess
 import sys
-import zlib
+import tempfile
+
+from fontTools.ttLib import TTFont
 
 LIMIT = 1536 * 1024  # the page stays within 1.5 MiB
 
 
-def png_from_bmp(path):
-    """An 8-bit palette BMP (bottom-up, uncompressed) as a palette PNG."""
+def rgb_from_bmp(path):
+    """An 8-bit palette BMP (bottom-up, uncompressed): its width, height and
+    its pixels' RGB bytes, top row first."""
     data = open(path, 'rb').read()
     offset, = struct.unpack_from('<I', data, 10)
     header, width, height, _, bits, compression, _, _, _, colours, _ = struct.unpack_from('<IiiHHIIiiII', data, 14)
     if bits != 8 or compression != 0:
         sys.exit(f'{path}: not an uncompressed 8-bit BMP')
-    colours = colours or 256
-    table = data[14 + header:14 + header + 4 * colours]
-    palette = b''.join(table[i + 2:i + 3] + table[i + 1:i + 2] + table[i:i + 1] for i in range(0, len(table), 4))
+    table = data[14 + header:14 + header + 4 * (colours or 256)]
+    colour = [table[i + 2:i + 3] + table[i + 1:i + 2] + table[i:i + 1] for i in range(0, len(table), 4)]
     stride = (width + 3) & ~3
     rows = [data[offset + y * stride:offset + y * stride + width] for y in range(abs(height))]
     if height > 0:
         rows.reverse()
-    raw = b''.join(b'\0' + r for r in rows)
+    return width, abs(height), b''.join(colour[p] for row in rows for p in row)
 
-    def chunk(kind, body):
-        return struct.pack('>I', len(body)) + kind + body + struct.pack('>I', zlib.crc32(kind + body))
 
-    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', width, abs(height), 8, 3, 0, 0, 0)) +
-            chunk(b'PLTE', palette) + chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
+def webp_from_bmp(path, quality=90, least_psnr=45.0):
+    """The BMP as a lossy WebP (cwebp), a small fraction of its size, checked
+    to be indistinguishable from it: decoded again (dwebp), its peak signal
+    to noise ratio against the BMP's pixels is at least `least_psnr` dB."""
+    width, height, rgb = rgb_from_bmp(path)
+    with tempfile.TemporaryDirectory() as folder:
+        ppm, webp, back = (os.path.join(folder, name) for name in ('in.ppm', 'out.webp', 'back.ppm'))
+        with open(ppm, 'wb') as out:
+            out.write(b'P6\n%d %d\n255\n' % (width, height) + rgb)
+        subprocess.run(['cwebp', '-quiet', '-q', str(quality), '-m', '6', ppm, '-o', webp], check=True)
+        subprocess.run(['dwebp', '-quiet', webp, '-ppm', '-o', back], check=True)
+        decoded = open(back, 'rb').read()[-len(rgb):]
+        picture = open(webp, 'rb').read()
+    squared = sum((a - b) ** 2 for a, b in zip(rgb, decoded)) / len(rgb)
+    psnr = 10 * math.log10(255 ** 2 / squared) if squared else math.inf
+    if psnr < least_psnr:
+        sys.exit(f'{path}: as WebP {psnr:.1f} dB from the picture, less than {least_psnr}')
+    return picture
+
+
+def woff2(path):
+    """A font file as WOFF2 (fontTools, with Brotli): the same outlines, a fraction of the bytes."""
+    font = TTFont(path)
+    font.flavor = 'woff2'
+    out = io.BytesIO()
+    font.save(out)
+    return out.getvalue()
 
 
 def data_url(kind, data):
@@ -98,24 +126,34 @@ def main():
     parser.add_argument('--wasm-script', required=True)
     parser.add_argument('--background', required=True)
     parser.add_argument('--fonts', required=True)
+    parser.add_argument('--early', required=True)
+    parser.add_argument('--icon', required=True)
+    parser.add_argument('--version', required=True)
     parser.add_argument('parts', nargs='+')
     args = parser.parse_args()
     html = next(p for p in args.parts if p.endswith('.html'))
     css = ''.join(open(p, encoding='utf-8').read() for p in args.parts if p.endswith('.css'))
     # The WebAssembly beside emscripten's script, handed to it by the page.
     wasm = open(args.wasm_script[:-3] + '.wasm', 'rb').read()
-    scripts = ["const kethmorWasm = '" + base64.b64encode(wasm).decode('ascii') + "';",
-               open(args.wasm_script, encoding='utf-8').read(),
-               bundle([p for p in args.parts if p.endswith('.js')], {'kethmorWasm', 'KethmorPlanner'})]
+    early = open(args.early, encoding='utf-8').read()
+    if early.count("'WASM_BASE64'") != 1:
+        sys.exit(f"{args.early}: 'WASM_BASE64' must stand once, where the WebAssembly's bytes go")
+    early = early.replace("'WASM_BASE64'", "'" + base64.b64encode(wasm).decode('ascii') + "'")
+    scripts = [open(args.wasm_script, encoding='utf-8').read(),
+               bundle([p for p in args.parts if p.endswith('.js')], {'KethmorPlanner'})]
     faces = ''
     for family, file, weight in (('Kethmor Sans 8', 'sans8', 'normal'), ('Kethmor Sans 8', 'sans8-bold', 'bold'),
                                  ('Kethmor Sans 10', 'sans10', 'normal'), ('Kethmor Sans 10', 'sans10-bold', 'bold')):
-        font = open(f'{args.fonts}/{file}.ttf', 'rb').read()
+        font = woff2(f'{args.fonts}/{file}.ttf')
         faces += (f"@font-face{{font-family:'{family}';font-weight:{weight};"
-                  f"src:url({data_url('font/ttf', font)}) format('truetype')}}\n")
-    css = css.replace('BACKGROUND_PICTURE', data_url('image/png', png_from_bmp(args.background)))
+                  f"src:url({data_url('font/woff2', font)}) format('woff2')}}\n")
+    css = css.replace('BACKGROUND_PICTURE', data_url('image/webp', webp_from_bmp(args.background)))
     script = '\n'.join(s.replace('</script', '<\\/script') for s in scripts)
     page = open(html, encoding='utf-8').read().replace('/*STYLE*/', faces + css).replace('/*SCRIPT*/', script)
+    page = page.replace('/*EARLY*/', early.replace('</script', '<\\/script'))
+    icon = data_url('image/svg+xml', open(args.icon, 'rb').read())
+    page = page.replace('href="ICON"', f'href="{icon}"').replace('<title>Kethmor Character Planner v VERSION',
+                                                              f'<title>Kethmor Character Planner v {args.version}')
     size = len(page.encode('utf-8'))
     if size > LIMIT:
         sys.exit(f'{args.out}: {size} bytes, more than {LIMIT}')

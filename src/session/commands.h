@@ -55,6 +55,22 @@ inline constexpr CommandRow kCommands[] = {
     {Command::About, "about", "About", "", false, kBoth},
 };
 
+// The level plan's own controls in both faces, in their order: the label of
+// the level box and the buttons, "&" before the letter that Alt types.
+enum class PlanControl { Level, Show, Copy, Save, Print, Close };
+struct PlanControlRow {
+  PlanControl id;
+  const char* name;   // the identity the page's script knows it by
+  const char* label;
+};
+inline constexpr const char* kPlanTitle = "Level plan";
+inline constexpr PlanControlRow kPlanControls[] = {
+    {PlanControl::Level, "level", "&Level:"}, {PlanControl::Show, "show", "S&how this level"},
+    {PlanControl::Copy, "copy", "&Copy"},     {PlanControl::Save, "save", "&Save..."},
+    {PlanControl::Print, "print", "&Print..."}, {PlanControl::Close, "close", "Cl&ose"},
+};
+inline constexpr const char* planLabel(PlanControl c) { return kPlanControls[static_cast<int>(c)].label; }
+
 // The rows a face has, in menu order.
 std::vector<CommandRow> commandsOf(Face face);
 

@@ -105,6 +105,7 @@ Outcome Session::openLastSession(const Storage& storage, const char* name) {
 
 void Session::sayNote(int note) {
   if (note >= 0 && note <= static_cast<int>(Note::FolderDropped)) say(fitted(noteText(static_cast<Note>(note))));
+  if (note == static_cast<int>(Note::KeptInBrowser)) form_.ended = false;  // the page stayed open: Quit again
 }
 
 std::string noteText(Note n) {
@@ -234,6 +235,26 @@ bool Session::applyGoal(const Goal& goal, bool allPairs) {
     static_cast<Form1State&>(form_) = build;
   });
   return true;
+}
+
+std::optional<Ctl> valueBox(Ctl button) {
+  switch (button) {
+#define STAT(code, base, adjusted, plus, minus, ...) \
+  case Ctl::plus:                                    \
+  case Ctl::minus: return Ctl::base;
+#include "rules/statistics.def"
+#undef STAT
+#define SKILL(box, plus, minus, ...) \
+  case Ctl::plus:                    \
+  case Ctl::minus: return Ctl::box;
+#include "rules/skills.def"
+#undef SKILL
+    case Ctl::Hitpoints_plus:
+    case Ctl::Hitpoints_minus: return Ctl::hitpoints;
+    case Ctl::Fatigue_plus:
+    case Ctl::Fatigue_minus: return Ctl::fatigue;
+    default: return std::nullopt;
+  }
 }
 
 std::string caption() { return ui::kCaption; }

@@ -95,7 +95,9 @@ class Session {
   // A failure of the face's own (the browser refused its clipboard) said in
   // the message box in the session's words: "could not copy: ...".
   void sayFailure(const std::string& verb, const std::string& reason) { say(failure(verb, {}, reason)); }
-  // A note of what only the page meets (session::Note), said in the message box.
+  // A note of what only the page meets (session::Note), said in the message
+  // box; that the character is kept in this browser also means that Quit
+  // left the page open, and the session goes on.
   void sayNote(int note);
   // The message box's text in full, for its tool tip (also while the box
   // shows it shortened); empty while the box is empty.
@@ -146,6 +148,10 @@ class Session {
     std::int64_t at = 0;
   } search_;
 };
+
+// The box whose number a "+" or "-" changes (a statistic's base box, a
+// skill's, hit points, fatigue): what a screen reader reads with the button.
+std::optional<Ctl> valueBox(Ctl button);
 
 // What the page says of what only it meets: the words are the session's, as
 // every message is.

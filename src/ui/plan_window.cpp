@@ -32,13 +32,13 @@ constexpr const char* kLineEnd = "\n";
 }  // namespace
 
 PlanWindow::PlanWindow(MainWindow& main) : QDialog(&main), main_(main) {
-  setWindowTitle(QStringLiteral("Level plan"));
+  setWindowTitle(QString::fromLatin1(session::kPlanTitle));
   setModal(false);
   setFont(main.font());
   text_ = new QPlainTextEdit(this);
   text_->setObjectName(QStringLiteral("planText"));
   text_->setReadOnly(true);
-  text_->setAccessibleName(QStringLiteral("Level plan"));
+  text_->setAccessibleName(QString::fromLatin1(session::kPlanTitle));
   text_->setLineWrapMode(QPlainTextEdit::NoWrap);
   text_->setFont(windowFont(Font::R8));  // a box's text, as in the main window's boxes
   text_->installEventFilter(this);
@@ -47,21 +47,21 @@ PlanWindow::PlanWindow(MainWindow& main) : QDialog(&main), main_(main) {
   message_ = new QLabel(this);
   message_->setObjectName(QStringLiteral("planMessage"));
   message_->setStyleSheet(QStringLiteral("color: #ff0000"));
-  auto* levelLabel = new QLabel(QStringLiteral("&Level:"), this);
+  auto* levelLabel = new QLabel(QString::fromLatin1(session::planLabel(session::PlanControl::Level)), this);
   levelLabel->setBuddy(level_);
   // Each button with an Alt key of its own, shown underlined.
-  auto button = [this](const char* caption, const char* name, void (PlanWindow::*clicked)()) {
-    auto* b = new QPushButton(QString::fromLatin1(caption), this);
+  auto button = [this](session::PlanControl id, const char* name, void (PlanWindow::*clicked)()) {
+    auto* b = new QPushButton(QString::fromLatin1(session::planLabel(id)), this);
     b->setObjectName(QLatin1String(name));
     b->setAutoDefault(false);
     connect(b, &QPushButton::clicked, this, clicked);
     return b;
   };
-  QPushButton* show = button("S&how this level", "planShow", &PlanWindow::showLevel);
-  QPushButton* copyButton = button("&Copy", "planCopy", &PlanWindow::copyShown);
-  QPushButton* saveButton = button("&Save...", "planSave", &PlanWindow::save);
-  QPushButton* printButton = button("&Print...", "planPrint", &PlanWindow::print);
-  QPushButton* close = button("Cl&ose", "planClose", &PlanWindow::reject);
+  QPushButton* show = button(session::PlanControl::Show, "planShow", &PlanWindow::showLevel);
+  QPushButton* copyButton = button(session::PlanControl::Copy, "planCopy", &PlanWindow::copyShown);
+  QPushButton* saveButton = button(session::PlanControl::Save, "planSave", &PlanWindow::save);
+  QPushButton* printButton = button(session::PlanControl::Print, "planPrint", &PlanWindow::print);
+  QPushButton* close = button(session::PlanControl::Close, "planClose", &PlanWindow::reject);
 
   auto* levelRow = new QHBoxLayout;
   levelRow->addWidget(levelLabel);
@@ -79,7 +79,7 @@ PlanWindow::PlanWindow(MainWindow& main) : QDialog(&main), main_(main) {
   all->addLayout(levelRow);
   all->addWidget(message_);
   all->addLayout(buttons);
-  resize(380, 440);
+  resize(kPlanWidth, kPlanHeight);
 
   // The window's keys reach it from every control: the level box would take
   // Ctrl+Z and Ctrl+C for its own, a button none.

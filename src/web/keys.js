@@ -2,9 +2,12 @@
 // on a list handed to the session, Enter on a focused button as Space, and
 // the commands' keys as the session's command table gives them.
 
-// A key as the commands name it: "Ctrl+Shift+Z".
+// A key as the commands name it: "Ctrl+Shift+Z". A letter of another
+// alphabet (a Cyrillic or Greek layout) is named by its key's Latin letter,
+// as the desktop matches it.
 function keyName(ev) {
-  const key = ev.key.length === 1 ? ev.key.toUpperCase() : ev.key;
+  let key = ev.key.length === 1 ? ev.key.toUpperCase() : ev.key;
+  if (key.length === 1 && key > '~' && /^Key[A-Z]$/.test(ev.code)) key = ev.code.slice(3);
   return (ev.ctrlKey || ev.metaKey ? 'Ctrl+' : '') + (ev.shiftKey ? 'Shift+' : '') + (ev.altKey ? 'Alt+' : '') + key;
 }
 
@@ -35,6 +38,7 @@ export function installKeys(planner) {
   };
 
   document.addEventListener('keydown', (ev) => {
+    if (document.querySelector('dialog[open]')) return;  // About keeps every key while it shows
     // A command's key; one the browser delivers as its own event (copy, paste) is left to it.
     const action = planner.actions.get(commandOfKey.get(keyName(ev)));
     if (action && !action.byBrowser && action.run() !== false) {
@@ -42,7 +46,8 @@ export function installKeys(planner) {
       return;
     }
     // Tab follows the window's reading order; in the plan panel, a menu or a dialog it is the browser's.
-    const inWindow = planner.root.contains(document.activeElement) || document.activeElement === document.body;
+    const inWindow = planner.root.contains(document.activeElement) && !document.activeElement.closest('.menu') ||
+                     document.activeElement === document.body;
     if (ev.key === 'Tab' && inWindow && !ev.ctrlKey && !ev.altKey && !ev.metaKey) {
       ev.preventDefault();
       tab(ev.shiftKey);

@@ -5,10 +5,12 @@
 // whose state changed.
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
 #include "session/session.h"
+#include "window/font_metrics.h"
 #include "window/layout_table.h"
 #include "window/narrow_layout.h"
 #include "window/plan_place.h"
@@ -89,12 +91,36 @@ std::string quote(const std::string& s) {
 
 const char* flag(bool b) { return b ? "true" : "false"; }
 
+// A centred caption's lines as the desktop draws them: its words wrapped at
+// spaces to its width, each line centred on a whole pixel: [[indent, text]...].
+std::string centredLines(const ui::Placement& at, const std::string& text) {
+  const int room = at.width / ui::kTwipsPerPixel;
+  std::string out, line;
+  const auto end = [&] {
+    out += std::string(out.empty() ? "[" : ",") + "[" + std::to_string(std::max(0, room - ui::textWidth(at.font, line)) / 2) +
+           "," + quote(line) + "]";
+    line.clear();
+  };
+  for (std::size_t from = 0; from <= text.size();) {
+    std::size_t to = text.find_first_of(" \n", from);
+    if (to == std::string::npos) to = text.size();
+    const std::string word = text.substr(from, to - from);
+    if (!line.empty() && ui::textWidth(at.font, line + " " + word) > room) end();
+    line += (line.empty() ? "" : " ") + word;
+    if (to == text.size() || text[to] == '\n') end();
+    from = to + 1;
+  }
+  return out + "]";
+}
+
 // One control's state: {id, text, back, fore, visible, index, items (only
-// when they changed)}.
+// when they changed), lines (a centred caption's, as centredLines gives them)}.
 void state(std::string& out, int id, const Control& c, bool entries) {
   out += "{\"id\":" + std::to_string(id) + ",\"text\":" + quote(c.text) + ",\"back\":" + std::to_string(c.back) +
          ",\"fore\":" + std::to_string(c.fore) + ",\"visible\":" + flag(c.visible) +
          ",\"index\":" + std::to_string(c.listIndex);
+  const ui::Placement& at = ui::kLayout[static_cast<std::size_t>(id)];
+  if ((at.flags & ui::CENTER) && kControls[id].kind == Kind::Label) out += ",\"lines\":" + centredLines(at, c.text);
   if (entries) {
     out += ",\"items\":[";
     for (std::size_t i = 0; i < c.items.size(); ++i) out += (i ? "," : "") + quote(c.items[i]);
@@ -161,10 +187,11 @@ extern "C" {
 // controls: [{name, kind, at: {left, top, width, height}, font, center,
 // readonly, multiline, tip, max, focus: "tab" | "click" | "none"}], reading:
 // [{id, name}], commands: [{name, label, keys: [...], endsGroup}], about:
-// {title, text}, narrow: {width, height, groups: [{name, top, height}],
-// controls: [{group, left, top, width, height, fontScale, rowHeight (lists
-// only)}]}}: the narrow screen's places in CSS pixels, controls in the order
-// of `controls`.
+// {title, text}, plan: {title, width, height, controls: [{name, label}]}, narrow:
+// {width, height, groups: [{name, top, height}], controls: [{group, left, top,
+// width, height, fontScale, rowHeight (lists only)}]}}: the narrow screen's
+// places in CSS pixels, controls in the order of `controls`; a "+" or "-"
+// has `box`, the id of the box whose number it changes.
 EMSCRIPTEN_KEEPALIVE const char* kp_table() {
   using namespace ui;
   reply = "{\"caption\":" + quote(session::caption()) + ",\"client\":{\"width\":" +
@@ -190,7 +217,10 @@ EMSCRIPTEN_KEEPALIVE const char* kp_table() {
              ",\"multiline\":" + flag(at.flags & MULTILINE) + ",\"max\":" + std::to_string(ci.maxLength) +
              ",\"focus\":\"" + (takesFocus(ci, at) ? "tab" : readOnlyBox(ci, at) ? "click" : "none") +
              "\",\"typing\":" + flag(session::Session::ownsUndoKeys(static_cast<Ctl>(i))) +
-             ",\"tip\":" + quote(at.tooltip) + '}';
+             ",\"tip\":" + quote(at.tooltip);
+    const std::optional<Ctl> box = session::valueBox(static_cast<Ctl>(i));
+    if (box) reply += ",\"box\":" + std::to_string(static_cast<int>(*box));
+    reply += '}';
   }
   reply += "],\"reading\":[";
   bool first = true;
@@ -214,7 +244,12 @@ EMSCRIPTEN_KEEPALIVE const char* kp_table() {
     first = false;
   }
   reply += "],\"about\":{\"title\":" + quote(session::kAboutTitle) + ",\"text\":" + quote(session::aboutText()) +
-           "},\"narrow\":{\"width\":" + std::to_string(kNarrowWidth) + ",\"height\":" +
+           "},\"plan\":{\"title\":" + quote(session::kPlanTitle) + ",\"width\":" + std::to_string(ui::kPlanWidth) +
+           ",\"height\":" + std::to_string(ui::kPlanHeight) + ",\"controls\":[";
+  for (const session::PlanControlRow& row : session::kPlanControls)
+    reply += std::string(row.id != session::PlanControl::Level ? "," : "") + "{\"name\":\"" + row.name +
+             "\",\"label\":" + quote(row.label) + '}';
+  reply += "]},\"narrow\":{\"width\":" + std::to_string(kNarrowWidth) + ",\"height\":" +
            std::to_string(kNarrowGroups.back().top + kNarrowGroups.back().height) + ",\"groups\":[";
   for (std::size_t g = 0; g < kNarrowGroups.size(); ++g)
     reply += std::string(g ? "," : "") + "{\"name\":" + quote(kNarrowGroups[g].name) + ",\"top\":" +

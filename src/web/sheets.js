@@ -27,7 +27,7 @@ export function installSheets(planner) {
     if (!files || !files.length) return;
     const first = files[0];
     first.arrayBuffer().then((buffer) => open(first.name, new Uint8Array(buffer), '', files.length),
-                             (error) => open(first.name, new Uint8Array(0), error.message, files.length));
+                             (error) => open(first.name, new Uint8Array(0), error.message || error.name, files.length));
   };
 
   const picker = document.getElementById('open-file');
@@ -49,15 +49,23 @@ export function installSheets(planner) {
   document.addEventListener('drop', (ev) => {
     if (!hasFiles(ev)) return;
     ev.preventDefault();
-    openFiles(ev.dataTransfer.files);
+    // A folder (alone or first) is no file to read: the session says so.
+    const first = ev.dataTransfer.items && ev.dataTransfer.items[0];
+    const entry = first && first.webkitGetAsEntry ? first.webkitGetAsEntry() : null;
+    if (entry && entry.isDirectory) planner.run('kp_note', 4);
+    else openFiles(ev.dataTransfer.files);
   });
 
-  // Closing the page, or Quit, keeps the last session; Quit closes the page where the browser allows it.
+  // Closing the page, hiding it (a phone may discard a hidden tab unasked),
+  // or Quit keeps the last session; Quit closes the page where the browser
+  // allows it, and else says where the character is kept.
   window.addEventListener('pagehide', () => planner.raw('kp_keep'));
+  document.addEventListener('visibilitychange', () => { if (document.hidden) planner.raw('kp_keep'); });
   planner.onRefresh.push((answer) => {
     if (!answer.ended) return;
     planner.raw('kp_keep');
     window.close();
+    setTimeout(() => { if (!window.closed) planner.run('kp_note', 0); }, 50);
   });
-  planner.elements[planner.table.reading[0].id].focus({preventScroll: true});  // the first in reading order, as the desktop starts
+  planner.focusBack(null);  // the first in reading order, as the desktop starts
 }

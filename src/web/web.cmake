@@ -32,8 +32,10 @@ set(web_parts ${web_src}/page.html ${web_src}/page.css ${web_src}/main.js ${web_
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/kethmor-planner.html
   COMMAND ${KETHMOR_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/scripts/make_web_page.py
           --out ${CMAKE_BINARY_DIR}/kethmor-planner.html --wasm-script $<TARGET_FILE:kethmor_planner_wasm>
-          --background ${CMAKE_CURRENT_SOURCE_DIR}/assets/background.bmp --fonts ${font_dir} ${web_parts}
-  DEPENDS kethmor_planner_wasm scripts/make_web_page.py assets/background.bmp ${font_files} ${web_parts}
+          --background ${CMAKE_CURRENT_SOURCE_DIR}/assets/background.bmp --fonts ${font_dir}
+          --early ${web_src}/early.js --icon ${CMAKE_CURRENT_SOURCE_DIR}/assets/kethmor-planner.svg --version ${PROJECT_VERSION} ${web_parts}
+  DEPENDS kethmor_planner_wasm scripts/make_web_page.py assets/background.bmp assets/kethmor-planner.svg ${web_src}/early.js
+          ${font_files} ${web_parts}
   COMMENT "Making the web page")
 add_custom_target(web_page ALL DEPENDS ${CMAKE_BINARY_DIR}/kethmor-planner.html)
 

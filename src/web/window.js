@@ -17,6 +17,8 @@ function cssColour(colour) {
   return '#' + hex(v & 0xff) + hex((v >>> 8) & 0xff) + hex((v >>> 16) & 0xff);
 }
 
+const utf8 = new TextDecoder();
+
 export class Planner {
   constructor(wasm, root) {
     this.wasm = wasm;
@@ -29,16 +31,35 @@ export class Planner {
     this.canUndo = false;
     this.canRedo = false;
     document.title = this.table.caption;
+    root.replaceChildren();  // what the page says while it cannot start
     root.setAttribute('aria-label', this.table.caption);
+    // The caption as the page's heading; the message box's words, and a
+    // value a "+" or "-" changed, spoken: for a screen reader alone.
+    const heading = root.appendChild(document.createElement('h1'));
+    heading.textContent = this.table.caption;
+    this.spoken = root.appendChild(document.createElement('div'));
+    heading.className = this.spoken.className = 'spoken';
+    this.spoken.setAttribute('role', 'status');
     root.style.width = this.table.client.width + 'px';
     root.style.height = this.table.client.height + 'px';
     root.style.backgroundColor = cssColour(this.table.back);
+    // The window's four fonts as classes, each read once.
+    document.head.appendChild(document.createElement('style')).textContent =
+      Object.keys(this.table.fonts).map((name) => `.font-${name} { font: ${this.font(name)}; }`).join('\n');
     this.table.controls.forEach((c, id) => this.build(c, id));
+    // A press on a caption or the window's face leaves the focus where it was, as on the desktop.
+    root.addEventListener('mousedown', (ev) => { if (ev.target === root || ev.target.closest('.label')) ev.preventDefault(); });
     for (const {id, name} of this.table.reading) this.elements[id].setAttribute('aria-label', name);
     this.redraw(this.call('kp_start'));
   }
 
   control(id) { return this.table.controls[id]; }
+
+  // A font of the window's ("B8") as CSS.
+  font(name) {
+    const {family, pixels, bold} = this.table.fonts[name];
+    return `${bold ? 'bold ' : ''}${pixels}px '${family}'`;
+  }
 
   // Calls the session with numbers, strings (a C string ends at a NUL,
   // which no sheet holds: it is left out) and bytes; its answer as it comes.
@@ -56,7 +77,10 @@ export class Planner {
     held.forEach((at) => this.wasm._free(at));
     return answer;
   }
-  text(name, ...args) { return this.wasm.UTF8ToString(this.raw(name, ...args)); }
+  text(name, ...args) {
+    const at = this.raw(name, ...args), heap = this.wasm.HEAPU8;
+    return utf8.decode(heap.subarray(at, heap.indexOf(0, at)));
+  }
   call(name, ...args) { return JSON.parse(this.text(name, ...args)); }
 
   // The bytes the session last handed out (SAVE's, the plan's).
@@ -69,19 +93,18 @@ export class Planner {
     const tags = {label: 'div', button: 'button', list: 'div', box: c.multiline ? 'textarea' : 'input'};
     const e = document.createElement(tags[c.kind]);
     const {left, top, width, height} = c.at;
-    Object.assign(e.style, {left: left + 'px', top: top + 'px', width: width + 'px', height: height + 'px'});
-    const {family, pixels, bold} = this.table.fonts[c.font];
-    e.style.font = `${bold ? 'bold ' : ''}${pixels}px '${family}'`;
-    e.className = c.kind;
+    e.style.cssText = `left: ${left}px; top: ${top}px; width: ${width}px; height: ${height}px`;
+    e.className = `${c.kind} font-${c.font}`;
     e.id = c.name;
     if (c.tip) e.title = c.tip;
-    if (c.center) e.style.textAlign = 'center';
+    if (c.center && c.kind !== 'label') e.style.textAlign = 'center';
     e.tabIndex = c.focus === 'tab' ? 0 : -1;
     if (c.kind === 'button') {
       e.type = 'button';
       // A button takes the focus from Tab only: a press leaves it where it was.
       e.addEventListener('mousedown', (ev) => ev.preventDefault());
       e.addEventListener('click', () => this.press(id));
+      if (c.box !== undefined) e.setAttribute('aria-describedby', this.control(c.box).name);
     } else if (c.kind === 'list') {
       e.setAttribute('role', 'listbox');
       e.addEventListener('mousedown', (ev) => this.listPress(id, ev));
@@ -93,10 +116,7 @@ export class Planner {
       if (c.max > 0) e.maxLength = c.max;
       if (c.focus === 'none') e.addEventListener('mousedown', (ev) => ev.preventDefault());
       if (!c.readonly) e.addEventListener('input', () => this.typed(id));
-      if (c.name === 'message_window') {
-        e.setAttribute('aria-live', 'polite');  // a new message is announced
-        this.message = {box: e, tip: c.tip};
-      }
+      if (c.name === 'message_window') this.message = {id, box: e, tip: c.tip};
     }
     this.root.appendChild(e);
     this.elements[id] = e;
@@ -113,6 +133,7 @@ export class Planner {
     if (this.toFocus) this.toFocus.focus();
     // While a message shows, the box's tool tip holds it in full, as the desktop's does.
     this.message.box.title = answer.message || this.message.tip;
+    if (answer.message && answer.controls.some((s) => s.id === this.message.id)) this.spoken.textContent = answer.message;
     this.canUndo = answer.undo;
     this.canRedo = answer.redo;
     this.onRefresh.forEach((f) => f(answer));
@@ -130,7 +151,15 @@ export class Planner {
       else s.items = was.items;
       if (s.items !== was.items || s.index !== was.index) this.select(e, s.index);
     } else if (s.text !== was.text) {
-      if (c.kind === 'box') {
+      if (s.lines) {
+        // A centred caption line by line, each on a whole pixel as the session places it.
+        e.replaceChildren(...s.lines.map(([indent, text]) => {
+          const line = document.createElement('div');
+          line.style.paddingLeft = indent + 'px';
+          line.textContent = text;
+          return line;
+        }));
+      } else if (c.kind === 'box') {
         if (e.value !== s.text) e.value = s.text;  // shown from its start, as a box not typed in shows it
       } else {
         e.textContent = s.text;
@@ -154,6 +183,7 @@ export class Planner {
       entry.setAttribute('role', 'option');
       entry.setAttribute('aria-selected', 'false');
       entry.dataset.row = row;
+      entry.id = `${list.id}-${row}`;
       return entry;
     }));
   }
@@ -166,6 +196,9 @@ export class Planner {
       entry.setAttribute('aria-selected', 'false');
     }
     const entry = list.children[index];
+    // The entry a screen reader announces in the list.
+    if (entry) list.setAttribute('aria-activedescendant', entry.id);
+    else list.removeAttribute('aria-activedescendant');
     if (!entry) return;
     entry.classList.add('selected');
     entry.setAttribute('aria-selected', 'true');
@@ -189,6 +222,13 @@ export class Planner {
     }
   }
 
+  // The focus handed back to the control it came from (when a menu, About or
+  // the plan closes), or to the first in reading order, as the window starts.
+  focusBack(e) {
+    const shown = e && e !== document.body && e.isConnected && !e.closest('.hidden, [hidden]');
+    (shown ? e : this.elements[this.table.reading[0].id]).focus({preventScroll: true});
+  }
+
   // Whether the element is a box that keeps the undo keys, its paste and its menu while it has the focus.
   isTypingBox(e) {
     const id = this.elements.indexOf(e);
@@ -203,12 +243,16 @@ export class Planner {
   }
 
   press(id) {
-    if (this.control(id).name === 'SAVE') this.actions.get('save').run();  // a download, which the page makes
-    else this.run('kp_click', id);
+    const {name, box} = this.control(id);
+    if (name === 'SAVE') return this.actions.get('save').run();  // a download, which the page makes
+    const answer = this.run('kp_click', id);
+    // The number a "+" or "-" changed, with the box's name, spoken unless a message is.
+    if (box !== undefined && !answer.message) this.spoken.textContent = `${this.elements[box].getAttribute('aria-label')} ${this.elements[box].value}`;
   }
 
   // An entry clicked (the press selects it) or double clicked (a second
-  // press on another entry clicks that entry first).
+  // press on another entry clicks that entry first); a press on the scroll
+  // bar or below the entries only scrolls, however quick.
   listPress(id, ev) {
     if (ev.button !== 0) return;
     const list = this.elements[id];
@@ -216,12 +260,9 @@ export class Planner {
     const entry = ev.target.closest('[role=option]');
     if (entry) ev.preventDefault();  // a press on the scroll bar still scrolls
     const row = entry ? Number(entry.dataset.row) : -1;
-    if (ev.detail % 2 === 0) {
-      if (row >= 0 && row !== this.shown[id].index) this.run('kp_select', id, row);
-      this.run('kp_dblclick', id);
-    } else if (row >= 0) {
-      this.run('kp_select', id, row);
-    }
+    if (row < 0) return;
+    if (ev.detail % 2 === 1 || row !== this.shown[id].index) this.run('kp_select', id, row);
+    if (ev.detail % 2 === 0) this.run('kp_dblclick', id);
   }
 
   typed(id) {

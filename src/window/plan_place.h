@@ -25,6 +25,7 @@ struct PlanRoom {
 };
 
 inline constexpr int kPlanLeastHeight = 200;
+inline constexpr int kPlanWidth = 380, kPlanHeight = 440;  // the plan's own size where it has room
 
 // The plan's frame: where it stands and its size with its frame.
 Box placePlan(const PlanRoom& room);

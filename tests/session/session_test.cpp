@@ -222,6 +222,16 @@ TEST(Session, TheListShownInItsPlaceTakesTheFocus) {
   EXPECT_EQ(s.focusAfterHiding(Ctl::SAVE), std::nullopt) << "nothing in the place of SAVE";
 }
 
+TEST(Session, ButtonsKnowTheirBoxesAndQuitInATabGoesOn) {
+  Session s;
+  EXPECT_EQ(session::valueBox(Ctl::ST_minus), Ctl::Strength) << "a statistic's base box describes its \"-\"";
+  EXPECT_EQ(session::valueBox(Ctl::Fatigue_plus), Ctl::fatigue) << "so does fatigue's";
+  EXPECT_EQ(session::valueBox(Ctl::levelup), std::nullopt) << "Level-up changes no box of its own";
+  s.click(Ctl::Quit);
+  s.sayNote(static_cast<int>(session::Note::KeptInBrowser));
+  EXPECT_FALSE(s.form().ended) << "a page the browser kept open goes on after Quit";
+}
+
 TEST(Session, CaptionAndAboutCarryTheVersion) {
   EXPECT_EQ(session::caption(), "Kethmor Character Planner          v " KETHMOR_VERSION) << "caption";
   EXPECT_EQ(session::aboutText().rfind("Kethmor Character Planner " KETHMOR_VERSION "\n\n", 0), 0u) << "About";

@@ -15,7 +15,7 @@ async function openPage(pagePath, options = {}) {
   page.on('pageerror', (e) => errors.push(e.message));
   await page.goto('file://' + require('path').resolve(pagePath));
   await page.waitForSelector('html[data-ready]', {timeout: 20000});
-  if (await page.$('html[data-ready=failed]')) throw new Error('the page did not start: ' + await page.textContent('#window'));
+  if (await page.$('html[data-ready=failed]')) throw new Error('the page did not start: ' + await page.textContent('#lacking'));
   return {browser, page, errors};
 }
 

@@ -63,13 +63,10 @@ const [pagePath, expectedPath, artefacts, mode = 'mouse'] = process.argv.slice(2
   const again = fresh.waitForEvent('download');
   await click(fresh, 'SAVE');
   const fromLink = fs.readFileSync(await (await again).path());
-  await fresh.keyboard.press('Control+z');
-  const undone = await fresh.$eval('#PCname', (e) => e.value);
   await browser.close();
   const want = fs.readFileSync(expectedPath);
   const failures = [];
   if (!fromLink.equals(want)) failures.push(`the page opened from ${link} saves another sheet`);
-  if (undone !== '') failures.push('Ctrl+Z on the page opened from a link does not go back to the blank start');
   if (errors.length) failures.push('the page reported errors: ' + errors.join('; '));
   if (saved.suggestedFilename() !== 'Kethmor Dwarf Adventur.txt') failures.push('download named ' + saved.suggestedFilename());
   if (!got.equals(want)) failures.push('the downloaded sheet differs:\n' + JSON.stringify(got.toString('latin1')));
