@@ -9,10 +9,4 @@ std::vector<CommandRow> commandsOf(Face face) {
   return rows;
 }
 
-const CommandRow& row(Command c) {
-  for (const CommandRow& r : kCommands)
-    if (r.id == c) return r;
-  return kCommands[0];
-}
-
 }  // namespace kethmor::session

@@ -74,7 +74,4 @@ inline constexpr const char* planLabel(PlanControl c) { return kPlanControls[sta
 // The rows a face has, in menu order.
 std::vector<CommandRow> commandsOf(Face face);
 
-// The row of a command.
-const CommandRow& row(Command c);
-
 }  // namespace kethmor::session
