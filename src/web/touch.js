@@ -43,6 +43,7 @@ export function installTouch(planner) {
     e.style.cssText = `left: ${b.left}px; top: ${b.top}px; width: ${b.width}px; height: ${b.height}px; ` +
                       `font-size: ${big('B8')}px`;
     e.addEventListener('mousedown', (ev) => ev.preventDefault());
+    e.id = b.list < 0 ? 'menu-button' : `${controls[b.list].name}-apply`;
     if (b.list < 0) {
       e.setAttribute('aria-haspopup', 'menu');
       e.addEventListener('click', () => {

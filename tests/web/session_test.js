@@ -2,16 +2,43 @@
 // web page in headless Chromium: real mouse clicks at the layout's positions
 // and real keys or, given "keys", the keyboard alone; SAVE's download must
 // be exactly the expected sheet, under the name the desktop proposes; and so
-// must the page opened from the build's link.
-// Usage: node session_test.js page.html expected_session.txt artefact-dir [keys]
+// must the page opened from the build's link. Given "phone" or "tablet",
+// played by taps alone on a touch screen of that size: the narrow layout,
+// never wider than the screen, what a finger acts on at least 44 pixels
+// square, its text at least 13, and the sheet shared from the menu.
+// Usage: node session_test.js page.html expected_session.txt artefact-dir [keys | phone | tablet]
 'use strict';
 const fs = require('fs');
 const { openPage, click } = require('./browser');
 
 const [pagePath, expectedPath, artefacts, mode = 'mouse'] = process.argv.slice(2);
+const touch = {phone: {viewport: {width: 390, height: 844}, hasTouch: true, isMobile: true, deviceScaleFactor: 3},
+               tablet: {viewport: {width: 768, height: 1024}, hasTouch: true}}[mode];
+
+// Every target shown smaller than 44 pixels square, every text under 13 pixels, a sideways scroll.
+function faults(when) {
+  const out = [];
+  const targets = '#window > :is(button, input, textarea):not(.hidden), #window > :not(.hidden) > [role=option], .menu [role=menuitem]';
+  for (const e of document.querySelectorAll(targets)) {
+    const r = e.getBoundingClientRect(), size = parseFloat(getComputedStyle(e).fontSize);
+    if (r.width < 44 || r.height < 44) out.push(`${when}: ${e.id || e.textContent} is ${r.width}x${r.height}`);
+    if (size < 13) out.push(`${when}: ${e.id || e.textContent} has text of ${size}px`);
+  }
+  for (const e of document.querySelectorAll('#window > .label:not(.hidden)')) {
+    if (parseFloat(getComputedStyle(e).fontSize) < 13) out.push(`${when}: ${e.id} has small text`);
+  }
+  const view = document.documentElement;
+  if (view.scrollWidth > view.clientWidth) out.push(`${when}: the page scrolls sideways`);
+  return out;
+}
 
 (async () => {
-  const { browser, page, errors } = await openPage(pagePath);
+  // Where the browser shares, the data shared kept for the test.
+  const { browser, page, errors } = await openPage(pagePath, touch, touch && (() => {
+    navigator.share = (data) => { window.shared = data; return Promise.resolve(); };
+    navigator.canShare = (data) => !!data.files;
+  }));
+  const failures = [];
   const key = async (...keys) => { for (const k of keys) await page.keyboard.press(k); };
   // Tab along the reading order until the named control has the focus.
   const tabTo = async (name) => {
@@ -35,6 +62,29 @@ const [pagePath, expectedPath, artefacts, mode = 'mouse'] = process.argv.slice(2
     await tabTo('Spell_list'); await key('Home', 'Enter');  // Unseen Force again
     await tabTo('alternativebackground'); await type('Line one'); await key('Enter'); await type('Line two');
     for (const b of ['ST_plus', 'bow_plus', 'SAVE']) await press(b);
+  } else if (touch) {
+    const tap = async (selector, times = 1) => {
+      for (let i = 0; i < times; ++i) await page.tap(selector);
+      failures.push(...await page.evaluate(faults, `after ${selector}`));
+    };
+    await tap('#PCname'); await type('Kethmor Dwarf Adventurer X');
+    await tap('#alternativebackground'); await type('Line one'); await key('Enter'); await type('Line two');
+    await tap('#Race_Selection-0'); await tap('#Race_Selection-apply');  // Dwarf
+    await tap('#Background_Selection-1', 2);       // a double tap
+    for (const b of ['ST_plus', 'Hitpoints_plus', 'bow_plus']) await tap('#' + b);
+    await tap('#Spell_list-0'); await tap('#Spell_list-apply');  // Unseen Force
+    await tap('#Tech_select'); await tap('#Tech_list-2');        // Explosives
+    await tap('#Schematic_list-0', 2);             // Bullets
+    for (const b of ['levelup', 'Clear', 'Magick_select']) await tap('#' + b);
+    await tap('#Spell_list-0', 2);                 // Unseen Force again
+    await tap('#menu-button'); await tap('.menu [data-command=plan]');
+    const plan = await page.$eval('#plan', (e) => e.offsetWidth === document.documentElement.clientWidth);
+    if (!plan) failures.push('the level plan is narrower than the screen');
+    await tap('#plan [data-do=close]');
+    await tap('#menu-button'); await tap('.menu [data-command=share]');
+    const sent = await page.evaluate(async () => { const [file] = window.shared.files; return [file.name, Array.from(new Uint8Array(await file.arrayBuffer()))]; });
+    if (!Buffer.from(sent[1]).equals(fs.readFileSync(expectedPath))) failures.push(`the sheet shared as ${sent[0]} differs`);
+    await tap('#SAVE');
   } else {
     await click(page, 'PCname'); await type('Kethmor Dwarf Adventurer X');  // 26 characters: 22 are kept
     await click(page, 'alternativebackground'); await type('Line one'); await key('Enter'); await type('Line two');
@@ -53,20 +103,22 @@ const [pagePath, expectedPath, artefacts, mode = 'mouse'] = process.argv.slice(2
   fs.mkdirSync(artefacts, {recursive: true});
   await page.screenshot({path: `${artefacts}/web-session-${mode}.png`});
   // The build's link, copied by Ctrl+Shift+C, opened in a fresh page saves the same sheet.
-  await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
-  await click(page, 'Race_Selection');
-  await key('Control+Shift+C');
-  const link = await page.evaluate(() => navigator.clipboard.readText());
-  const fresh = await browser.newPage({acceptDownloads: true});
-  await fresh.goto(link);
-  await fresh.waitForSelector('html[data-ready="1"]');
-  const again = fresh.waitForEvent('download');
-  await click(fresh, 'SAVE');
-  const fromLink = fs.readFileSync(await (await again).path());
+  if (!touch) {
+    await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
+    await click(page, 'Race_Selection');
+    await key('Control+Shift+C');
+    const link = await page.evaluate(() => navigator.clipboard.readText());
+    const fresh = await browser.newPage({acceptDownloads: true});
+    await fresh.goto(link);
+    await fresh.waitForSelector('html[data-ready="1"]');
+    const again = fresh.waitForEvent('download');
+    await click(fresh, 'SAVE');
+    if (!fs.readFileSync(await (await again).path()).equals(fs.readFileSync(expectedPath))) {
+      failures.push(`the page opened from ${link} saves another sheet`);
+    }
+  }
   await browser.close();
   const want = fs.readFileSync(expectedPath);
-  const failures = [];
-  if (!fromLink.equals(want)) failures.push(`the page opened from ${link} saves another sheet`);
   if (errors.length) failures.push('the page reported errors: ' + errors.join('; '));
   if (saved.suggestedFilename() !== 'Kethmor Dwarf Adventur.txt') failures.push('download named ' + saved.suggestedFilename());
   if (!got.equals(want)) failures.push('the downloaded sheet differs:\n' + JSON.stringify(got.toString('latin1')));
