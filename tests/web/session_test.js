@@ -17,17 +17,12 @@ const touch = {phone: {viewport: {width: 390, height: 844}, hasTouch: true, isMo
 
 // Every target shown smaller than 44 pixels square, every text under 13 pixels, a sideways scroll.
 function faults(when) {
-  const out = [];
-  const targets = '#window > :is(button, input, textarea):not(.hidden), #window > :not(.hidden) > [role=option], .menu [role=menuitem]';
-  for (const e of document.querySelectorAll(targets)) {
+  const out = [], view = document.documentElement;
+  for (const e of document.querySelectorAll('#window > :not(.hidden, .spoken, .band), #window > * > [role=option], .menu *')) {
     const r = e.getBoundingClientRect(), size = parseFloat(getComputedStyle(e).fontSize);
-    if (r.width < 44 || r.height < 44) out.push(`${when}: ${e.id || e.textContent} is ${r.width}x${r.height}`);
-    if (size < 13) out.push(`${when}: ${e.id || e.textContent} has text of ${size}px`);
+    if (e.matches(':not(.label, .menu *), [role=menuitem]') && r.width && (r.width < 44 || r.height < 44)) out.push(`${when}: ${e.id || e.textContent} is ${r.width}x${r.height}`);
+    if (size < 13) out.push(`${when}: ${e.id || e.textContent} has ${size}px text`);
   }
-  for (const e of document.querySelectorAll('#window > .label:not(.hidden)')) {
-    if (parseFloat(getComputedStyle(e).fontSize) < 13) out.push(`${when}: ${e.id} has small text`);
-  }
-  const view = document.documentElement;
   if (view.scrollWidth > view.clientWidth) out.push(`${when}: the page scrolls sideways`);
   return out;
 }
@@ -78,8 +73,7 @@ function faults(when) {
     for (const b of ['levelup', 'Clear', 'Magick_select']) await tap('#' + b);
     await tap('#Spell_list-0', 2);                 // Unseen Force again
     await tap('#menu-button'); await tap('.menu [data-command=plan]');
-    const plan = await page.$eval('#plan', (e) => e.offsetWidth === document.documentElement.clientWidth);
-    if (!plan) failures.push('the level plan is narrower than the screen');
+    if (!await page.$eval('#plan', (e) => e.offsetWidth === document.documentElement.clientWidth)) failures.push('the level plan is narrower than the screen');
     await tap('#plan [data-do=close]');
     await tap('#menu-button'); await tap('.menu [data-command=share]');
     const sent = await page.evaluate(async () => { const [file] = window.shared.files; return [file.name, Array.from(new Uint8Array(await file.arrayBuffer()))]; });
