@@ -78,7 +78,17 @@ function faults(when) {
     await tap('#menu-button'); await tap('.menu [data-command=share]');
     const sent = await page.evaluate(async () => { const [file] = window.shared.files; return [file.name, Array.from(new Uint8Array(await file.arrayBuffer()))]; });
     if (!Buffer.from(sent[1]).equals(fs.readFileSync(expectedPath))) failures.push(`the sheet shared as ${sent[0]} differs`);
+    await page.addScriptTag({path: require.resolve('axe-core')});
+    const broken = await page.evaluate(() => globalThis.axe.run(document, {rules: {'color-contrast': {enabled: false}}})
+      .then((r) => r.violations.map((v) => v.id)));
+    if (broken.length) failures.push('axe-core finds ' + broken.join(', '));
     await tap('#SAVE');
+    // Turned wide enough, the window's layout; turned back, the column.
+    for (const [viewport, width] of [[{width: 844, height: 390}, 790], [touch.viewport, 360]]) {
+      await page.setViewportSize(viewport);
+      await page.waitForFunction((w) => document.getElementById('window').offsetWidth === w, width, {timeout: 3000})
+        .catch(() => failures.push(`turned to ${viewport.width} pixels wide, the page is not ${width} wide`));
+    }
   } else {
     await click(page, 'PCname'); await type('Kethmor Dwarf Adventurer X');  // 26 characters: 22 are kept
     await click(page, 'alternativebackground'); await type('Line one'); await key('Enter'); await type('Line two');
