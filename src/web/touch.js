@@ -77,13 +77,15 @@ export function installTouch(planner) {
       if (c.kind !== 'list') return;
       e.style.setProperty('--row', small ? at.rowHeight + 'px' : '');
       e.rowHeight = 0;  // measured again when next scrolled to
-      const entry = e.querySelector('.selected');
-      if (entry && entry.offsetTop + entry.offsetHeight > e.scrollTop + e.clientHeight) e.scrollTop = entry.offsetTop + entry.offsetHeight - e.clientHeight;
-      else if (entry && entry.offsetTop < e.scrollTop) e.scrollTop = entry.offsetTop;
     });
     const size = small ? narrow : client;
     Object.assign(root.style, {width: size.width + 'px', height: size.height + 'px'});
     follow();
+    // Each list's highlighted entry kept in sight at its new size; the layout read once, after every change.
+    for (const entry of root.querySelectorAll('.list > .selected')) {
+      const list = entry.parentElement, below = entry.offsetTop + entry.offsetHeight - list.clientHeight;
+      list.scrollTop = Math.min(Math.max(list.scrollTop, below), entry.offsetTop);
+    }
   };
   wide.addEventListener('change', arrange);
   arrange();
@@ -92,10 +94,10 @@ export function installTouch(planner) {
   const message = document.getElementById('message_window');
   planner.onRefresh.push((answer) => {
     follow();
+    if (!answer.message || !isNarrow()) return message.classList.remove('floating');
+    if (!answer.controls.some((s) => s.id === planner.message.id)) return;
     const r = message.getBoundingClientRect();
-    const away = r.bottom <= 0 || r.top >= innerHeight;
-    if (!answer.message || !isNarrow()) message.classList.remove('floating');
-    else if (away && answer.controls.some((s) => s.id === planner.message.id)) message.classList.add('floating');
+    if (r.bottom <= 0 || r.top >= innerHeight) message.classList.add('floating');
   });
 
   if (!navigator.share) return;
