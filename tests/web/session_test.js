@@ -117,9 +117,7 @@ function faults(when) {
     await fresh.waitForSelector('html[data-ready="1"]');
     const again = fresh.waitForEvent('download');
     await click(fresh, 'SAVE');
-    if (!fs.readFileSync(await (await again).path()).equals(fs.readFileSync(expectedPath))) {
-      failures.push(`the page opened from ${link} saves another sheet`);
-    }
+    if (!fs.readFileSync(await (await again).path()).equals(fs.readFileSync(expectedPath))) failures.push(`the page opened from ${link} saves another sheet`);
   }
   await browser.close();
   const want = fs.readFileSync(expectedPath);
