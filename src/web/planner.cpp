@@ -353,8 +353,8 @@ EMSCRIPTEN_KEEPALIVE const char* kp_paste(const char* utf8, const char* verb) {
   return outcome(planner->openText(utf8, verb));
 }
 
-// The page's own failure (`verb` "copy", "paste": the browser refused its
-// clipboard, saying `reason`) said in the message box.
+// The page's own failure (`verb` "copy", "paste", "share": the browser refused
+// its clipboard or its sharing, saying `reason`) said in the message box.
 EMSCRIPTEN_KEEPALIVE const char* kp_failed(const char* verb, const char* reason) {
   planner->sayFailure(verb, reason);
   return changes();
