@@ -18,6 +18,7 @@ enum class Command {
   CopySheet,
   CopyBuildCode,
   CopyLink,
+  Share,
   PasteSheet,
   Print,
   LevelPlan,
@@ -47,6 +48,8 @@ inline constexpr CommandRow kCommands[] = {
     // A build code on the desktop; on the page, a link to the page that opens the build.
     {Command::CopyBuildCode, "copyCode", "Copy build code", "Ctrl+Shift+C", false, kDesktop},
     {Command::CopyLink, "link", "Copy link", "Ctrl+Shift+C", false, kPage},
+    // The browser's sharing (a phone's apps): the sheet as SAVE writes it, or where files are not taken, the link.
+    {Command::Share, "share", "Share\u2026", "", false, kPage},
     {Command::PasteSheet, "paste", "Paste sheet", "Ctrl+V", false, kBoth},
     {Command::Print, "print", "Print\u2026", "Ctrl+P", false, kBoth},
     {Command::LevelPlan, "plan", "Level plan", "Ctrl+L", true, kBoth},

@@ -83,6 +83,7 @@ void MainWindow::installCommands() {
       case Command::LevelPlan: return [this] { showPlanWindow(*this); };
       case Command::Undo: return [this] { undo(); };
       case Command::Redo: return [this] { redo(); };
+      case Command::Share: break;  // the browser's alone
       case Command::About: return [this] {
         auto* box = new QMessageBox(QMessageBox::NoIcon, QString::fromLatin1(session::kAboutTitle),
                                     QString::fromStdString(session::aboutText()), QMessageBox::Ok, this);

@@ -189,8 +189,10 @@ extern "C" {
 // [{id, name}], commands: [{name, label, keys: [...], endsGroup}], about:
 // {title, text}, plan: {title, width, height, controls: [{name, label}]}, narrow:
 // {width, height, groups: [{name, top, height}], controls: [{group, left, top,
-// width, height, fontScale, rowHeight (lists only)}]}}: the narrow screen's
-// places in CSS pixels, controls in the order of `controls`; a "+" or "-"
+// width, height, fontScale, rowHeight (lists only)}], buttons: [{list (the
+// id of the list whose double click it does, -1 for the menu's), caption,
+// left, top, width, height}]}}: the narrow screen's places in CSS pixels,
+// controls in the order of `controls`; a "+" or "-"
 // has `box`, the id of the box whose number it changes.
 EMSCRIPTEN_KEEPALIVE const char* kp_table() {
   using namespace ui;
@@ -262,6 +264,14 @@ EMSCRIPTEN_KEEPALIVE const char* kp_table() {
              ",\"left\":" + std::to_string(at.left) + ",\"top\":" + std::to_string(at.top) + ",\"width\":" +
              std::to_string(at.width) + ",\"height\":" + std::to_string(at.height) + ",\"fontScale\":" +
              std::to_string(kNarrowFontScale) + (rowHeight ? ",\"rowHeight\":" + std::to_string(rowHeight) : "") + '}';
+  }
+  reply += "],\"buttons\":[";
+  for (std::size_t b = 0; b < kNarrowButtons.size(); ++b) {
+    const NarrowButton& button = kNarrowButtons[b];
+    reply += std::string(b ? "," : "") + "{\"list\":" + std::to_string(button.list ? static_cast<int>(*button.list) : -1) +
+             ",\"caption\":" + quote(button.caption) + ",\"left\":" + std::to_string(button.at.left) + ",\"top\":" +
+             std::to_string(button.at.top) + ",\"width\":" + std::to_string(button.at.width) + ",\"height\":" +
+             std::to_string(button.at.height) + '}';
   }
   reply += "]}}";
   return reply.c_str();
@@ -343,8 +353,8 @@ EMSCRIPTEN_KEEPALIVE const char* kp_paste(const char* utf8, const char* verb) {
   return outcome(planner->openText(utf8, verb));
 }
 
-// The page's own failure (`verb` "copy", "paste": the browser refused its
-// clipboard, saying `reason`) said in the message box.
+// The page's own failure (`verb` "copy", "paste", "share": the browser refused
+// its clipboard or its sharing, saying `reason`) said in the message box.
 EMSCRIPTEN_KEEPALIVE const char* kp_failed(const char* verb, const char* reason) {
   planner->sayFailure(verb, reason);
   return changes();

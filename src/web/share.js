@@ -24,6 +24,11 @@ export function copyText(planner, text) {
   return Promise.resolve(copied || refused());
 }
 
+// A link to this page that opens the build: the page's own address with the build code as its fragment.
+export function pageLink(planner) {
+  return location.href.split('#')[0] + '#' + planner.text('kp_code');
+}
+
 export function installShare(planner) {
   const selectedText = () => {
     const e = document.activeElement;
@@ -82,8 +87,6 @@ export function installShare(planner) {
     ok.focus();
   };
 
-  // A link to this page that opens the build: the page's own address with the build code as its fragment.
-  const link = () => location.href.split('#')[0] + '#' + planner.text('kp_code');
   const pasteRefused = (error) => (error && error.message ? planner.run('kp_failed', 'paste', error.message) : planner.run('kp_note', 2));
   const paste = () => {
     if (!navigator.clipboard || !navigator.clipboard.readText) return planner.run('kp_note', 3);
@@ -91,7 +94,7 @@ export function installShare(planner) {
   };
   planner.actions.set('copy', {run: () => copyText(planner, sheetText()), byBrowser: true});
   planner.actions.set('paste', {run: paste, byBrowser: true});
-  planner.actions.set('link', {run: () => copyText(planner, link()).then((copied) => copied && planner.run('kp_note', 1))});
+  planner.actions.set('link', {run: () => copyText(planner, pageLink(planner)).then((copied) => copied && planner.run('kp_note', 1))});
   planner.actions.set('print', {run: () => window.print()});
   planner.actions.set('about', {run: () => about(document.activeElement)});
 
@@ -129,7 +132,7 @@ export function installShare(planner) {
     menu = document.createElement('div');
     menu.className = 'menu';
     menu.setAttribute('role', 'menu');
-    const commands = planner.table.commands;
+    const commands = planner.table.commands.filter((command) => planner.actions.has(command.name));  // Share where the browser shares
     commands.forEach((command, at) => {
       menu.appendChild(menuItem(command));
       if (command.endsGroup && at + 1 < commands.length) menu.appendChild(document.createElement('div')).className = 'separator';

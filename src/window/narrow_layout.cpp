@@ -12,8 +12,23 @@ struct Row {
 
 constexpr Row kRows[] = {
 #define NARROW(group, name, l, t, w, h) {NarrowGroup::group, Ctl::name, l, t, w, h},
+#define APPLY(list, caption, group, l, t, w, h)
+#define MENU(caption, group, l, t, w, h)
 #include "window/narrow_layout.def"
 #undef NARROW
+#undef APPLY
+#undef MENU
+};
+
+// The touch screen's buttons, their tops within their groups.
+constexpr NarrowButton kButtonRows[] = {
+#define NARROW(group, name, l, t, w, h)
+#define APPLY(list, caption, group, l, t, w, h) {Ctl::list, caption, {NarrowGroup::group, l, t, w, h}},
+#define MENU(caption, group, l, t, w, h) {std::nullopt, caption, {NarrowGroup::group, l, t, w, h}},
+#include "window/narrow_layout.def"
+#undef NARROW
+#undef APPLY
+#undef MENU
 };
 
 constexpr const char* kGroupNames[] = {
@@ -28,6 +43,10 @@ constexpr std::array<NarrowGroupPlace, kNarrowGroupCount> makeGroups() {
   for (const Row& r : kRows) {
     NarrowGroupPlace& g = groups[static_cast<std::size_t>(r.group)];
     if (r.top + r.height > g.height) g.height = r.top + r.height;
+  }
+  for (const NarrowButton& b : kButtonRows) {
+    NarrowGroupPlace& g = groups[static_cast<std::size_t>(b.at.group)];
+    if (b.at.top + b.at.height > g.height) g.height = b.at.top + b.at.height;
   }
   int top = 0;
   for (std::size_t i = 0; i < groups.size(); ++i) {
@@ -47,6 +66,16 @@ constexpr std::array<NarrowPlacement, kControlCount> makeNarrow() {
   return table;
 }
 
+constexpr std::array<NarrowButton, kNarrowButtonCount> makeButtons() {
+  const auto groups = makeGroups();
+  std::array<NarrowButton, kNarrowButtonCount> table{};
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    table[i] = kButtonRows[i];
+    table[i].at.top += groups[static_cast<std::size_t>(table[i].at.group)].top;
+  }
+  return table;
+}
+
 constexpr bool everyControlPlacedOnce() {
   std::array<int, kControlCount> placed{};
   for (const Row& r : kRows) ++placed[static_cast<std::size_t>(r.id)];
@@ -61,5 +90,6 @@ static_assert(everyControlPlacedOnce(), "window/narrow_layout.def must place eve
 
 const std::array<NarrowGroupPlace, kNarrowGroupCount> kNarrowGroups = makeGroups();
 const std::array<NarrowPlacement, kControlCount> kNarrow = makeNarrow();
+const std::array<NarrowButton, kNarrowButtonCount> kNarrowButtons = makeButtons();
 
 }  // namespace kethmor::ui

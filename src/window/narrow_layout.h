@@ -6,6 +6,7 @@
 // where it is narrower than the window, in CSS pixels.
 #include <array>
 #include <cstddef>
+#include <optional>
 
 #include "window/layout_table.h"
 
@@ -41,8 +42,28 @@ inline constexpr std::size_t kNarrowGroupCount = 0
 #undef GROUP
     ;
 
+// A button of the touch screen's own: one applying or buying a list's
+// highlighted entry as its double click does (shown with the list), or the
+// one opening the menu (`list` empty).
+struct NarrowButton {
+  std::optional<Ctl> list;
+  const char* caption;
+  NarrowPlacement at;
+};
+
+inline constexpr std::size_t kNarrowButtonCount = 0
+#define NARROW(group, name, l, t, w, h)
+#define APPLY(list, caption, group, l, t, w, h) +1
+#define MENU(caption, group, l, t, w, h) +1
+#include "window/narrow_layout.def"
+#undef NARROW
+#undef APPLY
+#undef MENU
+    ;
+
 extern const std::array<NarrowGroupPlace, kNarrowGroupCount> kNarrowGroups;
 extern const std::array<NarrowPlacement, kControlCount> kNarrow;
+extern const std::array<NarrowButton, kNarrowButtonCount> kNarrowButtons;
 
 inline const NarrowPlacement& narrow(Ctl c) { return kNarrow[static_cast<std::size_t>(c)]; }
 inline const NarrowGroupPlace& narrowGroup(NarrowGroup g) { return kNarrowGroups[static_cast<std::size_t>(g)]; }

@@ -38,8 +38,8 @@ TEST(Session, EachFaceHasTheMenuOfTheOneTable) {
       << "the desktop's menu";
   EXPECT_EQ(labels(session::Face::Page), [] {
     std::string m = labels(session::Face::Desktop);
-    return m.replace(m.find("Copy build code"), 15, "Copy link");
-  }()) << "the page's menu differs by the link alone";
+    return m.replace(m.find("Copy build code"), 15, "Copy link").insert(m.find("Paste"), "Share\u2026, ");
+  }()) << "the page's menu differs by the link and sharing";
 }
 
 TEST(Session, UndoAndRedoAreGreyedWithNoStep) {

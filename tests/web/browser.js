@@ -7,10 +7,11 @@ const { chromium } = require('playwright-core');
 const kFlags = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
                 '--disable-component-update', '--disable-sync', '--no-first-run'];
 
-async function openPage(pagePath, options = {}) {
+async function openPage(pagePath, options = {}, init = null) {
   const browser = await chromium.launch({executablePath: process.env.KETHMOR_CHROMIUM || '/usr/bin/chromium',
                                          args: kFlags, ignoreDefaultArgs: ['--hide-scrollbars']});
   const page = await browser.newPage({acceptDownloads: true, viewport: {width: 800, height: 600}, ...options});
+  if (init) await page.addInitScript(init);
   const errors = [];
   page.on('pageerror', (e) => errors.push(e.message));
   await page.goto('file://' + require('path').resolve(pagePath));

@@ -1,16 +1,38 @@
 // The desktop's end-to-end session (tests/e2e/session_test.sh) played on the
 // web page in headless Chromium: real mouse clicks at the layout's positions
 // and real keys or, given "keys", the keyboard alone; SAVE's download must
-// be exactly the expected sheet, under the name the desktop proposes.
-// Usage: node session_test.js page.html expected_session.txt artefact-dir [keys]
+// be exactly the expected sheet, under the name the desktop proposes. Given
+// "phone" or "tablet", played by taps alone on a touch screen of that size:
+// the narrow layout, never wider than the screen, what a finger acts on at
+// least 44 pixels square, its text at least 13, and the sheet shared from the menu.
+// Usage: node session_test.js page.html expected_session.txt artefact-dir [keys | phone | tablet]
 'use strict';
 const fs = require('fs');
 const { openPage, click } = require('./browser');
 
 const [pagePath, expectedPath, artefacts, mode = 'mouse'] = process.argv.slice(2);
+const touch = {phone: {viewport: {width: 390, height: 844}, hasTouch: true, isMobile: true, deviceScaleFactor: 3},
+               tablet: {viewport: {width: 768, height: 1024}, hasTouch: true}}[mode];
+
+// Every target shown smaller than 44 pixels square, every text under 13 pixels, a sideways scroll.
+function faults(when) {
+  const out = [], view = document.documentElement;
+  for (const e of document.querySelectorAll('#window > :not(.hidden, .spoken, .band), #window > * > [role=option], .menu *')) {
+    const r = e.getBoundingClientRect(), size = parseFloat(getComputedStyle(e).fontSize);
+    if (e.matches(':not(.label, .menu *), [role=menuitem]') && r.width && (r.width < 44 || r.height < 44)) out.push(`${when}: ${e.id || e.textContent} is ${r.width}x${r.height}`);
+    if (size < 13) out.push(`${when}: ${e.id || e.textContent} has ${size}px text`);
+  }
+  if (view.scrollWidth > view.clientWidth) out.push(`${when}: the page scrolls sideways`);
+  return out;
+}
 
 (async () => {
-  const { browser, page, errors } = await openPage(pagePath);
+  // Where the browser shares, the data shared kept for the test.
+  const { browser, page, errors } = await openPage(pagePath, touch, touch && (() => {
+    navigator.share = (data) => { window.shared = data; return Promise.resolve(); };
+    navigator.canShare = (data) => !!data.files;
+  }));
+  const failures = [];
   const key = async (...keys) => { for (const k of keys) await page.keyboard.press(k); };
   // Tab along the reading order until the named control has the focus.
   const tabTo = async (name) => {
@@ -34,6 +56,38 @@ const [pagePath, expectedPath, artefacts, mode = 'mouse'] = process.argv.slice(2
     await tabTo('Spell_list'); await key('Home', 'Enter');  // Unseen Force again
     await tabTo('alternativebackground'); await type('Line one'); await key('Enter'); await type('Line two');
     for (const b of ['ST_plus', 'bow_plus', 'SAVE']) await press(b);
+  } else if (touch) {
+    const tap = async (selector, times = 1) => {
+      for (let i = 0; i < times; ++i) await page.tap(selector);
+      failures.push(...await page.evaluate(faults, `after ${selector}`));
+    };
+    await tap('#PCname'); await type('Kethmor Dwarf Adventurer X');
+    await tap('#alternativebackground'); await type('Line one'); await key('Enter'); await type('Line two');
+    await tap('#Race_Selection-0'); await tap('#Race_Selection-apply');  // Dwarf
+    await tap('#Background_Selection-1', 2);       // a double tap
+    for (const b of ['ST_plus', 'Hitpoints_plus', 'bow_plus']) await tap('#' + b);
+    await tap('#Spell_list-0'); await tap('#Spell_list-apply');  // Unseen Force
+    await tap('#Tech_select'); await tap('#Tech_list-2');        // Explosives
+    await tap('#Schematic_list-0', 2);             // Bullets
+    for (const b of ['levelup', 'Clear', 'Magick_select']) await tap('#' + b);
+    await tap('#Spell_list-0', 2);                 // Unseen Force again
+    await tap('#menu-button'); await tap('.menu [data-command=plan]');
+    if (!await page.$eval('#plan', (e) => e.offsetWidth === document.documentElement.clientWidth)) failures.push('the level plan is narrower than the screen');
+    await tap('#plan [data-do=close]');
+    await tap('#menu-button'); await tap('.menu [data-command=share]');
+    const sent = await page.evaluate(async () => { const [file] = window.shared.files; return [file.name, Array.from(new Uint8Array(await file.arrayBuffer()))]; });
+    if (!Buffer.from(sent[1]).equals(fs.readFileSync(expectedPath))) failures.push(`the sheet shared as ${sent[0]} differs`);
+    await page.addScriptTag({path: require.resolve('axe-core')});
+    const broken = await page.evaluate(() => globalThis.axe.run(document, {rules: {'color-contrast': {enabled: false}}})
+      .then((r) => r.violations.map((v) => v.id)));
+    if (broken.length) failures.push('axe-core finds ' + broken.join(', '));
+    await tap('#SAVE');
+    // Turned wide enough, the window's layout; turned back, the column.
+    for (const [viewport, width] of [[{width: 844, height: 390}, 790], [touch.viewport, 360]]) {
+      await page.setViewportSize(viewport);
+      await page.waitForFunction((w) => document.getElementById('window').offsetWidth === w, width, {timeout: 3000})
+        .catch(() => failures.push(`turned to ${viewport.width} pixels wide, the page is not ${width} wide`));
+    }
   } else {
     await click(page, 'PCname'); await type('Kethmor Dwarf Adventurer X');  // 26 characters: 22 are kept
     await click(page, 'alternativebackground'); await type('Line one'); await key('Enter'); await type('Line two');
@@ -53,7 +107,6 @@ const [pagePath, expectedPath, artefacts, mode = 'mouse'] = process.argv.slice(2
   await page.screenshot({path: `${artefacts}/web-session-${mode}.png`});
   await browser.close();
   const want = fs.readFileSync(expectedPath);
-  const failures = [];
   if (errors.length) failures.push('the page reported errors: ' + errors.join('; '));
   if (saved.suggestedFilename() !== 'Kethmor Dwarf Adventur.txt') failures.push('download named ' + saved.suggestedFilename());
   if (!got.equals(want)) failures.push('the downloaded sheet differs:\n' + JSON.stringify(got.toString('latin1')));

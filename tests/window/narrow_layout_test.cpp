@@ -113,3 +113,20 @@ TEST(NarrowLayout, GroupsStandInTheWindowsOrderOneUnderAnother) {
     EXPECT_GE(kNarrowGroups[k].top, k ? kNarrowGroups[k - 1].top + kNarrowGroups[k - 1].height : 0) << "group " << k;
   }
 }
+
+TEST(NarrowLayout, TheTouchButtonsTakeAFingerBesideEveryControl) {
+  for (const NarrowButton& b : kNarrowButtons) {
+    const NarrowGroupPlace& g = narrowGroup(b.at.group);
+    EXPECT_TRUE(b.at.left >= 0 && b.at.left + b.at.width <= kNarrowWidth) << b.caption << " leaves the column";
+    EXPECT_TRUE(b.at.top >= g.top && b.at.top + b.at.height <= g.top + g.height) << b.caption << " leaves its group";
+    EXPECT_TRUE(b.at.width >= kNarrowTarget && b.at.height >= kNarrowTarget) << b.caption << " is too small to tap";
+    EXPECT_TRUE(!b.list || narrow(*b.list).group == b.at.group) << b.caption << " stands away from its list";
+    EXPECT_LE(lines(Ctl::levelup, b.caption, b.at.width - 8) * narrowLineHeight(Font::B8), b.at.height) << b.caption;
+    for (std::size_t i = 0; i < kNarrow.size(); ++i) {
+      const NarrowPlacement& a = kNarrow[i];
+      EXPECT_TRUE(a.left >= b.at.left + b.at.width || b.at.left >= a.left + a.width || a.top >= b.at.top + b.at.height ||
+                  b.at.top >= a.top + a.height)
+          << b.caption << " stands over " << kControls[i].name;
+    }
+  }
+}
