@@ -133,8 +133,7 @@ TEST(SheetReader, FilesThatAreNoSheetAreRefusedByName) {
        "bad background"},
       {"level 51.txt", edited("Level:  16", "Level:  51"), "line 4: bad level"},
       {"spell.txt", sheet + "Stone Tosss\r\n", "line 42: unknown"},
-      {"long name.txt", "Name:  " + std::string(23, 'n') + sheet.substr(sheet.find("\r\n")),
-       "line 1: too long"},
+      {"long name.txt", "Name:  " + std::string(23, 'n') + sheet.substr(sheet.find("\r\n")), "line 1: too long"},
       {"four lines.txt", sheet.substr(0, afterLevel), "line 6 is missing"},
       // The first line that differs from the character's own sheet, by its label; a level
       // that another level would fit with every line after it.
@@ -144,17 +143,14 @@ TEST(SheetReader, FilesThatAreNoSheetAreRefusedByName) {
       {"no label.txt", edited("Willpower:", "Wilpower:"), "line 14: 2nd label"},
       {"strength.txt", edited("Strength:", "Strenght:"), "line 13: bad label"},
       {"aptitude.txt", edited("Aptitude: 14", "Aptitude: 15"), "line 4: too high"},
-      {"perception.txt", edited("Perception:    8", "Perception:    40"),
-       "line 15: too high"},
-      {"hitpoints.txt", std::string(lf).replace(lf.find("Hitpoints: 80"), 13, "Hitpoints: 81"),
-       "line 18: too low"},
+      {"perception.txt", edited("Perception:    8", "Perception:    40"), "line 15: too high"},
+      {"hitpoints.txt", std::string(lf).replace(lf.find("Hitpoints: 80"), 13, "Hitpoints: 81"), "line 18: too low"},
       {"twice.txt", sheet + "Stone Toss\r\n", "line 42: can't buy"},
       {"gnome.txt", edited("Race:  Dwarf", "Race:  Gnome"), "bad background"}};
   for (const std::string label : {"Constitution:", "Melee:", "Skills"}) {  // a line broken after its label
     const std::size_t at = sheet.find(label) + label.size();
     const auto line = std::count(sheet.begin(), sheet.begin() + static_cast<long>(at), '\n') + 1;
-    cases.push_back({label + ".txt", std::string(sheet).insert(at, "x"),
-                     "line " + std::to_string(line) +
+    cases.push_back({label + ".txt", std::string(sheet).insert(at, "x"), "line " + std::to_string(line) +
                          (label == "Skills" ? ": bad title" : ": spacing")});
   }
   for (const auto& c : cases) {
