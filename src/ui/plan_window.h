@@ -50,6 +50,11 @@ class PlanWindow : public QDialog {
   std::function<std::string()> dialog_;
 };
 
+// Where a panel beside the main window (the plan, the goal) opens, its
+// frame's top left, and its size: as the session's windows place the plan
+// (window/plan_place.h).
+QPoint placeBeside(const MainWindow& main, QDialog& panel);
+
 // Opens the plan window of `main`, or brings it to the front.
 PlanWindow* showPlanWindow(MainWindow& main);
 
