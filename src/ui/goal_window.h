@@ -22,6 +22,8 @@ class MainWindow;
 // current race and background or every pair; the answer following every
 // change, Apply (one step that Ctrl+Z takes back), Copy, Close.
 class GoalWindow : public QDialog {
+  Q_OBJECT  // found among the main window's children by its type
+
  public:
   explicit GoalWindow(MainWindow& main);
   // Shows the panel as it stands for the character as it is now.

@@ -18,6 +18,8 @@ class MainWindow;
 // level box whose "Show this level" puts the main window into the plan's
 // state at the end of that level, as one step that Ctrl+Z takes back.
 class PlanWindow : public QDialog {
+  Q_OBJECT  // found among the main window's children by its type
+
  public:
   explicit PlanWindow(MainWindow& main);
 
