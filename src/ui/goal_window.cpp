@@ -108,7 +108,6 @@ GoalWindow::GoalWindow(MainWindow& main) : QDialog(&main), main_(main) {
   // The window's keys reach it from every control, as in the plan window.
   for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
   connect(&main, &MainWindow::sheetChanged, this, &GoalWindow::follow);
-  follow();
 }
 
 void GoalWindow::showEvent(QShowEvent* e) {
@@ -122,6 +121,7 @@ void GoalWindow::edit(const std::function<void()>& change) {
 }
 
 void GoalWindow::follow() {
+  if (!isVisible()) return;  // worked out again when shown
   const session::GoalShown s = panel_.shown(main_.session());
   // Drawn without the controls' own signals, which would edit the panel again.
   const QSignalBlocker a(targets_), b(value_), c(byLevel_), d(allPairs_);
