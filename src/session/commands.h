@@ -22,6 +22,7 @@ enum class Command {
   PasteSheet,
   Print,
   LevelPlan,
+  Goal,
   Undo,
   Redo,
   About
@@ -52,7 +53,8 @@ inline constexpr CommandRow kCommands[] = {
     {Command::Share, "share", "Share\u2026", "", false, kPage},
     {Command::PasteSheet, "paste", "Paste sheet", "Ctrl+V", false, kBoth},
     {Command::Print, "print", "Print\u2026", "Ctrl+P", false, kBoth},
-    {Command::LevelPlan, "plan", "Level plan", "Ctrl+L", true, kBoth},
+    {Command::LevelPlan, "plan", "Level plan", "Ctrl+L", false, kBoth},
+    {Command::Goal, "goal", "Goal\u2026", "Ctrl+G", true, kBoth},
     {Command::Undo, "undo", "Undo", "Ctrl+Z", false, kBoth},
     {Command::Redo, "redo", "Redo", "Ctrl+Y; Ctrl+Shift+Z", true, kBoth},
     {Command::About, "about", "About", "", false, kBoth},

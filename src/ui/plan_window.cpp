@@ -154,11 +154,7 @@ bool PlanWindow::eventFilter(QObject* watched, QEvent* e) {
   return true;
 }
 
-namespace {
-
-// Where the plan window opens (its frame's top left), and its size: as the
-// session's windows place it (window/plan_place.h).
-QPoint placeBeside(const MainWindow& main, PlanWindow& plan) {
+QPoint placeBeside(const MainWindow& main, QDialog& plan) {
   const QWidget& top = *main.window();
   const QRect frame = top.frameGeometry();
   QScreen* screen = top.screen();
@@ -173,8 +169,6 @@ QPoint placeBeside(const MainWindow& main, PlanWindow& plan) {
   plan.resize(at.width - border.width(), at.height - border.height());
   return {at.x, at.y};
 }
-
-}  // namespace
 
 PlanWindow* showPlanWindow(MainWindow& main) {
   auto* plan = main.findChild<PlanWindow*>();

@@ -18,6 +18,8 @@ class MainWindow;
 // level box whose "Show this level" puts the main window into the plan's
 // state at the end of that level, as one step that Ctrl+Z takes back.
 class PlanWindow : public QDialog {
+  Q_OBJECT  // found among the main window's children by its type
+
  public:
   explicit PlanWindow(MainWindow& main);
 
@@ -49,6 +51,11 @@ class PlanWindow : public QDialog {
   QLabel* message_;
   std::function<std::string()> dialog_;
 };
+
+// Where a panel beside the main window (the plan, the goal) opens, its
+// frame's top left, and its size: as the session's windows place the plan
+// (window/plan_place.h).
+QPoint placeBeside(const MainWindow& main, QDialog& panel);
 
 // Opens the plan window of `main`, or brings it to the front.
 PlanWindow* showPlanWindow(MainWindow& main);

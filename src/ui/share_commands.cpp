@@ -16,6 +16,7 @@
 #include <functional>
 
 #include "ui/main_window.h"
+#include "ui/goal_window.h"
 #include "ui/plan_window.h"
 #include "ui/print_text.h"
 
@@ -81,6 +82,7 @@ void MainWindow::installCommands() {
       case Command::Print:
         return [this] { printPreview(this, QStringLiteral("Kethmor character sheet"), sheetText(session_)); };
       case Command::LevelPlan: return [this] { showPlanWindow(*this); };
+      case Command::Goal: return [this] { showGoalWindow(*this); };
       case Command::Undo: return [this] { undo(); };
       case Command::Redo: return [this] { redo(); };
       case Command::Share: break;  // the browser's alone

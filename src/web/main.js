@@ -10,6 +10,7 @@ import {installSheets} from './sheets.js';
 import {installShare, followAddress} from './share.js';
 import {installPlan} from './plan.js';
 import {installTouch} from './touch.js';
+import {installGoal} from './goal.js';
 
 // The fonts asked for at once: the window's text shows at its first paint.
 const fonts = Promise.all(Array.from(document.fonts, (face) => face.load()));
@@ -26,7 +27,7 @@ Promise.all([model, fonts]).then(([wasm]) => {
   started = true;
   const planner = new Planner(wasm, document.getElementById('window'));
   // A part that fails says so in the message box; the others, and every command they hold, still work.
-  for (const install of [installKeys, installSheets, installShare, installPlan, installTouch, followAddress]) {
+  for (const install of [installKeys, installSheets, installShare, installPlan, installGoal, installTouch, followAddress]) {
     try {
       install(planner);
     } catch (error) {

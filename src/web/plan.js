@@ -8,7 +8,7 @@ import {download} from './sheets.js';
 import {copyText} from './share.js';
 
 // An element whose text is a label of the session's ("S&how this level"): the letter after "&" underlined.
-function labelled(e, label) {
+export function labelled(e, label) {
   const at = label.indexOf('&');
   const letter = document.createElement('u');
   letter.textContent = label[at + 1];

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "session/goal_panel.h"
 #include "session/session.h"
 #include "window/font_metrics.h"
 #include "window/layout_table.h"
@@ -416,6 +417,61 @@ EMSCRIPTEN_KEEPALIVE const char* kp_plan_place(int roomWidth, int roomHeight, in
   reply = "{\"x\":" + std::to_string(at.x) + ",\"y\":" + std::to_string(at.y) + ",\"width\":" +
           std::to_string(at.width) + ",\"height\":" + std::to_string(at.height) + '}';
   return reply.c_str();
+}
+
+// The goal panel: its table {title, controls: [{name, label}], choices:
+// [{name, valued}], mostValue, levelCap}; its state after each edit
+// {targets: [...], selected, value, valued, byLevel, allPairs, text,
+// canApply}; Apply, one step, answered as an event is.
+static session::GoalPanel goalPanel;
+EMSCRIPTEN_KEEPALIVE const char* kp_goal_table() {
+  reply = "{\"title\":" + quote(session::kGoalTitle) + ",\"controls\":[";
+  for (const session::GoalControlRow& row : session::kGoalControls)
+    reply += std::string(row.id != session::GoalControl::Pick ? "," : "") + "{\"name\":\"" + row.name +
+             "\",\"label\":" + quote(row.label) + '}';
+  reply += "],\"choices\":[";
+  for (const session::GoalChoice& c : session::goalChoices())
+    reply += std::string(c.code ? "," : "") + "{\"name\":" + quote(c.name) + ",\"valued\":" + flag(c.valued) + '}';
+  reply += "],\"mostValue\":" + std::to_string(session::kGoalMostValue) + ",\"levelCap\":" + std::to_string(kLevelCap) + '}';
+  return reply.c_str();
+}
+EMSCRIPTEN_KEEPALIVE const char* kp_goal() {
+  const session::GoalShown s = goalPanel.shown(*planner);
+  reply = "{\"targets\":[";
+  for (std::size_t i = 0; i < s.targets.size(); ++i) reply += (i ? "," : "") + quote(s.targets[i]);
+  reply += "],\"selected\":" + std::to_string(s.selected) + ",\"value\":" + std::to_string(s.value) +
+           ",\"valued\":" + flag(s.valued) + ",\"byLevel\":" + std::to_string(goalPanel.byLevel()) +
+           ",\"allPairs\":" + flag(goalPanel.allPairs()) + ",\"text\":" + quote(s.text) +
+           ",\"canApply\":" + flag(s.canApply) + '}';
+  return reply.c_str();
+}
+EMSCRIPTEN_KEEPALIVE const char* kp_goal_add(int choice) {
+  goalPanel.add(choice, planner->form());
+  return kp_goal();
+}
+EMSCRIPTEN_KEEPALIVE const char* kp_goal_select(int target) {
+  goalPanel.select(target);
+  return kp_goal();
+}
+EMSCRIPTEN_KEEPALIVE const char* kp_goal_value(int value) {
+  goalPanel.setValue(value);
+  return kp_goal();
+}
+EMSCRIPTEN_KEEPALIVE const char* kp_goal_remove() {
+  goalPanel.remove();
+  return kp_goal();
+}
+EMSCRIPTEN_KEEPALIVE const char* kp_goal_by_level(int level) {
+  goalPanel.setByLevel(level);
+  return kp_goal();
+}
+EMSCRIPTEN_KEEPALIVE const char* kp_goal_all_pairs(int all) {
+  goalPanel.setAllPairs(all != 0);
+  return kp_goal();
+}
+EMSCRIPTEN_KEEPALIVE const char* kp_goal_apply() {
+  goalPanel.apply(*planner);
+  return changes();
 }
 
 }  // extern "C"

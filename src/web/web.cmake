@@ -28,7 +28,7 @@ target_include_directories(seeded_sheets PRIVATE tests)
 target_link_options(seeded_sheets PRIVATE -sENVIRONMENT=node -sALLOW_MEMORY_GROWTH=1 -sSINGLE_FILE=1)
 
 set(web_parts ${web_src}/page.html ${web_src}/page.css ${web_src}/main.js ${web_src}/window.js ${web_src}/keys.js
-              ${web_src}/sheets.js ${web_src}/share.js ${web_src}/plan.js ${web_src}/touch.js ${web_src}/touch.css)
+              ${web_src}/sheets.js ${web_src}/share.js ${web_src}/plan.js ${web_src}/goal.js ${web_src}/touch.js ${web_src}/touch.css)
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/kethmor-planner.html
   COMMAND ${KETHMOR_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/scripts/make_web_page.py
           --out ${CMAKE_BINARY_DIR}/kethmor-planner.html --wasm-script $<TARGET_FILE:kethmor_planner_wasm>

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "session/goal.h"
+#include "session/goal_panel.h"
 #include "session/session.h"
 #include "sheet/build_code.h"
 #include "sheet/sheet.h"
@@ -170,6 +171,51 @@ TEST(Goal, NoBuildMeetsTheGoalEarlierOrWithFewerCPs) {
       if (a.level > 0) { EXPECT_EQ(fewest(goals[g], a, a.level, known), spent) << pair << ": the fewest CPs"; }
     }
   }
+}
+
+// The goal panel's edits one after another on a human male (willpower 8): the targets and the answer after each.
+int choice(const std::string& name) {
+  const auto& all = session::goalChoices();
+  return static_cast<int>(std::find_if(all.begin(), all.end(), [&](const auto& c) { return c.name == name; }) - all.begin());
+}
+using PanelEdit = void (*)(session::GoalPanel&, const Form1&);
+struct PanelCase { const char* name; PanelEdit edit; const char* targets; int selected; const char* text; };
+const PanelCase kPanelCases[] = {
+    {"a statistic picked asks for one more", [](session::GoalPanel& p, const Form1& f) { p.add(choice("Willpower"), f); },
+     "Willpower 9", 0, "Goal for Human/male, background none: Willpower 9\nLeast level: 1\nLevel 1 (5 CPs): Willpower\n"},
+    {"its value typed, a spell added", [](session::GoalPanel& p, const Form1& f) { p.setValue(12), p.add(choice("Shadow Shift"), f); },
+     "Willpower 12, Shadow Shift", 1, "Goal for Human/male, background none: Willpower 12, Shadow Shift\nLeast level: 5\n"},
+    {"a target picked again is selected", [](session::GoalPanel& p, const Form1& f) { p.add(choice("Willpower"), f); },
+     "Willpower 12, Shadow Shift", 0, "Goal for Human/male, background none: Willpower 12, Shadow Shift\nLeast level: 5\n"},
+    {"too low a level", [](session::GoalPanel& p, const Form1&) { p.setByLevel(4); }, "Willpower 12, Shadow Shift", 0,
+     "Goal for Human/male, background none: Willpower 12, Shadow Shift, by level 4\nCannot be met: Shadow Shift: needs level 5"},
+    {"every pair, no level", [](session::GoalPanel& p, const Form1&) { p.setByLevel(99), p.setAllPairs(true); },
+     "Willpower 12, Shadow Shift", 0, "Goal for every race and background: Willpower 12, Shadow Shift\nGnome, Sheltered Childhood: level 5"},
+    {"the selected removed, the next selected", [](session::GoalPanel& p, const Form1&) { p.remove(); }, "Shadow Shift", 0,
+     "Goal for every race and background: Shadow Shift\n"},
+};
+
+TEST(Goal, ThePanelFollowsEveryEditAndAppliesAsOneStep) {
+  session::Session s;
+  session::GoalPanel panel;
+  for (const PanelCase& c : kPanelCases) {
+    c.edit(panel, s.form());
+    const session::GoalShown shown = panel.shown(s);
+    std::string targets;
+    for (const std::string& t : shown.targets) targets += (targets.empty() ? "" : ", ") + t;
+    EXPECT_EQ(targets, c.targets) << c.name << ": the targets";
+    EXPECT_EQ(shown.selected, c.selected) << c.name << ": the target selected";
+    EXPECT_EQ(shown.text.substr(0, std::string(c.text).size()), c.text) << c.name << ": the answer";
+  }
+  panel.setAllPairs(false);
+  s.typed(Ctl::PCname, "Ayla");
+  const Form1State before = s.form();
+  ASSERT_TRUE(panel.apply(s)) << "applied";
+  EXPECT_EQ(s.form().Clevel.text + " " + s.form().PCname.text + " " + s.form().purchased.items.back(), "5 Ayla Shadow Shift")
+      << "the answer's build made, the name kept";
+  EXPECT_TRUE(s.undo() && same(s.form(), before)) << "one step undone";
+  panel.remove();
+  EXPECT_FALSE(panel.shown(s).canApply || panel.apply(s)) << "no targets: nothing to apply";
 }
 
 }  // namespace

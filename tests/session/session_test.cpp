@@ -33,7 +33,7 @@ std::string labels(session::Face face) {
 TEST(Session, EachFaceHasTheMenuOfTheOneTable) {
   EXPECT_EQ(labels(session::Face::Desktop),
             "Open\u2026 Ctrl+O, Open last session Ctrl+Shift+O, Open session before, Save\u2026 Ctrl+S | Copy sheet Ctrl+C, "
-            "Copy build code Ctrl+Shift+C, Paste sheet Ctrl+V, Print\u2026 Ctrl+P, Level plan Ctrl+L | Undo Ctrl+Z, "
+            "Copy build code Ctrl+Shift+C, Paste sheet Ctrl+V, Print\u2026 Ctrl+P, Level plan Ctrl+L, Goal\u2026 Ctrl+G | Undo Ctrl+Z, "
             "Redo Ctrl+Y; Ctrl+Shift+Z | About, ")
       << "the desktop's menu";
   EXPECT_EQ(labels(session::Face::Page), [] {

@@ -11,6 +11,7 @@
 
 #include "sheet/build_code.h"
 #include "sheet/sheet.h"
+#include "ui/goal_window.h"
 #include "ui/main_window.h"
 #include "ui/plan_window.h"
 #include "ui/print_text.h"
@@ -459,6 +460,40 @@ class WindowTest : public QObject {
     QTest::keyClick(shown, Qt::Key_Escape);
     QVERIFY(!plan->isVisible());
   }
+  // Ctrl+G: targets picked by typing and Enter, a value typed after its Alt key, the answer following each at once; Apply is one step
+  // that Ctrl+Z from the panel takes back; Copy copies the answer; every pair is one Alt key away.
+  void goalWindow() {
+    QTest::keyClick(w.get(), Qt::Key_G, Qt::ControlModifier);
+    auto* goal = w->findChild<ui::GoalWindow*>();
+    QVERIFY2(goal && goal->isVisible() && goal->windowTitle() == "Goal", "Ctrl+G opens the goal");
+    QVERIFY(QTest::qWaitForWindowActive(goal));
+    auto* pick = goal->findChild<QComboBox*>("goalPick");
+    auto* shown = goal->findChild<QPlainTextEdit*>("goalText");
+    auto* targets = goal->findChild<QListWidget*>("goalTargets");
+    const auto keyIn = [&goal](Qt::Key k, Qt::KeyboardModifiers m = Qt::AltModifier, const char* typed = "") {
+      QTest::keyClick(goal->focusWidget(), k, m), QTest::keyClicks(goal->focusWidget(), typed);
+      if (m == Qt::AltModifier) QTest::qWait(150);  // a button's Alt key clicks it after its press is shown
+    };
+    QVERIFY2(goal->focusWidget() == pick, "the choices have the focus");
+    QTest::keyClicks(pick, "Willpower"), keyIn(Qt::Key_Return, {});  // Enter adds what is picked
+    QVERIFY2(targets->count() == 1 && targets->item(0)->text() == "Willpower 9", "a target one more than shown");
+    keyIn(Qt::Key_T), keyIn(Qt::Key_L), keyIn(Qt::Key_A, Qt::ControlModifier, "12");
+    keyIn(Qt::Key_W), QTest::qWait(QApplication::keyboardInputInterval());  // a search of its own
+    keyIn(Qt::Key_S, {}, "hadow"), keyIn(Qt::Key_Return, {});
+    keyIn(Qt::Key_T);
+    const QString answer = "Goal for Human/male, background none: Willpower 12, Shadow Shift\nLeast level: 5\n";
+    QVERIFY2(shown->toPlainText().startsWith(answer), qPrintable("the answer shown: " + shown->toPlainText()));
+    const std::string before = sheet();
+    keyIn(Qt::Key_P);
+    QVERIFY2(text(Ctl::Clevel) == "5" && text(Ctl::Adjwillpower) == "12", "Apply makes the answer's build");
+    shown->setFocus(), keyIn(Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY2(sheet() == before, "Ctrl+Z in the panel takes Apply back");
+    QTest::mouseClick(goal->findChild<QPushButton*>("goalCopy"), Qt::LeftButton);
+    QCOMPARE(QApplication::clipboard()->text(), shown->toPlainText());
+    keyIn(Qt::Key_E);
+    QVERIFY2(shown->toPlainText().startsWith("Goal for every race and background: Willpower 12, Shadow Shift\nGnome"),
+             "every pair at once");
+  }
   // Where the screen has no room beside the window (800x800 here, 640x480 in window_tests_small_screen), the plan opens
   // inside the screen over none of the lists and statistics; it reopens where it was left.
   void planWindowOpensClearOfTheLists() {
@@ -568,6 +603,7 @@ class WindowTest : public QObject {
            return p && p->printer()->docName() == p->windowTitle() && closed(p, "Kethmor character sheet"); }},
         {"Level plan", [&] { return closed(w->findChild<ui::PlanWindow*>(), "Level plan"); }},
         {"Copy build code", [&] { return qApp->clipboard()->text() == c.code; }},
+        {"Goal…", [&] { return closed(w->findChild<ui::GoalWindow*>(), "Goal"); }},
         {"About", [&] { return about.match(w->findChild<QMessageBox*>()->text()).hasMatch() &&
                                closed(w->findChild<QMessageBox*>(), "About Kethmor Character Planner"); }}};
     for (std::size_t i = 0; i < std::size(rows); ++i) {

@@ -3,7 +3,7 @@
 // (spoken), undo and redo of the sheet and of typing (under a Cyrillic
 // layout too), the address following the build, the Tab order, double
 // clicks on a scroll bar, opening a sheet and refusing a file that is none,
-// the focus handed on from a list hidden, the level plan's place and keys,
+// the focus handed on from a list hidden, the level plan's place and keys, the goal applied and undone,
 // the menu and About from the keyboard, the printed sheet, Quit in a tab,
 // the last session, files and a folder dropped, the clipboard refused or
 // missing, links broken at start, a browser without WebAssembly, and axe-core.
@@ -131,6 +131,19 @@ const sheet = fs.readFileSync(path.join(__dirname, '../e2e/expected_session.txt'
   expect('the printed sheet holds its lines', /^Bow:\s+1\s+Dodge:\s+0$/.test(line('Bow:')), true);
   expect('the printed sheet keeps its columns', line('Bow:').indexOf('Dodge:'), line('Melee:').indexOf('Throwing:'));
 
+  const goalSaid = async () => (await page.$eval('#goal textarea', (e) => e.value)).split('\n').slice(0, 2);
+  const beforeGoal = [await value('Clevel'), await value('Willpower')];
+  await keys('Control+g');
+  await page.selectOption('#goal-pick', {label: 'Willpower'});
+  await keys('Enter', 'Alt+L', 'Control+A', '1', '4');
+  expect('Ctrl+G: a target picked, its value typed, the answer shown at once', await goalSaid(),
+         ['Goal for Dwarf, background apprentice to a shopkeeper: Willpower 14', 'Least level: 2']);
+  await page.click('#goal [data-do=apply]');
+  expect('Apply makes the answer\'s build', [await value('Clevel'), await value('Adjwillpower')], ['2', '14']);
+  await keys('Control+z');
+  expect('Ctrl+Z in the goal takes Apply back', [await value('Clevel'), await value('Willpower')], beforeGoal);
+  await keys('Escape');
+
   const built = await page.evaluate(() => location.hash);
   await click(page, 'Quit');
   await page.waitForTimeout(100);
@@ -182,7 +195,7 @@ const sheet = fs.readFileSync(path.join(__dirname, '../e2e/expected_session.txt'
     const menu = await page.$$eval('.menu [role=menuitem]', (es) => es.length);
     await keys('Escape', 'Control+l');
     expect(`a link ending ${tail.slice(-9)} starts saying what failed, the menu and Ctrl+L working`,
-           [shown, menu, await page.$eval('#plan', (e) => !e.hidden)], [said, 12, true]);
+           [shown, menu, await page.$eval('#plan', (e) => !e.hidden)], [said, 13, true]);
   }
   expect('no errors on the page', errors, []);
   const lan = await browser.newPage();

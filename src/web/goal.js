@@ -1,0 +1,134 @@
+// The goal beside the window (Ctrl+G): targets picked from what the
+// window's lists offer, each with the value it asks for, the level at most,
+// the current race and background or every pair; the answer following every
+// edit, Apply (one step that Ctrl+Z takes back), Copy, and Close (or
+// Escape); each control with its Alt key, in the window's fonts and button
+// faces. It stands where the session places the plan, as on the desktop.
+import {copyText} from './share.js';
+import {labelled} from './plan.js';
+
+export function installGoal(planner) {
+  let goal = null;  // made when first asked for
+  let from = null;  // the control that had the focus before it
+  const make = () => {
+    const {title, controls, choices, mostValue, levelCap} = planner.call('kp_goal_table');
+    const panel = document.createElement('div');
+    Object.assign(panel, {id: 'goal', hidden: true});
+    panel.setAttribute('role', 'dialog');
+    panel.setAttribute('aria-label', title);
+    panel.style.font = planner.font('B8');
+    const made = (tag, props) => Object.assign(document.createElement(tag), props);
+    const e = {
+      pick: made('select', {id: 'goal-pick', className: 'box'}),
+      targets: made('select', {id: 'goal-targets', className: 'list', size: 5}),
+      value: made('input', {id: 'goal-value', className: 'box', type: 'number', min: 0, max: mostValue}),
+      byLevel: made('input', {id: 'goal-by-level', className: 'box', type: 'number', min: 1, max: levelCap}),
+      allPairs: made('input', {id: 'goal-all-pairs', type: 'checkbox'}),
+      text: made('textarea', {className: 'box', readOnly: true}),
+    };
+    e.pick.append(...choices.map(({name}) => made('option', {textContent: name})));
+    e.text.style.font = e.targets.style.font = planner.font('R8');
+    e.text.setAttribute('aria-label', title);
+    const keys = new Map();  // an Alt key's letter -> its control
+    const c = {};  // each control of the table by its name: a label for a box or a list, else itself
+    for (const {name, label} of controls) {
+      const button = !(name in e);
+      c[name] = labelled(made(button ? 'button' : 'label', button ? {type: 'button', className: 'button'} : {htmlFor: e[name].id}), label);
+      if (button) c[name].dataset.do = name;
+      keys.set(label[label.indexOf('&') + 1].toUpperCase(), button ? c[name] : e[name]);
+    }
+    const row = (...children) => {
+      const r = made('div', {className: 'row'});
+      r.append(...children);
+      return r;
+    };
+    const side = made('div', {className: 'side'});
+    side.append(row(c.value, e.value), row(c.remove));
+    const rows = [row(c.pick, e.pick, c.add), row(c.byLevel, e.byLevel, e.allPairs, c.allPairs),
+                  row(c.apply, c.copy, made('span'), c.close)];
+    panel.append(made('div', {className: 'title', textContent: title}), rows[0], c.targets, row(e.targets, side),
+                 rows[1], e.text, rows[2]);
+
+    // The panel drawn as the session has it; what is being typed in is left as typed.
+    const draw = (s, typing) => {
+      const names = Array.from(e.targets.options, (o) => o.textContent);
+      if (names.join('\n') !== s.targets.join('\n')) e.targets.replaceChildren(...s.targets.map((t) => made('option', {textContent: t})));
+      e.targets.selectedIndex = s.selected;
+      if (typing !== e.value) e.value.value = s.value;
+      if (typing !== e.byLevel) e.byLevel.value = s.byLevel;
+      e.value.disabled = !s.valued;
+      c.remove.disabled = s.selected < 0;
+      e.allPairs.checked = s.allPairs;
+      if (e.text.value !== s.text) e.text.value = s.text;
+      c.apply.disabled = !s.canApply;
+    };
+    const edit = (name, ...args) => draw(planner.call(name, ...args), document.activeElement);
+    const actions = {
+      add: () => edit('kp_goal_add', e.pick.selectedIndex),
+      remove: () => edit('kp_goal_remove'),
+      apply: () => planner.run('kp_goal_apply'),
+      copy: () => copyText(planner, e.text.value),
+      close: () => {
+        panel.hidden = true;
+        planner.focusBack(from);
+      },
+    };
+    for (const b of panel.querySelectorAll('button')) b.addEventListener('click', () => actions[b.dataset.do]());
+    e.targets.addEventListener('change', () => edit('kp_goal_select', e.targets.selectedIndex));
+    e.value.addEventListener('input', () => edit('kp_goal_value', Math.trunc(Number(e.value.value)) || 0));
+    e.byLevel.addEventListener('input', () => edit('kp_goal_by_level', Math.trunc(Number(e.byLevel.value)) || levelCap));
+    for (const box of [e.value, e.byLevel]) box.addEventListener('change', () => draw(planner.call('kp_goal')));
+    e.allPairs.addEventListener('change', () => edit('kp_goal_all_pairs', e.allPairs.checked ? 1 : 0));
+    panel.addEventListener('keydown', (ev) => {
+      const key = ev.altKey && !ev.ctrlKey && !ev.metaKey && /^Key[A-Z]$/.test(ev.code) && keys.get(ev.code.slice(3));
+      if (key) {
+        ev.preventDefault();
+        if (key.tagName === 'BUTTON' || key === e.allPairs) key.click();
+        if (key.tagName !== 'BUTTON') key.focus();
+      }
+      if (ev.key === 'Escape') actions.close();
+      if (ev.key === 'Enter' && ev.target === e.pick) {
+        ev.preventDefault();  // not the browser's list of choices: Enter adds, as on the desktop
+        actions.add();
+      }
+      if (ev.key === 'Delete' && ev.target === e.targets) actions.remove();
+    });
+    // Ctrl+C with nothing selected in it copies the whole answer.
+    panel.addEventListener('focusin', () => { planner.panelText = () => e.text.value; });
+    panel.addEventListener('focusout', () => { planner.panelText = null; });
+    document.body.appendChild(panel);
+    goal = {panel, draw, rows};
+  };
+
+  // Where the session places the plan in the page's room, beside the window.
+  const place = () => {
+    if (!goal || goal.panel.hidden) return;
+    const {panel, rows} = goal;
+    const style = getComputedStyle(panel);
+    const sides = parseFloat(style.paddingLeft) * 2 + parseFloat(style.borderLeftWidth) * 2;
+    const least = Math.max(...rows.map((r) => Array.from(r.children).reduce((w, c) => w + c.offsetWidth, 0) +
+                                               parseFloat(getComputedStyle(r).columnGap) * (r.children.length - 1)));
+    const view = document.documentElement, drawn = planner.root.getBoundingClientRect();
+    const {width, height} = planner.table.plan;
+    const at = planner.call('kp_plan_place', view.clientWidth, view.clientHeight, Math.round(drawn.left),
+                            Math.round(drawn.top), width, height, Math.ceil(least + sides));
+    Object.assign(panel.style, {left: at.x + 'px', top: at.y + 'px', width: at.width + 'px', height: at.height + 'px'});
+  };
+  window.addEventListener('resize', place);
+
+  // The answer follows the character: its race and background, what is typed.
+  const follow = () => {
+    if (goal && !goal.panel.hidden) goal.draw(planner.call('kp_goal'));
+  };
+  planner.onRefresh.push(follow);
+  planner.root.addEventListener('input', follow);
+
+  planner.actions.set('goal', {run: () => {
+    if (!goal) make();
+    if (!goal.panel.contains(document.activeElement)) from = document.activeElement;
+    goal.panel.hidden = false;
+    follow();
+    place();
+    goal.panel.querySelector('#goal-pick').focus({preventScroll: true});
+  }});
+}
