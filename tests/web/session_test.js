@@ -1,16 +1,19 @@
 // The desktop's end-to-end session (tests/e2e/session_test.sh) played on the
-// web page in headless Chromium: real mouse clicks at the layout's positions
-// and real keys or, given "keys", the keyboard alone; SAVE's download must
-// be exactly the expected sheet, under the name the desktop proposes.
-// Usage: node session_test.js page.html expected_session.txt artefact-dir [keys]
+// web page in headless Chromium, or given "firefox" in Firefox ESR: real
+// mouse clicks at the layout's positions and real keys or, given "keys", the
+// keyboard alone; SAVE's download must be exactly the expected sheet, under
+// the name the desktop proposes. In Firefox the download is taken from the
+// page's link as it is clicked: its name and the bytes of its address.
+// Usage: node session_test.js page.html expected_session.txt artefact-dir [mouse|keys] [firefox]
 'use strict';
 const fs = require('fs');
-const { openPage, click } = require('./browser');
+const { openPage, openFirefox, click } = require('./browser');
 
-const [pagePath, expectedPath, artefacts, mode = 'mouse'] = process.argv.slice(2);
+const [pagePath, expectedPath, artefacts, mode = 'mouse', browserName = 'chromium'] = process.argv.slice(2);
+const firefox = browserName === 'firefox';
 
 (async () => {
-  const { browser, page, errors } = await openPage(pagePath);
+  const { browser, page, errors } = await (firefox ? openFirefox : openPage)(pagePath);
   const key = async (...keys) => { for (const k of keys) await page.keyboard.press(k); };
   // Tab along the reading order until the named control has the focus.
   const tabTo = async (name) => {
@@ -19,9 +22,18 @@ const [pagePath, expectedPath, artefacts, mode = 'mouse'] = process.argv.slice(2
       await key('Tab');
     }
   };
-  const press = async (name) => { await tabTo(name); await key('Space'); };
+  const press = async (name) => { await tabTo(name); await key(firefox ? ' ' : 'Space'); };  // as each driver names it
   const type = (text) => page.keyboard.type(text, {delay: 5});
-  const download = page.waitForEvent('download');
+  const download = firefox ? page.evaluate(() => {
+    HTMLAnchorElement.prototype.click = function () {
+      const name = this.download;
+      fetch(this.href).then((r) => r.arrayBuffer()).then((b) => {
+        document.documentElement.dataset.saved = JSON.stringify([name, Array.from(new Uint8Array(b))]);
+      });
+    };
+  }).then(() => page.waitForSelector('html[data-saved]', {timeout: 60000}))
+    .then(() => page.$eval('html', (e) => JSON.parse(e.dataset.saved))).then(([name, bytes]) => ({name, bytes: Buffer.from(bytes)}))
+    : page.waitForEvent('download').then(async (d) => ({name: d.suggestedFilename(), bytes: fs.readFileSync(await d.path())}));
   if (mode === 'keys') {                           // the race list has the focus first
     await key('Home', 'Enter');                    // Dwarf
     await tabTo('Background_Selection'); await key('Home', 'ArrowDown', 'Enter');  // Apprentice to a Shopkeeper
@@ -47,19 +59,18 @@ const [pagePath, expectedPath, artefacts, mode = 'mouse'] = process.argv.slice(2
     await click(page, 'Spell_list#0', 2);           // Unseen Force again
     await click(page, 'SAVE');
   }
-  const saved = await download;
-  const got = fs.readFileSync(await saved.path());
+  const {name, bytes: got} = await download;
   fs.mkdirSync(artefacts, {recursive: true});
-  await page.screenshot({path: `${artefacts}/web-session-${mode}.png`});
+  await page.screenshot({path: `${artefacts}/web-session-${mode}${firefox ? '-firefox' : ''}.png`});
   await browser.close();
   const want = fs.readFileSync(expectedPath);
   const failures = [];
   if (errors.length) failures.push('the page reported errors: ' + errors.join('; '));
-  if (saved.suggestedFilename() !== 'Kethmor Dwarf Adventur.txt') failures.push('download named ' + saved.suggestedFilename());
+  if (name !== 'Kethmor Dwarf Adventur.txt') failures.push('download named ' + name);
   if (!got.equals(want)) failures.push('the downloaded sheet differs:\n' + JSON.stringify(got.toString('latin1')));
   if (failures.length) {
     console.error(failures.join('\n'));
     process.exit(1);
   }
-  console.log(`${mode} session on the page downloaded the expected sheet`);
+  console.log(`${mode} session on the page in ${browserName} downloaded the expected sheet`);
 })().catch((e) => { console.error(e); process.exit(1); });
