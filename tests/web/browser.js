@@ -17,12 +17,8 @@ async function openPage(pagePath, options = {}) {
 // The same in Firefox ESR (puppeteer-core); a machine without it skips the test (exit code 77).
 async function openFirefox(pagePath) {
   const firefox = process.env.KETHMOR_FIREFOX || '/usr/bin/firefox-esr';
-  if (!require('fs').existsSync(firefox)) {
-    console.log(`${firefox} is missing: skipped`);
-    process.exit(77);
-  }
-  const browser = await require('puppeteer-core').launch({browser: 'firefox', protocol: 'webDriverBiDi',
-                                                           executablePath: firefox, headless: true});
+  if (!require('fs').existsSync(firefox)) process.exit(console.log(`${firefox} is missing: skipped`) || 77);
+  const browser = await require('puppeteer-core').launch({browser: 'firefox', protocol: 'webDriverBiDi', executablePath: firefox});
   const page = await browser.newPage();
   await page.setViewport({width: 800, height: 600});
   return started(browser, page, pagePath);

@@ -24,25 +24,22 @@ const sheet = fs.readFileSync(path.join(__dirname, '../e2e/expected_session.txt'
 // In Firefox: the address follows the build, a double click on a list's scroll bar applies nothing, About is modal.
 async function firefoxChecks() {
   const { browser, page, errors } = await openFirefox(process.argv[2]);
-  const value = (id) => page.$eval('#' + id, (e) => e.value ?? e.textContent);
-  const focused = () => page.evaluate(() => document.activeElement.id);
+  const value = (id) => page.$eval('#' + id, (e) => e.value ?? e.textContent), keys = page.keyboard;
   const entries = await page.evaluate(() => history.length);
-  await click(page, 'ST_plus');
-  await new Promise((resolve) => setTimeout(resolve, 150));
+  await click(page, 'ST_plus'), await new Promise((resolve) => setTimeout(resolve, 150));
   expect('the address holds the build, with no entry added to the history',
          await page.evaluate(() => [location.hash.slice(0, 6), history.length]), ['#KCP1:', entries]);
-  await click(page, 'Race_Selection');
-  await page.keyboard.press('Home');
+  await click(page, 'Race_Selection'), await keys.press('Home');
   const r = await page.$eval('#Race_Selection', (e) => e.getBoundingClientRect().toJSON());
   for (const y of [r.top + 9, r.top + r.height / 2, r.bottom - 9]) await page.mouse.click(r.right - 9, y, {count: 2, delay: 20});
   expect('a double click on a list\'s scroll bar, its arrows or track, applies nothing',
          [await value('Current_race'), await value('Strength')], ['Human/male', '9']);
-  await page.keyboard.down('Shift'), await page.keyboard.press('F10'), await page.keyboard.up('Shift');
-  for (const k of ['End', 'Enter', 'Tab', 'Tab']) await page.keyboard.press(k);
-  const kept = await page.evaluate(() => [document.querySelector('dialog[open]') !== null, document.activeElement.textContent]);
-  await page.keyboard.press('Escape');
-  expect('About opens modal, Tab stays in it; Escape closes it, the focus back where it was',
-         [...kept, await page.$$eval('dialog', (d) => d.length), await focused()], [true, 'OK', 0, 'Race_Selection']);
+  await keys.down('Shift'), await keys.press('F10'), await keys.up('Shift');
+  for (const k of ['End', 'Enter', 'Tab', 'Tab']) await keys.press(k);
+  const kept = await page.evaluate(() => [document.querySelector('dialog:modal') !== null, document.activeElement.textContent]);
+  await keys.press('Escape');
+  expect('About opens modal, Tab stays in it; Escape closes it, the focus back where it was', [...kept,
+         await page.$$eval('dialog', (d) => d.length), await page.evaluate(() => document.activeElement.id)], [true, 'OK', 0, 'Race_Selection']);
   expect('no errors on the page', errors, []);
   await browser.close();
 }

@@ -1,9 +1,7 @@
 // The desktop's end-to-end session (tests/e2e/session_test.sh) played on the
-// web page in headless Chromium, or given "firefox" in Firefox ESR: real
-// mouse clicks at the layout's positions and real keys or, given "keys", the
-// keyboard alone; SAVE's download must be exactly the expected sheet, under
-// the name the desktop proposes. In Firefox the download is taken from the
-// page's link as it is clicked: its name and the bytes of its address.
+// web page in headless Chromium or, given "firefox", Firefox ESR: real mouse
+// clicks at the layout's positions and real keys or, given "keys", the keyboard
+// alone; SAVE's download must be exactly the expected sheet, under the name the desktop proposes.
 // Usage: node session_test.js page.html expected_session.txt artefact-dir [mouse|keys] [firefox]
 'use strict';
 const fs = require('fs');
@@ -24,16 +22,12 @@ const firefox = browserName === 'firefox';
   };
   const press = async (name) => { await tabTo(name); await key(firefox ? ' ' : 'Space'); };  // as each driver names it
   const type = (text) => page.keyboard.type(text, {delay: 5});
-  const download = firefox ? page.evaluate(() => {
-    HTMLAnchorElement.prototype.click = function () {
-      const name = this.download;
-      fetch(this.href).then((r) => r.arrayBuffer()).then((b) => {
-        document.documentElement.dataset.saved = JSON.stringify([name, Array.from(new Uint8Array(b))]);
-      });
-    };
-  }).then(() => page.waitForSelector('html[data-saved]', {timeout: 60000}))
-    .then(() => page.$eval('html', (e) => JSON.parse(e.dataset.saved))).then(([name, bytes]) => ({name, bytes: Buffer.from(bytes)}))
-    : page.waitForEvent('download').then(async (d) => ({name: d.suggestedFilename(), bytes: fs.readFileSync(await d.path())}));
+  // In Firefox the download is taken from the page's link as it is clicked: its name and the bytes of its address.
+  const download = firefox ? page.evaluate(() => { HTMLAnchorElement.prototype.click = function () {
+    const name = this.download, html = document.documentElement;
+    fetch(this.href).then((r) => r.arrayBuffer()).then((b) => { html.dataset.saved = JSON.stringify([name, [...new Uint8Array(b)]]); });
+  }; }).then(() => page.waitForSelector('html[data-saved]', {timeout: 60000})).then(() => page.$eval('html', (e) => JSON.parse(e.dataset.saved)))
+    : page.waitForEvent('download').then(async (d) => [d.suggestedFilename(), fs.readFileSync(await d.path())]);
   if (mode === 'keys') {                           // the race list has the focus first
     await key('Home', 'Enter');                    // Dwarf
     await tabTo('Background_Selection'); await key('Home', 'ArrowDown', 'Enter');  // Apprentice to a Shopkeeper
@@ -59,7 +53,7 @@ const firefox = browserName === 'firefox';
     await click(page, 'Spell_list#0', 2);           // Unseen Force again
     await click(page, 'SAVE');
   }
-  const {name, bytes: got} = await download;
+  const [name, bytes] = await download, got = Buffer.from(bytes);
   fs.mkdirSync(artefacts, {recursive: true});
   await page.screenshot({path: `${artefacts}/web-session-${mode}${firefox ? '-firefox' : ''}.png`});
   await browser.close();
