@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(qt6-base-dev qt6-qpa-plugins libgtest-dev cmake ninja-build g++ fonts-wine
           xvfb xdotool imagemagick x11-utils libbenchmark-dev locales python3-fonttools
           dpkg-dev lintian desktop-file-utils appstream at-spi2-core dbus python3-pyatspi
-          poppler-utils emscripten chromium python3-brotli webp)
+          poppler-utils emscripten chromium firefox-esr python3-brotli webp)
 # The web page's tests run on Node.js; any Node.js of 18 or later will do.
 command -v node >/dev/null && command -v npm >/dev/null || packages+=(nodejs npm)
 missing=()
@@ -30,7 +30,7 @@ for l in de_DE tr_TR; do
     $sudo localedef -i "$l" -f UTF-8 "$l.UTF-8"
   fi
 done
-# The page's linter and the browser driver of its tests, pinned in package-lock.json.
+# The page's linter and the browser drivers of its tests (Chromium's, Firefox's), pinned in package-lock.json.
 top=$(dirname "$0")/..
 if ! [ "$top/node_modules/.installed" -nt "$top/package-lock.json" ]; then
   echo "installing the page's tools (npm ci)"

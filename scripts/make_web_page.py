@@ -13,6 +13,7 @@ Usage: make_web_page.py --out PAGE --wasm-script JS --background BMP --fonts DIR
 import argparse
 import base64
 import io
+import json
 import math
 import os
 import re
@@ -141,15 +142,17 @@ def main():
     early = early.replace("'WASM_BASE64'", "'" + base64.b64encode(wasm).decode('ascii') + "'")
     scripts = [open(args.wasm_script, encoding='utf-8').read(),
                bundle([p for p in args.parts if p.endswith('.js')], {'KethmorPlanner'})]
-    faces = ''
-    for family, file, weight in (('Kethmor Sans 8', 'sans8', 'normal'), ('Kethmor Sans 8', 'sans8-bold', 'bold'),
-                                 ('Kethmor Sans 10', 'sans10', 'normal'), ('Kethmor Sans 10', 'sans10-bold', 'bold')):
-        font = woff2(f'{args.fonts}/{file}.ttf')
-        faces += (f"@font-face{{font-family:'{family}';font-weight:{weight};"
-                  f"src:url({data_url('font/woff2', font)}) format('woff2')}}\n")
+    # The fonts go to the early script, which adds them to the page from
+    # their bytes: no fetch of a data: address, in before the window's text.
+    faces = [[family, weight, base64.b64encode(woff2(f'{args.fonts}/{file}.ttf')).decode('ascii')]
+             for family, file, weight in (('Kethmor Sans 8', 'sans8', 'normal'), ('Kethmor Sans 8', 'sans8-bold', 'bold'),
+                                          ('Kethmor Sans 10', 'sans10', 'normal'), ('Kethmor Sans 10', 'sans10-bold', 'bold'))]
+    if early.count('/*FONT_FACES*/[]') != 1:
+        sys.exit(f"{args.early}: /*FONT_FACES*/[] must stand once, where the fonts go")
+    early = early.replace('/*FONT_FACES*/[]', json.dumps(faces, separators=(',', ':')))
     css = css.replace('BACKGROUND_PICTURE', data_url('image/webp', webp_from_bmp(args.background)))
     script = '\n'.join(s.replace('</script', '<\\/script') for s in scripts)
-    page = open(html, encoding='utf-8').read().replace('/*STYLE*/', faces + css).replace('/*SCRIPT*/', script)
+    page = open(html, encoding='utf-8').read().replace('/*STYLE*/', css).replace('/*SCRIPT*/', script)
     page = page.replace('/*EARLY*/', early.replace('</script', '<\\/script'))
     icon = data_url('image/svg+xml', open(args.icon, 'rb').read())
     page = page.replace('href="ICON"', f'href="{icon}"').replace('<title>Kethmor Character Planner v VERSION',

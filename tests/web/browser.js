@@ -1,5 +1,5 @@
-// What the page tests share: Debian's Chromium, headless, opening the page
-// from its file, and the centres of the controls where the page draws them
+// What the page tests share: Debian's Chromium (or Firefox ESR, over WebDriver
+// BiDi), headless, opening the page from its file, and the centres of the controls where the page draws them
 // (a list's row "Race_Selection#5" in the list shown in that rectangle).
 'use strict';
 const { chromium } = require('playwright-core');
@@ -12,11 +12,25 @@ async function openPage(pagePath, options = {}, init = null) {
                                          args: kFlags, ignoreDefaultArgs: ['--hide-scrollbars']});
   const page = await browser.newPage({acceptDownloads: true, viewport: {width: 800, height: 600}, ...options});
   if (init) await page.addInitScript(init);
+  return started(browser, page, pagePath);
+}
+
+// The same in Firefox ESR (puppeteer-core); a machine without it skips the test (exit code 77).
+async function openFirefox(pagePath) {
+  const firefox = process.env.KETHMOR_FIREFOX || '/usr/bin/firefox-esr';
+  if (!require('fs').existsSync(firefox)) process.exit(console.log(`${firefox} is missing: skipped`) || 77);
+  const browser = await require('puppeteer-core').launch({browser: 'firefox', protocol: 'webDriverBiDi', executablePath: firefox});
+  const page = await browser.newPage();
+  await page.setViewport({width: 800, height: 600});
+  return started(browser, page, pagePath);
+}
+
+async function started(browser, page, pagePath) {
   const errors = [];
   page.on('pageerror', (e) => errors.push(e.message));
   await page.goto('file://' + require('path').resolve(pagePath));
   await page.waitForSelector('html[data-ready]', {timeout: 20000});
-  if (await page.$('html[data-ready=failed]')) throw new Error('the page did not start: ' + await page.textContent('#lacking'));
+  if (await page.$('html[data-ready=failed]')) throw new Error('the page did not start: ' + await page.$eval('#lacking', (e) => e.textContent));
   return {browser, page, errors};
 }
 
@@ -35,7 +49,7 @@ function centre(page, target) {
 
 async function click(page, target, clickCount = 1) {
   const [x, y] = await centre(page, target);
-  await page.mouse.click(x, y, {clickCount, delay: 20});
+  await page.mouse.click(x, y, {clickCount, count: clickCount, delay: 20});  // Playwright's count, Puppeteer's
 }
 
-module.exports = {openPage, centre, click};
+module.exports = {openPage, openFirefox, centre, click};

@@ -1,16 +1,18 @@
 // The desktop's end-to-end session (tests/e2e/session_test.sh) played on the
-// web page in headless Chromium: real mouse clicks at the layout's positions
-// and real keys or, given "keys", the keyboard alone; SAVE's download must
-// be exactly the expected sheet, under the name the desktop proposes. Given
-// "phone" or "tablet", played by taps alone on a touch screen of that size:
-// the narrow layout, never wider than the screen, what a finger acts on at
-// least 44 pixels square, its text at least 13, and the sheet shared from the menu.
-// Usage: node session_test.js page.html expected_session.txt artefact-dir [keys | phone | tablet]
+// web page in headless Chromium or, given "firefox", Firefox ESR: real mouse
+// clicks at the layout's positions and real keys or, given "keys", the keyboard
+// alone; SAVE's download must be exactly the expected sheet, under the name the
+// desktop proposes. Given "phone" or "tablet", played by taps alone on a touch
+// screen of that size: the narrow layout, never wider than the screen, what a
+// finger acts on at least 44 pixels square, its text at least 13, and the sheet
+// shared from the menu.
+// Usage: node session_test.js page.html expected_session.txt artefact-dir [mouse|keys|phone|tablet] [firefox]
 'use strict';
 const fs = require('fs');
-const { openPage, click } = require('./browser');
+const { openPage, openFirefox, click } = require('./browser');
 
-const [pagePath, expectedPath, artefacts, mode = 'mouse'] = process.argv.slice(2);
+const [pagePath, expectedPath, artefacts, mode = 'mouse', browserName = 'chromium'] = process.argv.slice(2);
+const firefox = browserName === 'firefox';
 const touch = {phone: {viewport: {width: 390, height: 844}, hasTouch: true, isMobile: true, deviceScaleFactor: 3},
                tablet: {viewport: {width: 768, height: 1024}, hasTouch: true}}[mode];
 
@@ -28,7 +30,7 @@ function faults(when) {
 
 (async () => {
   // Where the browser shares, the data shared kept for the test.
-  const { browser, page, errors } = await openPage(pagePath, touch, touch && (() => {
+  const { browser, page, errors } = await (firefox ? openFirefox : openPage)(pagePath, touch, touch && (() => {
     navigator.share = (data) => { window.shared = data; return Promise.resolve(); };
     navigator.canShare = (data) => !!data.files;
   }));
@@ -41,9 +43,14 @@ function faults(when) {
       await key('Tab');
     }
   };
-  const press = async (name) => { await tabTo(name); await key('Space'); };
+  const press = async (name) => { await tabTo(name); await key(firefox ? ' ' : 'Space'); };  // as each driver names it
   const type = (text) => page.keyboard.type(text, {delay: 5});
-  const download = page.waitForEvent('download');
+  // In Firefox the download is taken from the page's link as it is clicked: its name and the bytes of its address.
+  const download = firefox ? page.evaluate(() => { HTMLAnchorElement.prototype.click = function () {
+    const name = this.download, html = document.documentElement;
+    fetch(this.href).then((r) => r.arrayBuffer()).then((b) => { html.dataset.saved = JSON.stringify([name, [...new Uint8Array(b)]]); });
+  }; }).then(() => page.waitForSelector('html[data-saved]', {timeout: 60000})).then(() => page.$eval('html', (e) => JSON.parse(e.dataset.saved)))
+    : page.waitForEvent('download').then(async (d) => [d.suggestedFilename(), fs.readFileSync(await d.path())]);
   if (mode === 'keys') {                           // the race list has the focus first
     await key('Home', 'Enter');                    // Dwarf
     await tabTo('Background_Selection'); await key('Home', 'ArrowDown', 'Enter');  // Apprentice to a Shopkeeper
@@ -101,18 +108,17 @@ function faults(when) {
     await click(page, 'Spell_list#0', 2);           // Unseen Force again
     await click(page, 'SAVE');
   }
-  const saved = await download;
-  const got = fs.readFileSync(await saved.path());
+  const [name, bytes] = await download, got = Buffer.from(bytes);
   fs.mkdirSync(artefacts, {recursive: true});
-  await page.screenshot({path: `${artefacts}/web-session-${mode}.png`});
+  await page.screenshot({path: `${artefacts}/web-session-${mode}${firefox ? '-firefox' : ''}.png`});
   await browser.close();
   const want = fs.readFileSync(expectedPath);
   if (errors.length) failures.push('the page reported errors: ' + errors.join('; '));
-  if (saved.suggestedFilename() !== 'Kethmor Dwarf Adventur.txt') failures.push('download named ' + saved.suggestedFilename());
+  if (name !== 'Kethmor Dwarf Adventur.txt') failures.push('download named ' + name);
   if (!got.equals(want)) failures.push('the downloaded sheet differs:\n' + JSON.stringify(got.toString('latin1')));
   if (failures.length) {
     console.error(failures.join('\n'));
     process.exit(1);
   }
-  console.log(`${mode} session on the page downloaded the expected sheet`);
+  console.log(`${mode} session on the page in ${browserName} downloaded the expected sheet`);
 })().catch((e) => { console.error(e); process.exit(1); });
