@@ -17,28 +17,19 @@
 #include <QVBoxLayout>
 
 #include "ui/main_window.h"
-#include "ui/plan_window.h"
-#include "window/plan_place.h"
 
 namespace kethmor::ui {
 
 using session::GoalControl;
 
-GoalWindow::GoalWindow(MainWindow& main) : QDialog(&main), main_(main) {
-  setWindowTitle(QString::fromLatin1(session::kGoalTitle));
-  setModal(false);
-  setFont(main.font());
+GoalWindow::GoalWindow(MainWindow& main) : PanelWindow(main, session::kGoalTitle) {
   const auto label = [this](GoalControl id, QWidget* buddy) {
     auto* l = new QLabel(QString::fromLatin1(session::goalLabel(id)), this);
     l->setBuddy(buddy);
     return l;
   };
   const auto button = [this](GoalControl id, const char* name, const std::function<void()>& clicked) {
-    auto* b = new QPushButton(QString::fromLatin1(session::goalLabel(id)), this);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, this, clicked);
-    return b;
+    return PanelWindow::button(session::goalLabel(id), name, clicked);
   };
   pick_ = new QComboBox(this);
   pick_->setObjectName(QStringLiteral("goalPick"));
@@ -103,11 +94,7 @@ GoalWindow::GoalWindow(MainWindow& main) : QDialog(&main), main_(main) {
   all->addLayout(levelRow);
   all->addWidget(text_, 3);
   all->addLayout(buttons);
-  resize(kPlanWidth, kPlanHeight);
-
-  // The window's keys reach it from every control, as in the plan window.
-  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
-  connect(&main, &MainWindow::sheetChanged, this, &GoalWindow::follow);
+  finish();
 }
 
 void GoalWindow::showEvent(QShowEvent* e) {
@@ -152,37 +139,10 @@ std::function<void()> GoalWindow::command(const QKeyEvent& key) {
   // The main window's keys for the same commands.
   const QKeySequence pressed(key.keyCombination());
   if (main_.keys(Command::CopySheet).contains(pressed)) return [this] { copy(); };
-  if (main_.keys(Command::Undo).contains(pressed)) return [this] { main_.undo(); };
-  if (main_.keys(Command::Redo).contains(pressed)) return [this] { main_.redo(); };
   if ((key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) && focusWidget() == pick_)
     return [this] { findChild<QPushButton*>(QStringLiteral("goalAdd"))->click(); };
   if (key.key() == Qt::Key_Delete && focusWidget() == targets_) return [this] { remove_->click(); };
-  return {};
-}
-
-bool GoalWindow::eventFilter(QObject* watched, QEvent* e) {
-  // A key of the window's is kept from the control with the focus (and from
-  // the shortcuts), then taken here.
-  const bool override = e->type() == QEvent::ShortcutOverride;
-  if (!override && e->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, e);
-  const std::function<void()> run = command(*static_cast<QKeyEvent*>(e));
-  if (!run) return QDialog::eventFilter(watched, e);
-  if (!override) run();
-  e->accept();
-  return true;
-}
-
-GoalWindow* showGoalWindow(MainWindow& main) {
-  auto* goal = main.findChild<GoalWindow*>();
-  if (!goal) {  // where the player leaves it, it opens again
-    goal = new GoalWindow(main);
-    goal->move(placeBeside(main, *goal));
-  }
-  goal->show();
-  goal->follow();
-  goal->raise();
-  goal->activateWindow();
-  return goal;
+  return PanelWindow::command(key);
 }
 
 }  // namespace kethmor::ui

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -19,7 +18,6 @@
 #include "ui/layout.h"
 #include "ui/main_window.h"
 #include "ui/print_text.h"
-#include "window/plan_place.h"
 
 namespace kethmor::ui {
 
@@ -31,10 +29,7 @@ constexpr const char* kLineEnd = "\n";
 #endif
 }  // namespace
 
-PlanWindow::PlanWindow(MainWindow& main) : QDialog(&main), main_(main) {
-  setWindowTitle(QString::fromLatin1(session::kPlanTitle));
-  setModal(false);
-  setFont(main.font());
+PlanWindow::PlanWindow(MainWindow& main) : PanelWindow(main, session::kPlanTitle) {
   text_ = new QPlainTextEdit(this);
   text_->setObjectName(QStringLiteral("planText"));
   text_->setReadOnly(true);
@@ -51,11 +46,7 @@ PlanWindow::PlanWindow(MainWindow& main) : QDialog(&main), main_(main) {
   levelLabel->setBuddy(level_);
   // Each button with an Alt key of its own, shown underlined.
   auto button = [this](session::PlanControl id, const char* name, void (PlanWindow::*clicked)()) {
-    auto* b = new QPushButton(QString::fromLatin1(session::planLabel(id)), this);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, this, clicked);
-    return b;
+    return PanelWindow::button(session::planLabel(id), name, [this, clicked] { (this->*clicked)(); });
   };
   QPushButton* show = button(session::PlanControl::Show, "planShow", &PlanWindow::showLevel);
   QPushButton* copyButton = button(session::PlanControl::Copy, "planCopy", &PlanWindow::copyShown);
@@ -79,12 +70,7 @@ PlanWindow::PlanWindow(MainWindow& main) : QDialog(&main), main_(main) {
   all->addLayout(levelRow);
   all->addWidget(message_);
   all->addLayout(buttons);
-  resize(kPlanWidth, kPlanHeight);
-
-  // The window's keys reach it from every control: the level box would take
-  // Ctrl+Z and Ctrl+C for its own, a button none.
-  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
-  connect(&main, &MainWindow::sheetChanged, this, &PlanWindow::follow);
+  finish();
 }
 
 void PlanWindow::showEvent(QShowEvent* e) {
@@ -131,56 +117,13 @@ std::function<void()> PlanWindow::command(const QKeyEvent& key) {
   // The main window's keys for the same commands.
   const QKeySequence pressed(key.keyCombination());
   if (main_.keys(Command::CopySheet).contains(pressed)) return [this] { copyShown(); };
-  if (main_.keys(Command::Undo).contains(pressed)) return [this] { main_.undo(); };
-  if (main_.keys(Command::Redo).contains(pressed)) return [this] { main_.redo(); };
   if (main_.keys(Command::Print).contains(pressed)) return [this] { print(); };
   if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
     if (focusWidget() == level_) return [this] {  // the level typed, then shown
       level_->interpretText();
       showLevel();
     };
-  return {};
-}
-
-bool PlanWindow::eventFilter(QObject* watched, QEvent* e) {
-  // A key of the window's is kept from the control with the focus (and from
-  // the shortcuts), then taken here.
-  const bool override = e->type() == QEvent::ShortcutOverride;
-  if (!override && e->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, e);
-  const std::function<void()> run = command(*static_cast<QKeyEvent*>(e));
-  if (!run) return QDialog::eventFilter(watched, e);
-  if (!override) run();
-  e->accept();
-  return true;
-}
-
-QPoint placeBeside(const MainWindow& main, QDialog& plan) {
-  const QWidget& top = *main.window();
-  const QRect frame = top.frameGeometry();
-  QScreen* screen = top.screen();
-  if (!screen) return frame.topRight() + QPoint(8, 0);
-  const QRect room = screen->availableGeometry();
-  const QSize border = frame.size() - top.size();  // the desktop's frame, as around the main window
-  const QPoint client = main.mapToGlobal(QPoint(0, 0));
-  const Box at = placePlan({{room.x(), room.y(), room.width(), room.height()},
-                            {frame.x(), frame.y(), frame.width(), frame.height()}, client.x(), client.y(),
-                            border.width(), border.height(), plan.width(), plan.height(),
-                            plan.minimumSizeHint().width()});
-  plan.resize(at.width - border.width(), at.height - border.height());
-  return {at.x, at.y};
-}
-
-PlanWindow* showPlanWindow(MainWindow& main) {
-  auto* plan = main.findChild<PlanWindow*>();
-  if (!plan) {  // where the player leaves it, it opens again
-    plan = new PlanWindow(main);
-    plan->move(placeBeside(main, *plan));
-  }
-  plan->show();
-  plan->follow();
-  plan->raise();
-  plan->activateWindow();
-  return plan;
+  return PanelWindow::command(key);
 }
 
 }  // namespace kethmor::ui

@@ -81,8 +81,8 @@ void MainWindow::installCommands() {
         return [this] { openText(QGuiApplication::clipboard()->text().toStdString(), "paste"); };
       case Command::Print:
         return [this] { printPreview(this, QStringLiteral("Kethmor character sheet"), sheetText(session_)); };
-      case Command::LevelPlan: return [this] { showPlanWindow(*this); };
-      case Command::Goal: return [this] { showGoalWindow(*this); };
+      case Command::LevelPlan: return [this] { showPanel<PlanWindow>(*this); };
+      case Command::Goal: return [this] { showPanel<GoalWindow>(*this); };
       case Command::Undo: return [this] { undo(); };
       case Command::Redo: return [this] { redo(); };
       case Command::Share: break;  // the browser's alone
