@@ -5,7 +5,7 @@
 // Escape); each control with its Alt key, in the window's fonts and button
 // faces. It stands where the session places the plan, as on the desktop.
 import {copyText} from './share.js';
-import {labelled} from './plan.js';
+import {labelled, placePanel} from './plan.js';
 
 export function installGoal(planner) {
   let goal = null;  // made when first asked for
@@ -44,7 +44,7 @@ export function installGoal(planner) {
     };
     const side = made('div', {className: 'side'});
     side.append(row(c.value, e.value), row(c.remove));
-    const rows = [row(c.pick, e.pick, c.add), row(c.byLevel, e.byLevel, e.allPairs, c.allPairs),
+    const rows = [row(c.pick, e.pick, c.add), row(c.byLevel, e.byLevel, row(e.allPairs, c.allPairs)),
                   row(c.apply, c.copy, made('span'), c.close)];
     panel.append(made('div', {className: 'title', textContent: title}), rows[0], c.targets, row(e.targets, side),
                  rows[1], e.text, rows[2]);
@@ -101,19 +101,7 @@ export function installGoal(planner) {
   };
 
   // Where the session places the plan in the page's room, beside the window.
-  const place = () => {
-    if (!goal || goal.panel.hidden) return;
-    const {panel, rows} = goal;
-    const style = getComputedStyle(panel);
-    const sides = parseFloat(style.paddingLeft) * 2 + parseFloat(style.borderLeftWidth) * 2;
-    const least = Math.max(...rows.map((r) => Array.from(r.children).reduce((w, c) => w + c.offsetWidth, 0) +
-                                               parseFloat(getComputedStyle(r).columnGap) * (r.children.length - 1)));
-    const view = document.documentElement, drawn = planner.root.getBoundingClientRect();
-    const {width, height} = planner.table.plan;
-    const at = planner.call('kp_plan_place', view.clientWidth, view.clientHeight, Math.round(drawn.left),
-                            Math.round(drawn.top), width, height, Math.ceil(least + sides));
-    Object.assign(panel.style, {left: at.x + 'px', top: at.y + 'px', width: at.width + 'px', height: at.height + 'px'});
-  };
+  const place = () => goal && placePanel(planner, goal.panel, goal.rows);
   window.addEventListener('resize', place);
 
   // The answer follows the character: its race and background, what is typed.

@@ -17,6 +17,22 @@ export function labelled(e, label) {
   return e;
 }
 
+// Where the session places a panel beside the window (the plan, the goal) in
+// the page's room, at the desktop's size, no narrower than its widest row of
+// controls.
+export function placePanel(planner, panel, rows) {
+  if (panel.hidden) return;
+  const style = getComputedStyle(panel);
+  const sides = parseFloat(style.paddingLeft) * 2 + parseFloat(style.borderLeftWidth) * 2;
+  const least = Math.max(...rows.map((r) => Array.from(r.children).reduce((w, e) => w + e.offsetWidth, 0) +
+                                             parseFloat(getComputedStyle(r).columnGap) * (r.children.length - 1)));
+  const view = document.documentElement, drawn = planner.root.getBoundingClientRect();
+  const {width, height} = planner.table.plan;
+  const at = planner.call('kp_plan_place', view.clientWidth, view.clientHeight, Math.round(drawn.left),
+                          Math.round(drawn.top), width, height, Math.ceil(least + sides));
+  Object.assign(panel.style, {left: at.x + 'px', top: at.y + 'px', width: at.width + 'px', height: at.height + 'px'});
+}
+
 export function installPlan(planner) {
   let plan = null;  // made when first asked for
   let from = null;  // the control that had the focus before it
@@ -82,19 +98,7 @@ export function installPlan(planner) {
   };
 
   // Where the session places it in the page's room, beside the window, at the desktop's size.
-  const place = () => {
-    if (!plan || plan.panel.hidden) return;
-    const {panel, rows} = plan;
-    const style = getComputedStyle(panel);
-    const sides = parseFloat(style.paddingLeft) * 2 + parseFloat(style.borderLeftWidth) * 2;
-    const least = Math.max(...rows.map((r) => Array.from(r.children).reduce((w, e) => w + e.offsetWidth, 0) +
-                                               parseFloat(getComputedStyle(r).columnGap) * (r.children.length - 1)));
-    const view = document.documentElement, drawn = planner.root.getBoundingClientRect();
-    const {width, height} = planner.table.plan;
-    const at = planner.call('kp_plan_place', view.clientWidth, view.clientHeight, Math.round(drawn.left),
-                            Math.round(drawn.top), width, height, Math.ceil(least + sides));
-    Object.assign(panel.style, {left: at.x + 'px', top: at.y + 'px', width: at.width + 'px', height: at.height + 'px'});
-  };
+  const place = () => plan && placePanel(planner, plan.panel, plan.rows);
   window.addEventListener('resize', place);
 
   const follow = () => {

@@ -12,10 +12,10 @@ export function installTouch(planner) {
   const {narrow, client, controls, fonts} = planner.table;
   const root = planner.root;
   const big = (font) => fonts[font].pixels * narrow.controls[0].fontScale;
-  // The menu, the plan panel and About in the larger font too.
+  // The menu, the plan and goal panels and About in the larger font too.
   document.head.appendChild(document.createElement('style')).textContent =
-    `.narrow .menu, .narrow #plan, .narrow .dialog { font-size: ${big('B8')}px; }\n` +
-    `.narrow #plan * { font-size: ${big('B8')}px !important; }`;
+    `.narrow .menu, .narrow #plan, .narrow #goal, .narrow .dialog { font-size: ${big('B8')}px; }\n` +
+    `.narrow :is(#plan, #goal) * { font-size: ${big('B8')}px !important; }`;
 
   // The groups: a band each to read them apart by, and a heading each for a
   // screen reader before its first control.

@@ -19,7 +19,7 @@ const touch = {phone: {viewport: {width: 390, height: 844}, hasTouch: true, isMo
 // Every target shown smaller than 44 pixels square, every text under 13 pixels, a sideways scroll.
 function faults(when) {
   const out = [], view = document.documentElement;
-  for (const e of document.querySelectorAll('#window > :not(.hidden, .spoken, .band), #window > * > [role=option], .menu *')) {
+  for (const e of document.querySelectorAll('#window > :not(.hidden, .spoken, .band), #window > * > [role=option], .menu *, #goal:not([hidden]) :is(.button, select, input[type=number])')) {
     const r = e.getBoundingClientRect(), size = parseFloat(getComputedStyle(e).fontSize);
     if (e.matches(':not(.label, .menu *), [role=menuitem]') && r.width && (r.width < 44 || r.height < 44)) out.push(`${when}: ${e.id || e.textContent} is ${r.width}x${r.height}`);
     if (size < 13) out.push(`${when}: ${e.id || e.textContent} has ${size}px text`);
@@ -81,6 +81,10 @@ function faults(when) {
     await tap('#menu-button'); await tap('.menu [data-command=plan]');
     if (!await page.$eval('#plan', (e) => e.offsetWidth === document.documentElement.clientWidth)) failures.push('the level plan is narrower than the screen');
     await tap('#plan [data-do=close]');
+    await tap('#menu-button'); await tap('.menu [data-command=goal]'); await tap('#goal [data-do=add]');
+    if (!await page.$eval('#goal', (e) => e.offsetWidth === document.documentElement.clientWidth &&
+                          /^Least level: 1$/m.test(e.querySelector('textarea').value))) failures.push('the goal panel is narrower than the screen, or without its answer');
+    await tap('#goal [data-do=close]');
     await tap('#menu-button'); await tap('.menu [data-command=share]');
     const sent = await page.evaluate(async () => { const [file] = window.shared.files; return [file.name, Array.from(new Uint8Array(await file.arrayBuffer()))]; });
     if (!Buffer.from(sent[1]).equals(fs.readFileSync(expectedPath))) failures.push(`the sheet shared as ${sent[0]} differs`);
