@@ -88,7 +88,8 @@ export function installTouch(planner) {
     }
   };
   wide.addEventListener('change', arrange);
-  arrange();
+  if (wide.matches) follow();  // drawn as the window already: no layout read at start
+  else arrange();
 
   // A message said after an action whose box is out of sight floats at the foot of the screen while it shows.
   const message = document.getElementById('message_window');
