@@ -33,6 +33,7 @@ inline constexpr GoalControlRow kGoalControls[] = {
 };
 inline constexpr const char* goalLabel(GoalControl c) { return kGoalControls[static_cast<int>(c)].label; }
 inline constexpr int kGoalMostValue = 99;  // the highest value a target asks for
+inline constexpr int kGoalLeastHeight = 300;  // the page's panel with its controls and five lines of answer
 
 // What a target can ask for, in the order the panel offers it: each
 // statistic, hit points, fatigue, each skill, each spell, each schematic.

@@ -64,7 +64,7 @@ QPoint placeBeside(const MainWindow& main, QDialog& panel) {
   const Box at = placePlan({{room.x(), room.y(), room.width(), room.height()},
                             {frame.x(), frame.y(), frame.width(), frame.height()}, client.x(), client.y(),
                             border.width(), border.height(), panel.width(), panel.height(),
-                            panel.minimumSizeHint().width()});
+                            panel.minimumSizeHint().width(), std::max(kPlanLeastHeight, panel.minimumSizeHint().height())});
   panel.resize(at.width - border.width(), at.height - border.height());
   return {at.x, at.y};
 }

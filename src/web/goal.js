@@ -11,7 +11,7 @@ export function installGoal(planner) {
   let goal = null;  // made when first asked for
   let from = null;  // the control that had the focus before it
   const make = () => {
-    const {title, controls, choices, mostValue, levelCap} = planner.call('kp_goal_table');
+    const {title, controls, choices, mostValue, levelCap, leastHeight} = planner.call('kp_goal_table');
     const panel = document.createElement('div');
     Object.assign(panel, {id: 'goal', hidden: true});
     panel.setAttribute('role', 'dialog');
@@ -97,11 +97,11 @@ export function installGoal(planner) {
     panel.addEventListener('focusin', () => { planner.panelText = () => e.text.value; });
     panel.addEventListener('focusout', () => { planner.panelText = null; });
     document.body.appendChild(panel);
-    goal = {panel, draw, rows};
+    goal = {panel, draw, rows, leastHeight};
   };
 
   // Where the session places the plan in the page's room, beside the window.
-  const place = () => goal && placePanel(planner, goal.panel, goal.rows);
+  const place = () => goal && placePanel(planner, goal.panel, goal.rows, goal.leastHeight);
   window.addEventListener('resize', place);
 
   // The answer follows the character: its race and background, what is typed.

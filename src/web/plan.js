@@ -19,8 +19,8 @@ export function labelled(e, label) {
 
 // Where the session places a panel beside the window (the plan, the goal) in
 // the page's room, at the desktop's size, no narrower than its widest row of
-// controls.
-export function placePanel(planner, panel, rows) {
+// controls, nor lower than `leastHeight` (0: as the plan).
+export function placePanel(planner, panel, rows, leastHeight = 0) {
   if (panel.hidden) return;
   const style = getComputedStyle(panel);
   const sides = parseFloat(style.paddingLeft) * 2 + parseFloat(style.borderLeftWidth) * 2;
@@ -29,7 +29,7 @@ export function placePanel(planner, panel, rows) {
   const view = document.documentElement, drawn = planner.root.getBoundingClientRect();
   const {width, height} = planner.table.plan;
   const at = planner.call('kp_plan_place', view.clientWidth, view.clientHeight, Math.round(drawn.left),
-                          Math.round(drawn.top), width, height, Math.ceil(least + sides));
+                          Math.round(drawn.top), width, height, Math.ceil(least + sides), leastHeight);
   Object.assign(panel.style, {left: at.x + 'px', top: at.y + 'px', width: at.width + 'px', height: at.height + 'px'});
 }
 

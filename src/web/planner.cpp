@@ -411,16 +411,17 @@ EMSCRIPTEN_KEEPALIVE const char* kp_show_level(int level) {
 // window drawn at (x, y) as the desktop places its plan window:
 // {x, y, width, height}.
 EMSCRIPTEN_KEEPALIVE const char* kp_plan_place(int roomWidth, int roomHeight, int x, int y, int width, int height,
-                                               int leastWidth) {
+                                               int leastWidth, int leastHeight) {
   const ui::Box frame{x, y, ui::kClientArea.width / ui::kTwipsPerPixel, ui::kClientArea.height / ui::kTwipsPerPixel};
-  const ui::Box at = ui::placePlan({{0, 0, roomWidth, roomHeight}, frame, x, y, 0, 0, width, height, leastWidth});
+  const ui::Box at = ui::placePlan({{0, 0, roomWidth, roomHeight}, frame, x, y, 0, 0, width, height, leastWidth,
+                                     std::max(leastHeight, ui::kPlanLeastHeight)});
   reply = "{\"x\":" + std::to_string(at.x) + ",\"y\":" + std::to_string(at.y) + ",\"width\":" +
           std::to_string(at.width) + ",\"height\":" + std::to_string(at.height) + '}';
   return reply.c_str();
 }
 
 // The goal panel: its table {title, controls: [{name, label}], choices:
-// [{name, valued}], mostValue, levelCap}; its state after each edit
+// [{name, valued}], mostValue, levelCap, leastHeight (its controls whole)}; its state after each edit
 // {targets: [...], selected, value, valued, byLevel, allPairs, text,
 // canApply}; Apply, one step, answered as an event is.
 static session::GoalPanel goalPanel;
@@ -432,7 +433,8 @@ EMSCRIPTEN_KEEPALIVE const char* kp_goal_table() {
   reply += "],\"choices\":[";
   for (const session::GoalChoice& c : session::goalChoices())
     reply += std::string(c.code ? "," : "") + "{\"name\":" + quote(c.name) + ",\"valued\":" + flag(c.valued) + '}';
-  reply += "],\"mostValue\":" + std::to_string(session::kGoalMostValue) + ",\"levelCap\":" + std::to_string(kLevelCap) + '}';
+  reply += "],\"mostValue\":" + std::to_string(session::kGoalMostValue) + ",\"levelCap\":" + std::to_string(kLevelCap) +
+           ",\"leastHeight\":" + std::to_string(session::kGoalLeastHeight) + '}';
   return reply.c_str();
 }
 EMSCRIPTEN_KEEPALIVE const char* kp_goal() {

@@ -22,7 +22,7 @@ Box placePlan(const PlanRoom& r) {
   const Box& frame = r.frame;
   const int bw = r.borderWidth, bh = r.borderHeight;
   const int fullW = std::min(r.width, room.width - bw) + bw, fullH = std::min(r.height, room.height - bh) + bh;
-  const int leastW = std::min(r.leastWidth, fullW - bw) + bw, leastH = std::min(kPlanLeastHeight, fullH - bh) + bh;
+  const int leastW = std::min(r.leastWidth, fullW - bw) + bw, leastH = std::min(r.leastHeight, fullH - bh) + bh;
   const int gap = 8;
   const int right = room.right() - frame.right() - gap, left = frame.x - gap - room.x;
   const int below = room.bottom() - frame.bottom() - gap, above = frame.y - gap - room.y;

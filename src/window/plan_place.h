@@ -3,7 +3,7 @@
 // Where the level plan opens beside the main window, in either face: beside
 // it where the screen has room, on the right or else on the left; else below
 // or above it, or beside it narrower, where a smaller plan (its buttons whole,
-// eight lines of text) has room; otherwise inside the screen where it covers
+// eight lines of text; a panel with more controls, all of them) has room; otherwise inside the screen where it covers
 // the least of the lists, buttons and number boxes that a player reads and
 // clicks with it, the lower right first.
 namespace kethmor::ui {
@@ -15,6 +15,9 @@ struct Box {
   bool operator==(const Box&) const = default;
 };
 
+inline constexpr int kPlanLeastHeight = 200;
+inline constexpr int kPlanWidth = 380, kPlanHeight = 440;  // the plan's own size where it has room
+
 struct PlanRoom {
   Box screen;          // the room the desktop or the page gives
   Box frame;           // the main window with its frame, where it stands
@@ -22,10 +25,8 @@ struct PlanRoom {
   int borderWidth = 0, borderHeight = 0;  // what a window's frame adds to its content
   int width = 0, height = 0;              // the plan's own size, without its frame
   int leastWidth = 0;                     // the narrowest it can be with its buttons whole
+  int leastHeight = kPlanLeastHeight;     // the lowest it can be with its controls whole
 };
-
-inline constexpr int kPlanLeastHeight = 200;
-inline constexpr int kPlanWidth = 380, kPlanHeight = 440;  // the plan's own size where it has room
 
 // The plan's frame: where it stands and its size with its frame.
 Box placePlan(const PlanRoom& room);

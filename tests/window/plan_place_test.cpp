@@ -9,16 +9,17 @@ namespace {
 using kethmor::ui::Box;
 
 TEST(PlanPlace, BesideBelowNarrowerOrWhereItCoversLeast) {
-  const struct { const char* where; Box screen, frame; Box want; } rows[] = {
+  const struct { const char* where; Box screen, frame; Box want; int leastHeight = 200; } rows[] = {
       {"right", {0, 0, 1600, 1200}, {0, 0, 790, 573}, {798, 0, 380, 440}},
       {"left", {0, 0, 1600, 1200}, {1000, 50, 790, 573}, {612, 50, 380, 440}},
       {"below", {0, 0, 1024, 1000}, {100, 0, 790, 573}, {510, 581, 380, 419}},
       {"narrower right", {0, 0, 1150, 700}, {0, 0, 790, 573}, {798, 0, 352, 440}},
       {"over the description box, which covers no list, button or number", {0, 0, 800, 600}, {0, 0, 790, 573},
        {28, 144, 300, 200}},
+      {"a panel no lower than 300 where below has 250", {0, 0, 1024, 831}, {100, 0, 790, 573}, {324, 531, 300, 300}, 300},
   };
   for (const auto& r : rows) {
-    const Box at = kethmor::ui::placePlan({r.screen, r.frame, r.frame.x, r.frame.y, 0, 0, 380, 440, 300});
+    const Box at = kethmor::ui::placePlan({r.screen, r.frame, r.frame.x, r.frame.y, 0, 0, 380, 440, 300, r.leastHeight});
     EXPECT_EQ(at, r.want) << r.where << ": " << at.x << "," << at.y << " " << at.width << "x" << at.height;
   }
 }
