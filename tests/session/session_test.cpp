@@ -171,7 +171,7 @@ TEST(Session, ProposedNamesOfTheSheetAndThePlan) {
       {"hero.txt", "hero.txt", "hero plan.txt"}, {"Hero.TXT", "Hero.TXT", "Hero plan.txt"},
       {" .Txt", "_Txt.txt", "_Txt plan.txt"}, {"Kara/Hel:1", "Kara_Hel_1.txt", "Kara_Hel_1 plan.txt"},
       {" \xC2\xA0 ", "character.txt", "plan.txt"}, {"\tHero\r", "Hero.txt", "Hero plan.txt"},
-      {"\xE2\x80\x83\xE3\x80\x80Kara\xE1\x9A\x80", "Kara.txt", "Kara plan.txt"}};
+      {"\bX", "_X.txt", "_X plan.txt"}, {"\xE2\x80\x83\xE3\x80\x80Kara\xE1\x9A\x80", "Kara.txt", "Kara plan.txt"}};
   for (const auto& r : rows) {
     Session s;
     s.typed(Ctl::PCname, r.typed);
