@@ -60,14 +60,19 @@ inline constexpr CommandRow kCommands[] = {
     {Command::About, "about", "About", "", false, kBoth},
 };
 
-// The level plan's own controls in both faces, in their order: the label of
-// the level box and the buttons, "&" before the letter that Alt types.
-enum class PlanControl { Level, Show, Copy, Save, Print, Close };
-struct PlanControlRow {
-  PlanControl id;
-  const char* name;   // the identity the page's script knows it by
+// A control of a panel beside the window (the level plan, the goal) in both
+// faces: a box's or a list's label, or a button, "&" before the letter that
+// Alt types.
+template <class Id>
+struct PanelControlRow {
+  Id id;
+  const char* name;  // the identity the page's script knows it by
   const char* label;
 };
+
+// The level plan's own controls, in their order: the level box and the buttons.
+enum class PlanControl { Level, Show, Copy, Save, Print, Close };
+using PlanControlRow = PanelControlRow<PlanControl>;
 inline constexpr const char* kPlanTitle = "Level plan";
 inline constexpr PlanControlRow kPlanControls[] = {
     {PlanControl::Level, "level", "&Level:"}, {PlanControl::Show, "show", "S&how this level"},

@@ -8,20 +8,16 @@
 #include <string>
 #include <vector>
 
+#include "session/commands.h"
 #include "session/goal.h"
 
 namespace kethmor::session {
 
 class Session;
 
-// The panel's controls in both faces, in their order: the labels of its
-// boxes and lists and its buttons, "&" before the letter that Alt types.
+// The panel's controls in both faces, in their order.
 enum class GoalControl { Pick, Add, Targets, Value, Remove, ByLevel, AllPairs, Apply, Copy, Close };
-struct GoalControlRow {
-  GoalControl id;
-  const char* name;  // the identity the page's script knows it by
-  const char* label;
-};
+using GoalControlRow = PanelControlRow<GoalControl>;
 inline constexpr const char* kGoalTitle = "Goal";
 inline constexpr GoalControlRow kGoalControls[] = {
     {GoalControl::Pick, "pick", "&Want:"},          {GoalControl::Add, "add", "&Add"},

@@ -92,6 +92,15 @@ std::string quote(const std::string& s) {
 
 const char* flag(bool b) { return b ? "true" : "false"; }
 
+// A panel's controls (the plan's, the goal's) as [{name, label}].
+template <class Id, std::size_t N>
+std::string controlsJson(const session::PanelControlRow<Id> (&rows)[N]) {
+  std::string out = "[";
+  for (const auto& row : rows)
+    out += std::string(&row != rows ? "," : "") + "{\"name\":\"" + row.name + "\",\"label\":" + quote(row.label) + '}';
+  return out + ']';
+}
+
 // A centred caption's lines as the desktop draws them: its words wrapped at
 // spaces to its width, each line centred on a whole pixel: [[indent, text]...].
 std::string centredLines(const ui::Placement& at, const std::string& text) {
@@ -248,11 +257,8 @@ EMSCRIPTEN_KEEPALIVE const char* kp_table() {
   }
   reply += "],\"about\":{\"title\":" + quote(session::kAboutTitle) + ",\"text\":" + quote(session::aboutText()) +
            "},\"plan\":{\"title\":" + quote(session::kPlanTitle) + ",\"width\":" + std::to_string(ui::kPlanWidth) +
-           ",\"height\":" + std::to_string(ui::kPlanHeight) + ",\"controls\":[";
-  for (const session::PlanControlRow& row : session::kPlanControls)
-    reply += std::string(row.id != session::PlanControl::Level ? "," : "") + "{\"name\":\"" + row.name +
-             "\",\"label\":" + quote(row.label) + '}';
-  reply += "]},\"narrow\":{\"width\":" + std::to_string(kNarrowWidth) + ",\"height\":" +
+           ",\"height\":" + std::to_string(ui::kPlanHeight) + ",\"controls\":" + controlsJson(session::kPlanControls) +
+           "},\"narrow\":{\"width\":" + std::to_string(kNarrowWidth) + ",\"height\":" +
            std::to_string(kNarrowGroups.back().top + kNarrowGroups.back().height) + ",\"groups\":[";
   for (std::size_t g = 0; g < kNarrowGroups.size(); ++g)
     reply += std::string(g ? "," : "") + "{\"name\":" + quote(kNarrowGroups[g].name) + ",\"top\":" +
@@ -426,11 +432,8 @@ EMSCRIPTEN_KEEPALIVE const char* kp_plan_place(int roomWidth, int roomHeight, in
 // canApply}; Apply, one step, answered as an event is.
 static session::GoalPanel goalPanel;
 EMSCRIPTEN_KEEPALIVE const char* kp_goal_table() {
-  reply = "{\"title\":" + quote(session::kGoalTitle) + ",\"controls\":[";
-  for (const session::GoalControlRow& row : session::kGoalControls)
-    reply += std::string(row.id != session::GoalControl::Pick ? "," : "") + "{\"name\":\"" + row.name +
-             "\",\"label\":" + quote(row.label) + '}';
-  reply += "],\"choices\":[";
+  reply = "{\"title\":" + quote(session::kGoalTitle) + ",\"controls\":" + controlsJson(session::kGoalControls) +
+          ",\"choices\":[";
   for (const session::GoalChoice& c : session::goalChoices())
     reply += std::string(c.code ? "," : "") + "{\"name\":" + quote(c.name) + ",\"valued\":" + flag(c.valued) + '}';
   reply += "],\"mostValue\":" + std::to_string(session::kGoalMostValue) + ",\"levelCap\":" + std::to_string(kLevelCap) +
