@@ -5,18 +5,11 @@
 // Escape); each control with its Alt key, in the window's fonts and button
 // faces. It stands where the session places the plan, as on the desktop.
 import {copyText} from './share.js';
-import {labelled, placePanel} from './plan.js';
+import {installPanel, panelControls} from './plan.js';
 
 export function installGoal(planner) {
-  let goal = null;  // made when first asked for
-  let from = null;  // the control that had the focus before it
-  const make = () => {
+  installPanel(planner, 'goal', 'goal', (panel) => {
     const {title, controls, choices, mostValue, levelCap, leastHeight} = planner.call('kp_goal_table');
-    const panel = document.createElement('div');
-    Object.assign(panel, {id: 'goal', hidden: true});
-    panel.setAttribute('role', 'dialog');
-    panel.setAttribute('aria-label', title);
-    panel.style.font = planner.font('B8');
     const made = (tag, props) => Object.assign(document.createElement(tag), props);
     const e = {
       pick: made('select', {id: 'goal-pick', className: 'box'}),
@@ -24,19 +17,12 @@ export function installGoal(planner) {
       value: made('input', {id: 'goal-value', className: 'box', type: 'number', min: 0, max: mostValue}),
       byLevel: made('input', {id: 'goal-by-level', className: 'box', type: 'number', min: 1, max: levelCap}),
       allPairs: made('input', {id: 'goal-all-pairs', type: 'checkbox'}),
-      text: made('textarea', {className: 'box', readOnly: true}),
     };
+    const text = made('textarea', {className: 'box', readOnly: true});
     e.pick.append(...choices.map(({name}) => made('option', {textContent: name})));
-    e.text.style.font = e.targets.style.font = planner.font('R8');
-    e.text.setAttribute('aria-label', title);
-    const keys = new Map();  // an Alt key's letter -> its control
-    const c = {};  // each control of the table by its name: a label for a box or a list, else itself
-    for (const {name, label} of controls) {
-      const button = !(name in e);
-      c[name] = labelled(made(button ? 'button' : 'label', button ? {type: 'button', className: 'button'} : {htmlFor: e[name].id}), label);
-      if (button) c[name].dataset.do = name;
-      keys.set(label[label.indexOf('&') + 1].toUpperCase(), button ? c[name] : e[name]);
-    }
+    text.style.font = e.targets.style.font = planner.font('R8');
+    text.setAttribute('aria-label', title);
+    const {c, keys} = panelControls(controls, e);
     const row = (...children) => {
       const r = made('div', {className: 'row'});
       r.append(...children);
@@ -46,8 +32,7 @@ export function installGoal(planner) {
     side.append(row(c.value, e.value), row(c.remove));
     const rows = [row(c.pick, e.pick, c.add), row(c.byLevel, e.byLevel, row(e.allPairs, c.allPairs)),
                   row(c.apply, c.copy, made('span'), c.close)];
-    panel.append(made('div', {className: 'title', textContent: title}), rows[0], c.targets, row(e.targets, side),
-                 rows[1], e.text, rows[2]);
+    panel.append(rows[0], c.targets, row(e.targets, side), rows[1], text, rows[2]);
 
     // The panel drawn as the session has it; what is being typed in is left as typed.
     const draw = (s, typing) => {
@@ -59,7 +44,7 @@ export function installGoal(planner) {
       e.value.disabled = !s.valued;
       c.remove.disabled = s.selected < 0;
       e.allPairs.checked = s.allPairs;
-      if (e.text.value !== s.text) e.text.value = s.text;
+      if (text.value !== s.text) text.value = s.text;
       c.apply.disabled = !s.canApply;
     };
     const edit = (name, ...args) => draw(planner.call(name, ...args), document.activeElement);
@@ -67,56 +52,22 @@ export function installGoal(planner) {
       add: () => edit('kp_goal_add', e.pick.selectedIndex),
       remove: () => edit('kp_goal_remove'),
       apply: () => planner.run('kp_goal_apply'),
-      copy: () => copyText(planner, e.text.value),
-      close: () => {
-        panel.hidden = true;
-        planner.focusBack(from);
-      },
+      copy: () => copyText(planner, text.value),
     };
-    for (const b of panel.querySelectorAll('button')) b.addEventListener('click', () => actions[b.dataset.do]());
     e.targets.addEventListener('change', () => edit('kp_goal_select', e.targets.selectedIndex));
     e.value.addEventListener('input', () => edit('kp_goal_value', Math.trunc(Number(e.value.value)) || 0));
     e.byLevel.addEventListener('input', () => edit('kp_goal_by_level', Math.trunc(Number(e.byLevel.value)) || levelCap));
     for (const box of [e.value, e.byLevel]) box.addEventListener('change', () => draw(planner.call('kp_goal')));
     e.allPairs.addEventListener('change', () => edit('kp_goal_all_pairs', e.allPairs.checked ? 1 : 0));
-    panel.addEventListener('keydown', (ev) => {
-      const key = ev.altKey && !ev.ctrlKey && !ev.metaKey && /^Key[A-Z]$/.test(ev.code) && keys.get(ev.code.slice(3));
-      if (key) {
-        ev.preventDefault();
-        if (key.tagName === 'BUTTON' || key === e.allPairs) key.click();
-        if (key.tagName !== 'BUTTON') key.focus();
-      }
-      if (ev.key === 'Escape') actions.close();
+    const onKey = (ev) => {
       if (ev.key === 'Enter' && ev.target === e.pick) {
         ev.preventDefault();  // not the browser's list of choices: Enter adds, as on the desktop
         actions.add();
       }
       if (ev.key === 'Delete' && ev.target === e.targets) actions.remove();
-    });
-    // Ctrl+C with nothing selected in it copies the whole answer.
-    panel.addEventListener('focusin', () => { planner.panelText = () => e.text.value; });
-    panel.addEventListener('focusout', () => { planner.panelText = null; });
-    document.body.appendChild(panel);
-    goal = {panel, draw, rows, leastHeight};
-  };
-
-  // Where the session places the plan in the page's room, beside the window.
-  const place = () => goal && placePanel(planner, goal.panel, goal.rows, goal.leastHeight);
-  window.addEventListener('resize', place);
-
-  // The answer follows the character: its race and background, what is typed.
-  const follow = () => {
-    if (goal && !goal.panel.hidden) goal.draw(planner.call('kp_goal'));
-  };
-  planner.onRefresh.push(follow);
-  planner.root.addEventListener('input', follow);
-
-  planner.actions.set('goal', {run: () => {
-    if (!goal) make();
-    if (!goal.panel.contains(document.activeElement)) from = document.activeElement;
-    goal.panel.hidden = false;
-    follow();
-    place();
-    goal.panel.querySelector('#goal-pick').focus({preventScroll: true});
-  }});
+    };
+    // The answer follows the character: its race and background, what is typed.
+    const follow = () => draw(planner.call('kp_goal'));
+    return {title, rows, keys, actions, text, first: e.pick, follow, onKey, leastHeight};
+  });
 }

@@ -33,16 +33,81 @@ export function placePanel(planner, panel, rows, leastHeight = 0) {
   Object.assign(panel.style, {left: at.x + 'px', top: at.y + 'px', width: at.width + 'px', height: at.height + 'px'});
 }
 
-export function installPlan(planner) {
-  let plan = null;  // made when first asked for
+// The controls of a panel's table: a label for each one naming a box or a
+// list of `boxes`, else a button whose data-do names its action; `keys`: an
+// Alt key's letter -> its control.
+export function panelControls(controls, boxes) {
+  const keys = new Map(), c = {};
+  for (const {name, label} of controls) {
+    const box = boxes[name];
+    c[name] = labelled(document.createElement(box ? 'label' : 'button'), label);
+    if (box) c[name].htmlFor = box.id;
+    else Object.assign(c[name], {type: 'button', className: 'button'}).dataset.do = name;
+    keys.set(label[label.indexOf('&') + 1].toUpperCase(), box || c[name]);
+  }
+  return {c, keys};
+}
+
+// A panel beside the window (the plan, the goal) that `command` opens: a
+// dialog under its title in the window's font, made when first opened by
+// `make(panel)`, which gives its {title, rows, keys, actions, text, first,
+// follow, onKey, leastHeight}. A button runs the action its data-do names, an Alt key
+// reaches its control, Escape (or Close) closes it and gives the focus back;
+// Ctrl+C with nothing selected in it copies `text`; it stands where the
+// session places it and follows the character while shown.
+export function installPanel(planner, command, id, make) {
+  let made = null;  // made when first asked for
   let from = null;  // the control that had the focus before it
-  const make = () => {
-    const {title, controls} = planner.table.plan;
-    const panel = document.createElement('div');
-    panel.id = 'plan';
-    panel.setAttribute('role', 'dialog');
-    panel.setAttribute('aria-label', title);
+  const close = () => {
+    made.panel.hidden = true;
+    planner.focusBack(from);
+  };
+  const build = () => {
+    const panel = Object.assign(document.createElement('div'), {id, hidden: true});
     panel.style.font = planner.font('B8');
+    const parts = make(panel);
+    panel.setAttribute('role', 'dialog');
+    panel.setAttribute('aria-label', parts.title);
+    panel.prepend(Object.assign(document.createElement('div'), {className: 'title', textContent: parts.title}));
+    const actions = {...parts.actions, close};
+    for (const b of panel.querySelectorAll('button')) b.addEventListener('click', () => actions[b.dataset.do]());
+    panel.addEventListener('keydown', (ev) => {
+      const key = ev.altKey && !ev.ctrlKey && !ev.metaKey && /^Key[A-Z]$/.test(ev.code) && parts.keys.get(ev.code.slice(3));
+      if (key) {
+        ev.preventDefault();
+        if (key.tagName === 'BUTTON' || key.type === 'checkbox') key.click();
+        if (key.tagName !== 'BUTTON') key.focus();
+      }
+      if (ev.key === 'Escape') close();
+      else if (parts.onKey) parts.onKey(ev, actions);
+    });
+    panel.addEventListener('focusin', () => { planner.panelText = () => parts.text.value; });
+    panel.addEventListener('focusout', () => { planner.panelText = null; });
+    document.body.appendChild(panel);
+    made = {panel, ...parts};
+  };
+
+  const place = () => made && placePanel(planner, made.panel, made.rows, made.leastHeight);
+  window.addEventListener('resize', place);
+  const follow = () => {
+    if (made && !made.panel.hidden) made.follow();
+  };
+  planner.onRefresh.push(follow);
+  planner.root.addEventListener('input', follow);  // what is typed follows at once
+
+  planner.actions.set(command, {run: () => {
+    if (!made) build();
+    if (!made.panel.contains(document.activeElement)) from = document.activeElement;
+    made.panel.hidden = false;
+    follow();
+    place();
+    made.first.focus({preventScroll: true});
+  }});
+}
+
+export function installPlan(planner) {
+  const {title, controls} = planner.table.plan;
+  installPanel(planner, 'plan', 'plan', (panel) => {
     const text = document.createElement('textarea');
     text.className = 'box';
     text.readOnly = true;
@@ -50,22 +115,12 @@ export function installPlan(planner) {
     text.style.font = planner.font('R8');
     const level = document.createElement('input');
     Object.assign(level, {type: 'number', min: 1, value: 1, className: 'box', id: 'plan-level'});
-    const keys = new Map();  // an Alt key's letter -> its control
-    const made = controls.map(({name, label}) => {
-      const e = labelled(document.createElement(name === 'level' ? 'label' : 'button'), label);
-      keys.set(label[label.indexOf('&') + 1].toUpperCase(), name === 'level' ? level : e);
-      if (name === 'level') e.htmlFor = level.id;
-      else Object.assign(e, {type: 'button', className: 'button'}).dataset.do = name;
-      return e;
-    });
-    const levelRow = document.createElement('div'), buttons = document.createElement('div'), stretch = document.createElement('span');
+    const {c, keys} = panelControls(controls, {level});
+    const levelRow = document.createElement('div'), buttons = document.createElement('div');
     levelRow.className = buttons.className = 'row';
-    levelRow.append(made[0], level, made[1]);
-    buttons.append(made[2], made[3], made[4], stretch, made[5]);
-    const heading = document.createElement('div');
-    heading.className = 'title';
-    heading.textContent = title;
-    panel.append(heading, text, levelRow, buttons);
+    levelRow.append(c.level, level, c.show);
+    buttons.append(c.copy, c.save, c.print, document.createElement('span'), c.close);
+    panel.append(text, levelRow, buttons);
     const actions = {
       show: () => planner.run('kp_show_level', planner.raw('kp_plan_level', level.value)),
       copy: () => copyText(planner, text.value),
@@ -73,49 +128,14 @@ export function installPlan(planner) {
         planner.raw('kp_plan_bytes');
         download(planner.bytesOut(), planner.call('kp_plan').fileName);
       },
-      print: () => window.print(),  // the plan: the panel has the focus
-      close: () => {
-        panel.hidden = true;
-        planner.focusBack(from);
-      },
+      print: () => window.print(),  // the plan: the panel has the focus; Ctrl+P prints it too
     };
-    for (const b of panel.querySelectorAll('button')) b.addEventListener('click', () => actions[b.dataset.do]());
-    panel.addEventListener('keydown', (ev) => {
-      const key = ev.altKey && !ev.ctrlKey && !ev.metaKey && /^Key[A-Z]$/.test(ev.code) && keys.get(ev.code.slice(3));
-      if (key) {
-        ev.preventDefault();
-        if (key === level) level.focus();
-        else key.click();
-      }
-      if (ev.key === 'Escape') actions.close();
-      if (ev.key === 'Enter' && ev.target === level) actions.show();
-    });
-    // Ctrl+C with nothing selected in it copies the whole plan; Ctrl+P prints it.
-    panel.addEventListener('focusin', () => { planner.panelText = () => text.value; });
-    panel.addEventListener('focusout', () => { planner.panelText = null; });
-    document.body.appendChild(panel);
-    plan = {panel, text, level, rows: [levelRow, buttons]};
-  };
-
-  // Where the session places it in the page's room, beside the window, at the desktop's size.
-  const place = () => plan && placePanel(planner, plan.panel, plan.rows);
-  window.addEventListener('resize', place);
-
-  const follow = () => {
-    if (!plan || plan.panel.hidden) return;
-    const {text, levels} = planner.call('kp_plan');
-    if (plan.text.value !== text) plan.text.value = text;
-    plan.level.max = levels;
-  };
-  planner.onRefresh.push(follow);
-  planner.root.addEventListener('input', follow);  // what is typed follows at once
-
-  planner.actions.set('plan', {run: () => {
-    if (!plan) make();
-    if (!plan.panel.contains(document.activeElement)) from = document.activeElement;
-    plan.panel.hidden = false;
-    follow();
-    place();
-    plan.text.focus({preventScroll: true});
-  }});
+    const follow = () => {
+      const shown = planner.call('kp_plan');
+      if (text.value !== shown.text) text.value = shown.text;
+      level.max = shown.levels;
+    };
+    const onKey = (ev) => { if (ev.key === 'Enter' && ev.target === level) actions.show(); };
+    return {title, rows: [levelRow, buttons], keys, actions, text, first: text, follow, onKey};
+  });
 }
