@@ -2,9 +2,7 @@
 // Apply, Copy, Close.
 #include "ui/goal_window.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -130,10 +128,7 @@ void GoalWindow::follow() {
   apply_->setEnabled(s.canApply);
 }
 
-void GoalWindow::copy() {
-  if (text_->textCursor().hasSelection()) text_->copy();
-  else QApplication::clipboard()->setText(text_->toPlainText());
-}
+void GoalWindow::copy() { copyShown(*text_); }
 
 std::function<void()> GoalWindow::command(const QKeyEvent& key) {
   // The main window's keys for the same commands.

@@ -2,7 +2,10 @@
 // their place.
 #include "ui/panel_window.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 
@@ -39,6 +42,19 @@ std::function<void()> PanelWindow::command(const QKeyEvent& key) {
   if (main_.keys(Command::Undo).contains(pressed)) return [this] { main_.undo(); };
   if (main_.keys(Command::Redo).contains(pressed)) return [this] { main_.redo(); };
   return {};
+}
+
+QString PanelWindow::wholeText(const QPlainTextEdit& text) {
+#ifdef Q_OS_WIN
+  return text.toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+#else
+  return text.toPlainText();
+#endif
+}
+
+void PanelWindow::copyShown(QPlainTextEdit& text) {
+  if (text.textCursor().hasSelection()) text.copy();
+  else QApplication::clipboard()->setText(wholeText(text));
 }
 
 bool PanelWindow::eventFilter(QObject* watched, QEvent* e) {

@@ -4,6 +4,7 @@
 #include <functional>
 
 class QKeyEvent;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace kethmor::ui {
@@ -29,6 +30,11 @@ class PanelWindow : public QDialog {
   // What a key does here, from whichever control has the focus; the undo and
   // redo keys of the main window, else nothing.
   virtual std::function<void()> command(const QKeyEvent& key);
+  // Copy and Ctrl+C: the part of `text` selected, else the whole of it, its
+  // lines joined by the platform's line end.
+  static void copyShown(QPlainTextEdit& text);
+  // The whole of `text`, its lines joined by the platform's line end.
+  static QString wholeText(const QPlainTextEdit& text);
   bool eventFilter(QObject* watched, QEvent* e) override;
   MainWindow& main_;
 };

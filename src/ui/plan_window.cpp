@@ -2,8 +2,6 @@
 // character shown at the end of a level.
 #include "ui/plan_window.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,14 +18,6 @@
 #include "ui/print_text.h"
 
 namespace kethmor::ui {
-
-namespace {
-#ifdef Q_OS_WIN
-constexpr const char* kLineEnd = "\r\n";
-#else
-constexpr const char* kLineEnd = "\n";
-#endif
-}  // namespace
 
 PlanWindow::PlanWindow(MainWindow& main) : PanelWindow(main, session::kPlanTitle) {
   text_ = new QPlainTextEdit(this);
@@ -78,16 +68,12 @@ void PlanWindow::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
 }
 
-QString PlanWindow::text() const { return text_->toPlainText().replace(QLatin1Char('\n'), QLatin1String(kLineEnd)); }
-
 void PlanWindow::follow() {
   if (!isVisible()) return;  // worked out again when shown
   const std::string shown = main_.session().planText();
   if (text_->toPlainText().toStdString() != shown) text_->setPlainText(QString::fromStdString(shown));
   level_->setRange(1, main_.session().planLevels());
 }
-
-void PlanWindow::copy() const { QApplication::clipboard()->setText(text()); }
 
 void PlanWindow::save() {
   const std::string name = dialog_ ? dialog_()
@@ -101,17 +87,14 @@ void PlanWindow::save() {
   message_->setAccessibleDescription(QString::fromStdString(said.full));
 }
 
-void PlanWindow::print() { printPreview(this, QStringLiteral("Kethmor level plan"), text()); }
+void PlanWindow::print() { printPreview(this, QStringLiteral("Kethmor level plan"), wholeText(*text_)); }
 
 void PlanWindow::showLevel() {
   const int level = level_->value();
   main_.act([this, level] { main_.session().showLevel(level); });
 }
 
-void PlanWindow::copyShown() {
-  if (text_->textCursor().hasSelection()) text_->copy();
-  else copy();
-}
+void PlanWindow::copyShown() { PanelWindow::copyShown(*text_); }
 
 std::function<void()> PlanWindow::command(const QKeyEvent& key) {
   // The main window's keys for the same commands.

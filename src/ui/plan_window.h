@@ -30,9 +30,6 @@ class PlanWindow : public PanelWindow {
   void showEvent(QShowEvent* e) override;
 
  private:
-  // The plan as shown, its lines joined by the platform's line end.
-  QString text() const;
-  void copy() const;
   // Copy and Ctrl+C: the part of the plan selected, else the whole plan.
   void copyShown();
   // Ctrl+C, Ctrl+P and Enter in the level box, besides undo and redo.
