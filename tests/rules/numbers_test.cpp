@@ -25,7 +25,9 @@ TEST(Numbers, ReadAndWrittenAsPlainDecimals) {
   const std::pair<const char*, const char*> cases[] = {
       {"05", "5"}, {"000", "0"}, {"-0", "0"}, {"-0.25", "-0.25"}, {"0.75", "0.75"}, {"-2", "-2"},
       {"10000", "10000"}, {"", "0"}, {"abc", "0"}, {" 7 ", "7"}, {"1.5x", "0"}, {"0,5", "0"},
-      {"1e5", "100000"}, {"2.5E-3", "0.0025"}, {"1e+2", "100"}, {"1.50000000000000000001", "1.5"}};
+      {"1e5", "100000"}, {"2.5E-3", "0.0025"}, {"1e+2", "100"}, {"1.50000000000000000001", "1.5"}, {"1e23", "1e+23"}};
   for (const auto& [text, written] : cases) EXPECT_EQ(numText(num(text)), written) << text;
   EXPECT_EQ(numText(0.3f) + " " + numText(1.234567f) + " " + numText(-0.0f), "0.3 1.234567 0");  // 7 digits
+  // Digits past a double's 53 bits are rounded once, not twice.
+  EXPECT_EQ(num("90071992547409.93"), 90071992547409.93) << "17 digits, 2 after the point";
 }

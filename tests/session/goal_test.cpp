@@ -191,7 +191,9 @@ const PanelCase kPanelCases[] = {
      "Goal for Human/male, background none: Willpower 12, Shadow Shift, by level 4\nCannot be met: Shadow Shift: needs level 5"},
     {"every pair, no level", [](session::GoalPanel& p, const Form1&) { p.setByLevel(99), p.setAllPairs(true); },
      "Willpower 12, Shadow Shift", 0, "Goal for every race and background: Willpower 12, Shadow Shift\nGnome, Sheltered Childhood: level 5"},
-    {"the selected removed, the next selected", [](session::GoalPanel& p, const Form1&) { p.remove(); }, "Shadow Shift", 0,
+    {"nothing selected: nothing removed", [](session::GoalPanel& p, const Form1&) { p.select(-1), p.remove(); },
+     "Willpower 12, Shadow Shift", -1, "Goal for every race and background: Willpower 12, Shadow Shift\n"},
+    {"the first removed, the next selected", [](session::GoalPanel& p, const Form1&) { p.select(0), p.remove(); }, "Shadow Shift", 0,
      "Goal for every race and background: Shadow Shift\n"},
 };
 

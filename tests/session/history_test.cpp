@@ -87,4 +87,16 @@ TEST(History, AStepCostsWhatItKeeps) {
   const std::size_t one = stepAfter(0), many = stepAfter(40);
   EXPECT_GE(many - one, 2u * 40) << "both orders of 40 purchases counted";
   EXPECT_LT(many - one, 2u * 128) << "and little more";
+  auto recoloured = [](std::initializer_list<Control Form1State::*> boxes) {  // a step that only turns boxes red
+    const Form1State before = started();
+    Form1State after = before;
+    for (auto box : boxes) (after.*box).fore = 0x0000FF;
+    History h;
+    h.record(before, after);
+    return h.bytes();
+  };
+  const std::size_t twice = recoloured({&Form1State::Adjstrength, &Form1State::Adjdexterity});
+  const std::size_t once = recoloured({&Form1State::Adjstrength});
+  EXPECT_GE(twice - once, 4 * sizeof(Colour)) << "a box recoloured keeps both sides' two colours";
+  EXPECT_LT(twice - once, 64u) << "and little more";
 }

@@ -99,6 +99,7 @@ TEST(Session, FontAdvancesAreTheStrikes) {
   EXPECT_EQ(ui::textWidth(ui::Font::B8, "i") - ui::textWidth(ui::Font::R8, "i"), 1) << "bold one pixel wider";
   EXPECT_EQ(ui::textWidth(ui::Font::B8, "\xC3\xA9"), ui::textWidth(ui::Font::B8, "e")) << "é as one character";
   EXPECT_EQ(ui::textWidth(ui::Font::B8, "\xE4\xB8\x80"), ui::textWidth(ui::Font::B8, "W")) << "a character not drawn";
+  EXPECT_EQ(ui::textWidth(ui::Font::B8, "\xD1\xA9"), ui::textWidth(ui::Font::B8, "W")) << "U+0469, not an i";
 }
 
 TEST(Session, OpeningSaysWhatCameOfIt) {
@@ -186,7 +187,7 @@ TEST(Session, ThePlanPanelShowsALevelAsOneStep) {
   for (int i = 0; i < 3; ++i) s.click(Ctl::levelup);
   s.click(Ctl::CN_plus);
   EXPECT_EQ(s.planLevels(), 4) << "levels";
-  const struct { const char* typed; int level; } typed[] = {{"2", 2}, {"0", 1}, {"9", 4}, {"x", 1}, {"", 1}};
+  const struct { const char* typed; int level; } typed[] = {{"2", 2}, {"0", 1}, {"9", 4}, {"x", 1}, {"a", 1}, {"", 1}};
   for (const auto& t : typed) EXPECT_EQ(s.planLevel(t.typed), t.level) << "typed [" << t.typed << "]";
   EXPECT_EQ(s.planText().substr(0, 50), "Level plan: Human/male, background none\nLevel 1 (5") << "the text";
   EXPECT_EQ(s.planBytes(), sheet::toCodePage(s.planText() + "\n")) << "the saved bytes";

@@ -82,6 +82,10 @@ TEST(BuildCode, HasItsFormat) {
   f.PCname.text = "Zoë", f.alternativebackground.text = "a\nb";  // 03 'a' 0A 'b': a line break is LF alone
   EXPECT_EQ(buildCode(f), "KCP1:AQYDA1pv6wNhCmIAogoa-yI");
   EXPECT_LE(buildCode(fullBuild()).size(), 160u) << buildCode(fullBuild());
+  // 00 00 01, 00, 00, 08 FF A6: a run of 100 hit points as 94 repeats and 5 more
+  Form1State run = started();
+  run.purchase_order = std::string(100, char(kOrderHitpoints));
+  EXPECT_EQ(buildCode(run), "KCP1:AAABAAAI_6YL7A") << "a run longer than one repeat byte holds";
 }
 
 TEST(BuildCode, IsFoundInAText) {
@@ -90,6 +94,7 @@ TEST(BuildCode, IsFoundInAText) {
       {"try KCP1:ab-_9, it is fun", "KCP1:ab-_9"},
       {"KCP 1: KCP: KCP1 then KCP27:x!", "KCP27:x"},
       {"KCP1:", "KCP1:"},
+      {"(KCP19:AB)", "KCP19:AB"},
       {"no code here, KCP", ""},
   };
   for (const auto& [text, code] : cases) EXPECT_EQ(sheet::findCode(text), code) << text;

@@ -122,6 +122,7 @@ TEST(SheetReader, FilesThatAreNoSheetAreRefusedByName) {
       {"blank.txt", "\xEF\xBB\xBF \r\n\n", "is empty"},
       {"letter.txt", "Dear Sir,\r\n" + sheet, "is not a character sheet"},
       {"nul.txt", edited("two", std::string("t\0o", 3)), "line 6: NUL byte"},
+      {"blank first nul.txt", "\r\n\n" + edited("two", std::string("t\0o", 3)), "line 8: NUL byte"},
       {"two lines.txt", sheet.substr(0, 40) + "x", "line 2: 2nd label"},  // no line break at the end
       {"fifth.txt", std::string(sheet).insert(afterLevel, "x"), "line 5 not empty"},
       // Blank lines and blanks before the first line are skipped, and counted.

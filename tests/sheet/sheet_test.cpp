@@ -64,7 +64,8 @@ TEST(SheetBytes, WholeSheets) {
 TEST(SheetBytes, LettersTheCodePageLacksAreKeptInUtf8) {
   const struct { const char *name, *alternative; bool utf8; } rows[] = {
       {"\xD0\x91\xD0\xBE\xD1\x80\xD0\xB8\xD1\x81", "", true}, {"Zo\xC3\xAB", "two\n\tlines ", false},
-      {"Kara", "\xE6\x97\xA5\t\n", true}, {"Zo\xC3\xAB", "\xE2\x82\xAC", false}};
+      {"Kara", "\xE6\x97\xA5\t\n", true}, {"Zo\xC3\xAB", "\xE2\x82\xAC", false},
+      {"\xF0\x90\x80\x80\xEF\xBF\xBF", "", true}};  // U+10000, the first of four bytes, after U+FFFF
   for (const auto& r : rows) {
     Form1 f = started();
     f.PCname.text = r.name, f.alternativebackground.text = r.alternative;
@@ -77,6 +78,10 @@ TEST(SheetBytes, LettersTheCodePageLacksAreKeptInUtf8) {
     EXPECT_EQ(opened.PCname.text + opened.alternativebackground.text, std::string(r.name) + r.alternative) << r.name;
     EXPECT_EQ(sheet::textBytes(r.name + std::string(r.alternative)).starts_with("\xEF\xBB\xBF"), r.utf8) << r.name;
   }
+  Form1 full = started();
+  for (int i = 0; i < 22; ++i) full.PCname.text += "\xD0\x91";
+  Form1State opened;
+  EXPECT_EQ(sheet::rebuildSheet(sheetBytes(full), full, opened), "") << "a name as long as its box, of two-byte letters";
 }
 
 // The code page: its 0x80-0x9F block, letters it lacks, composed accents,
@@ -88,6 +93,7 @@ TEST(SheetBytes, TextInTheCodePage) {
       // An accent the code page has no letter for stays apart.
       {"e\xCC\x81 A\xCC\x8A n\xCC\x83 q\xCC\x81 \xE2\x84\xAB Y\xCC\x88 s\xCC\x8C c\xCC\xA7 e\xCC\x84",
        "\xE9 \xC5 \xF1 q? \xC5 \x9F \x9A \xE7 e?"},
+      {"\xCC\x81" "e", "?e"},  // an accent with no letter before it
       {"a\xE2\x80\xA8" "b\xC2\x85" "c\xE2\x80\xA9" "d\re\r\nf\n\ng", "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\n\r\ng"},
       {"\xC0\x80|\xC1\xA9|\xE0\x83\xA9|\xF0\x80\x83\xA9", "??|??|???|????"},
       {"\xED\xA0\x80|\xF4\x90\x80\x80|\xF8|\x80|\xE2\x82", "???|????|?|?|??"},

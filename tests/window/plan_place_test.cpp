@@ -9,7 +9,7 @@ namespace {
 using kethmor::ui::Box;
 
 TEST(PlanPlace, BesideBelowNarrowerOrWhereItCoversLeast) {
-  const struct { const char* where; Box screen, frame; Box want; int leastHeight = 200; } rows[] = {
+  const struct { const char* where; Box screen, frame; Box want; int leastHeight = 200, borderWidth = 0, borderHeight = 0; } rows[] = {
       {"right", {0, 0, 1600, 1200}, {0, 0, 790, 573}, {798, 0, 380, 440}},
       {"left", {0, 0, 1600, 1200}, {1000, 50, 790, 573}, {612, 50, 380, 440}},
       {"below", {0, 0, 1024, 1000}, {100, 0, 790, 573}, {510, 581, 380, 419}},
@@ -17,9 +17,12 @@ TEST(PlanPlace, BesideBelowNarrowerOrWhereItCoversLeast) {
       {"over the description box, which covers no list, button or number", {0, 0, 800, 600}, {0, 0, 790, 573},
        {28, 144, 300, 200}},
       {"a panel no lower than 300 where below has 250", {0, 0, 1024, 831}, {100, 0, 790, 573}, {324, 531, 300, 300}, 300},
+      {"where it covers least, a column one pixel wide counted", {0, 0, 861, 544}, {164, 65, 790, 573}, {97, 232, 300, 200}},
+      {"narrower right, as below lacks the frame's 30 pixels", {0, 0, 1238, 900}, {100, 0, 790, 573}, {898, 0, 340, 470},
+       300, 10, 30},
   };
   for (const auto& r : rows) {
-    const Box at = kethmor::ui::placePlan({r.screen, r.frame, r.frame.x, r.frame.y, 0, 0, 380, 440, 300, r.leastHeight});
+    const Box at = kethmor::ui::placePlan({r.screen, r.frame, r.frame.x, r.frame.y, r.borderWidth, r.borderHeight, 380, 440, 300, r.leastHeight});
     EXPECT_EQ(at, r.want) << r.where << ": " << at.x << "," << at.y << " " << at.width << "x" << at.height;
   }
 }
