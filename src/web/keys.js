@@ -25,16 +25,20 @@ export function installKeys(planner) {
   const commandOfKey = new Map();
   for (const command of planner.table.commands) for (const key of command.keys) commandOfKey.set(key, command.name);
 
-  // The controls Tab visits, in reading order: those that take the focus and are shown.
-  const tabStop = (id) => planner.control(id).focus === 'tab' && !planner.elements[id].classList.contains('hidden');
+  // The controls Tab visits, in reading order: those that take the focus and are shown, each
+  // followed by the touch button that stands beside it, the menu's last.
+  const shown = (e) => e && !e.classList.contains('hidden');
   const tab = (back) => {
-    const order = planner.table.reading.map((r) => r.id);
-    const at = order.indexOf(planner.elements.indexOf(document.activeElement));
-    const n = order.length;
-    for (let step = 1; step <= n; ++step) {
-      const id = order[((at < 0 ? (back ? 0 : n - 1) : at) + (back ? -step : step) + n * 2) % n];
-      if (tabStop(id)) return planner.elements[id].focus();
+    const stops = [];
+    for (const {id} of planner.table.reading) {
+      const e = planner.elements[id], beside = e.nextElementSibling;
+      if (planner.control(id).focus === 'tab' && shown(e)) stops.push(e);
+      if (beside && beside.classList.contains('touch') && shown(beside)) stops.push(beside);
     }
+    const menu = document.getElementById('menu-button');
+    if (shown(menu)) stops.push(menu);
+    const at = stops.indexOf(document.activeElement), n = stops.length;
+    if (n) stops[at < 0 ? (back ? n - 1 : 0) : (at + (back ? n - 1 : 1)) % n].focus();
   };
 
   document.addEventListener('keydown', (ev) => {

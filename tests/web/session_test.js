@@ -92,6 +92,8 @@ function faults(when) {
     const broken = await page.evaluate(() => globalThis.axe.run(document, {rules: {'color-contrast': {enabled: false}}})
       .then((r) => r.violations.map((v) => v.id)));
     if (broken.length) failures.push('axe-core finds ' + broken.join(', '));
+    await page.focus('#Race_Selection'); await key('Tab');  // a keyboard beside the touch screen
+    if (await page.evaluate(() => document.activeElement.id) !== 'Race_Selection-apply') failures.push('Tab skips the Apply button');
     await tap('#SAVE');
     // Turned wide enough, the window's layout; turned back, the column.
     for (const [viewport, width] of [[{width: 844, height: 390}, 790], [touch.viewport, 360]]) {
