@@ -33,7 +33,7 @@ export function installKeys(planner) {
     for (const {id} of planner.table.reading) {
       const e = planner.elements[id], beside = e.nextElementSibling;
       if (planner.control(id).focus === 'tab' && shown(e)) stops.push(e);
-      if (beside && beside.classList.contains('touch') && shown(beside)) stops.push(beside);
+      if (beside && beside.id.endsWith('-apply') && shown(beside)) stops.push(beside);
     }
     const menu = document.getElementById('menu-button');
     if (shown(menu)) stops.push(menu);

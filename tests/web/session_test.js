@@ -94,6 +94,8 @@ function faults(when) {
     if (broken.length) failures.push('axe-core finds ' + broken.join(', '));
     await page.focus('#Race_Selection'); await key('Tab');  // a keyboard beside the touch screen
     if (await page.evaluate(() => document.activeElement.id) !== 'Race_Selection-apply') failures.push('Tab skips the Apply button');
+    await page.focus('#menu-button'); await key('Tab');
+    if (await page.evaluate(() => document.activeElement.id) === 'menu-button') failures.push('Tab stays on the menu button');
     await tap('#SAVE');
     // Turned wide enough, the window's layout; turned back, the column.
     for (const [viewport, width] of [[{width: 844, height: 390}, 790], [touch.viewport, 360]]) {
