@@ -87,6 +87,14 @@ export function installTouch(planner) {
       list.scrollTop = Math.min(Math.max(list.scrollTop, below), entry.offsetTop);
     }
   };
+  // A screen narrower than the column shows it whole: the page is the column's width, which the browser scales down.
+  const viewport = document.querySelector('meta[name=viewport]');
+  const fit = () => {
+    const scale = screen.width / narrow.width;
+    viewport.content = scale < 1 ? `width=${narrow.width}, initial-scale=${scale}` : 'width=device-width, initial-scale=1';
+  };
+  if (screen.orientation) screen.orientation.addEventListener('change', fit);
+  fit();
   wide.addEventListener('change', arrange);
   if (wide.matches) follow();  // drawn as the window already: no layout read at start
   else arrange();
