@@ -20,6 +20,8 @@ TEST(PlanPlace, BesideBelowNarrowerOrWhereItCoversLeast) {
       {"where it covers least, a column one pixel wide counted", {0, 0, 861, 544}, {164, 65, 790, 573}, {97, 232, 300, 200}},
       {"narrower right, as below lacks the frame's 30 pixels", {0, 0, 1238, 900}, {100, 0, 790, 573}, {898, 0, 340, 470},
        300, 10, 30},
+      {"where it covers least, as narrower right lacks the frame's 10 pixels", {0, 0, 1198, 900}, {100, 0, 790, 573},
+       {888, 570, 310, 330}, 300, 10, 30},
   };
   for (const auto& r : rows) {
     const Box at = kethmor::ui::placePlan({r.screen, r.frame, r.frame.x, r.frame.y, r.borderWidth, r.borderHeight, 380, 440, 300, r.leastHeight});
