@@ -29,14 +29,12 @@ export function installKeys(planner) {
   // followed by the touch button that stands beside it, the menu's last.
   const shown = (e) => e && !e.classList.contains('hidden');
   const tab = (back) => {
-    const stops = [];
+    const stops = [], beside = planner.touchButtons;
     for (const {id} of planner.table.reading) {
-      const e = planner.elements[id], beside = e.nextElementSibling;
-      if (planner.control(id).focus === 'tab' && shown(e)) stops.push(e);
-      if (beside && beside.id.endsWith('-apply') && shown(beside)) stops.push(beside);
+      if (planner.control(id).focus === 'tab' && shown(planner.elements[id])) stops.push(planner.elements[id]);
+      if (shown(beside.get(id))) stops.push(beside.get(id));
     }
-    const menu = document.getElementById('menu-button');
-    if (shown(menu)) stops.push(menu);
+    if (shown(beside.get(-1))) stops.push(beside.get(-1));
     const at = stops.indexOf(document.activeElement), n = stops.length;
     if (n) stops[at < 0 ? (back ? n - 1 : 0) : (at + (back ? n - 1 : 1)) % n].focus();
   };

@@ -58,6 +58,7 @@ export function installTouch(planner) {
       list.after(e);
     }
     shown.push([e, b.list < 0 ? null : planner.elements[b.list]]);
+    planner.touchButtons.set(b.list, e);
   }
 
   const html = document.documentElement;

@@ -28,6 +28,7 @@ export class Planner {
     this.shown = [];           // each control's state as drawn
     this.actions = new Map();  // a command's name -> {run, enabled, byBrowser}: what the page does for it
     this.onRefresh = [];       // told every answer after its redraw
+    this.touchButtons = new Map();  // a list's id -> the touch button beside it (-1: the menu's), where the page has them
     this.canUndo = false;
     this.canRedo = false;
     document.title = this.table.caption;
