@@ -77,10 +77,14 @@ QPoint placeBeside(const MainWindow& main, QDialog& panel) {
   const QRect room = screen->availableGeometry();
   const QSize border = frame.size() - top.size();  // the desktop's frame, as around the main window
   const QPoint client = main.mapToGlobal(QPoint(0, 0));
+  QRect other;  // the other panel, where one is open
+  for (const PanelWindow* open : main.findChildren<PanelWindow*>())
+    if (open != &panel && open->isVisible()) other = open->frameGeometry();
   const Box at = placePlan({{room.x(), room.y(), room.width(), room.height()},
                             {frame.x(), frame.y(), frame.width(), frame.height()}, client.x(), client.y(),
                             border.width(), border.height(), panel.width(), panel.height(),
-                            panel.minimumSizeHint().width(), std::max(kPlanLeastHeight, panel.minimumSizeHint().height())});
+                            panel.minimumSizeHint().width(), std::max(kPlanLeastHeight, panel.minimumSizeHint().height()),
+                            {other.x(), other.y(), other.width(), other.height()}});
   panel.resize(at.width - border.width(), at.height - border.height());
   return {at.x, at.y};
 }

@@ -18,8 +18,9 @@ export function labelled(e, label) {
 }
 
 // Where the session places a panel beside the window (the plan, the goal) in
-// the page's room, at the desktop's size, no narrower than its widest row of
-// controls, nor lower than `leastHeight` (0: as the plan).
+// the page's room, clear of the other panel where it is open, at the
+// desktop's size, no narrower than its widest row of controls, nor lower than
+// `leastHeight` (0: as the plan).
 export function placePanel(planner, panel, rows, leastHeight = 0) {
   if (panel.hidden) return;
   const style = getComputedStyle(panel);
@@ -28,8 +29,11 @@ export function placePanel(planner, panel, rows, leastHeight = 0) {
                                              parseFloat(getComputedStyle(r).columnGap) * (r.children.length - 1)));
   const view = document.documentElement, drawn = planner.root.getBoundingClientRect();
   const {width, height} = planner.table.plan;
+  const open = Array.from(document.querySelectorAll('.panel')).find((p) => p !== panel && !p.hidden);
+  const other = open ? open.getBoundingClientRect() : {left: 0, top: 0, width: 0, height: 0};
   const at = planner.call('kp_plan_place', view.clientWidth, view.clientHeight, Math.round(drawn.left),
-                          Math.round(drawn.top), width, height, Math.ceil(least + sides), leastHeight);
+                          Math.round(drawn.top), width, height, Math.ceil(least + sides), leastHeight,
+                          ...[other.left, other.top, other.width, other.height].map(Math.round));
   Object.assign(panel.style, {left: at.x + 'px', top: at.y + 'px', width: at.width + 'px', height: at.height + 'px'});
 }
 
@@ -63,7 +67,7 @@ export function installPanel(planner, command, id, make) {
     planner.focusBack(from);
   };
   const build = () => {
-    const panel = Object.assign(document.createElement('div'), {id, hidden: true});
+    const panel = Object.assign(document.createElement('div'), {id, className: 'panel', hidden: true});
     panel.style.font = planner.font('B8');
     const parts = make(panel);
     panel.setAttribute('role', 'dialog');

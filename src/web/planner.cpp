@@ -413,14 +413,17 @@ EMSCRIPTEN_KEEPALIVE const char* kp_show_level(int level) {
   return changes();
 }
 
-// Where the plan panel stands in the page's room (the viewport), beside the
-// window drawn at (x, y) as the desktop places its plan window:
-// {x, y, width, height}.
+// Where a panel stands in the page's room (the viewport), beside the
+// window drawn at (x, y) and clear of the other panel where one is open
+// (otherX, otherY, otherWidth, otherHeight; none: a width of 0), as the desktop
+// places its panels: {x, y, width, height}.
 EMSCRIPTEN_KEEPALIVE const char* kp_plan_place(int roomWidth, int roomHeight, int x, int y, int width, int height,
-                                               int leastWidth, int leastHeight) {
+                                               int leastWidth, int leastHeight, int otherX, int otherY,
+                                               int otherWidth, int otherHeight) {
   const ui::Box frame{x, y, ui::kClientArea.width / ui::kTwipsPerPixel, ui::kClientArea.height / ui::kTwipsPerPixel};
   const ui::Box at = ui::placePlan({{0, 0, roomWidth, roomHeight}, frame, x, y, 0, 0, width, height, leastWidth,
-                                     std::max(leastHeight, ui::kPlanLeastHeight)});
+                                     std::max(leastHeight, ui::kPlanLeastHeight),
+                                     {otherX, otherY, otherWidth, otherHeight}});
   reply = "{\"x\":" + std::to_string(at.x) + ",\"y\":" + std::to_string(at.y) + ",\"width\":" +
           std::to_string(at.width) + ",\"height\":" + std::to_string(at.height) + '}';
   return reply.c_str();

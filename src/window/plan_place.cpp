@@ -1,6 +1,7 @@
 #include "window/plan_place.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "window/layout_table.h"
@@ -36,7 +37,7 @@ Box placePlan(const PlanRoom& r) {
       {right >= leastW, {frame.right() + gap, y, right, fullH}},
       {left >= leastW, {room.x, y, left, fullH}}};
   for (const auto& side : sides)
-    if (side.fits) return side.at;
+    if (side.fits && overlap(side.at, r.other) == 0) return side.at;
   std::vector<Box> used;  // the lists, buttons and number boxes
   for (int i = 0; i < kControlCount; ++i) {
     const Placement& p = kLayout[static_cast<std::size_t>(i)];
@@ -47,7 +48,7 @@ Box placePlan(const PlanRoom& r) {
       used.push_back({r.clientX + p.left / kTwipsPerPixel, r.clientY + p.top / kTwipsPerPixel,
                       p.width / kTwipsPerPixel, p.height / kTwipsPerPixel});
   }
-  long long fewest = -1;
+  std::pair<long long, long long> least{-1, 0};  // the least covered of the other panel, then of the controls
   Box best;
   for (const auto& [w, h] : {std::pair{fullW, fullH}, std::pair{leastW, leastH}}) {  // the smaller where it covers less
     for (int atY = room.bottom() - h; atY >= room.y; atY -= gap) {
@@ -55,7 +56,8 @@ Box placePlan(const PlanRoom& r) {
         const Box at{atX, atY, w, h};
         long long covered = 0;
         for (const Box& u : used) covered += overlap(u, at);
-        if (fewest < 0 || covered < fewest) fewest = covered, best = at;
+        const std::pair cost{overlap(r.other, at), covered};
+        if (least.first < 0 || cost < least) least = cost, best = at;
       }
     }
   }

@@ -5,7 +5,8 @@
 // or above it, or beside it narrower, where a smaller plan (its buttons whole,
 // eight lines of text; a panel with more controls, all of them) has room; otherwise inside the screen where it covers
 // the least of the lists, buttons and number boxes that a player reads and
-// clicks with it, the lower right first.
+// clicks with it, the lower right first. Beside or over the other panel (the
+// goal's, the plan's) it never opens where another place has room.
 namespace kethmor::ui {
 
 struct Box {
@@ -26,6 +27,7 @@ struct PlanRoom {
   int width = 0, height = 0;              // the plan's own size, without its frame
   int leastWidth = 0;                     // the narrowest it can be with its buttons whole
   int leastHeight = kPlanLeastHeight;     // the lowest it can be with its controls whole
+  Box other;  // the other panel where it stands (none open: width 0), which it keeps clear of
 };
 
 // The plan's frame: where it stands and its size with its frame.

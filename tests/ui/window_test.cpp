@@ -460,12 +460,16 @@ class WindowTest : public QObject {
     QTest::keyClick(shown, Qt::Key_Escape);
     QVERIFY(!plan->isVisible());
   }
-  // Ctrl+G: targets picked by typing and Enter, a value typed after its Alt key, the answer following each at once; Apply is one step
-  // that Ctrl+Z from the panel takes back; Copy copies the answer; every pair is one Alt key away.
+  // Ctrl+G with the plan open: clear of the plan; targets picked by typing and Enter, a value typed after its Alt key,
+  // the answer following each at once; Apply is one step that Ctrl+Z from the panel takes back; Copy copies the
+  // answer; every pair is one Alt key away.
   void goalWindow() {
+    QTest::keyClick(w.get(), Qt::Key_L, Qt::ControlModifier);
     QTest::keyClick(w.get(), Qt::Key_G, Qt::ControlModifier);
     auto* goal = w->findChild<ui::GoalWindow*>();
     QVERIFY2(goal && goal->isVisible() && goal->windowTitle() == "Goal", "Ctrl+G opens the goal");
+    QVERIFY2(!goal->frameGeometry().intersects(w->findChild<ui::PlanWindow*>()->frameGeometry()),
+             "the goal opens clear of the plan");
     QVERIFY(QTest::qWaitForWindowActive(goal));
     auto* pick = goal->findChild<QComboBox*>("goalPick");
     auto* shown = goal->findChild<QPlainTextEdit*>("goalText");

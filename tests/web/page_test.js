@@ -167,7 +167,13 @@ async function firefoxChecks() {
   expect('Apply makes the answer\'s build', [await value('Clevel'), await value('Adjwillpower')], ['2', '14']);
   await keys('Control+z');
   expect('Ctrl+Z in the goal takes Apply back', [await value('Clevel'), await value('Willpower')], beforeGoal);
-  await keys('Escape');
+  await page.setViewportSize({width: 1280, height: 800});  // room on the right for one panel
+  await keys('Control+l');
+  expect('the plan opened beside the goal stands clear of it', await page.evaluate(() => {
+    const [p, g] = ['plan', 'goal'].map((id) => document.getElementById(id).getBoundingClientRect());
+    return p.right <= g.left || g.right <= p.left || p.bottom <= g.top || g.bottom <= p.top;
+  }), true);
+  await keys('Escape', 'Escape');
 
   const built = await page.evaluate(() => location.hash);
   await click(page, 'Quit');

@@ -9,7 +9,7 @@ namespace {
 using kethmor::ui::Box;
 
 TEST(PlanPlace, BesideBelowNarrowerOrWhereItCoversLeast) {
-  const struct { const char* where; Box screen, frame; Box want; int leastHeight = 200, borderWidth = 0, borderHeight = 0; } rows[] = {
+  const struct { const char* where; Box screen, frame; Box want; int leastHeight = 200, borderWidth = 0, borderHeight = 0; Box other = {}; } rows[] = {
       {"right", {0, 0, 1600, 1200}, {0, 0, 790, 573}, {798, 0, 380, 440}},
       {"left", {0, 0, 1600, 1200}, {1000, 50, 790, 573}, {612, 50, 380, 440}},
       {"below", {0, 0, 1024, 1000}, {100, 0, 790, 573}, {510, 581, 380, 419}},
@@ -22,9 +22,15 @@ TEST(PlanPlace, BesideBelowNarrowerOrWhereItCoversLeast) {
        300, 10, 30},
       {"where it covers least, as narrower right lacks the frame's 10 pixels", {0, 0, 1198, 900}, {100, 0, 790, 573},
        {888, 570, 310, 330}, 300, 10, 30},
+      {"below, as the other panel stands on the right", {0, 0, 1600, 1200}, {0, 0, 790, 573}, {410, 581, 380, 440}, 200,
+       0, 0, {798, 0, 380, 440}},
+      {"where it covers least, off the other panel", {0, 0, 800, 600}, {0, 0, 790, 573}, {420, 208, 300, 200}, 200,
+       0, 0, {28, 144, 300, 200}},
+      {"where it covers least, the lower right taken by the other panel", {0, 0, 800, 600}, {0, 0, 790, 573},
+       {28, 144, 300, 200}, 200, 0, 0, {400, 300, 400, 300}},
   };
   for (const auto& r : rows) {
-    const Box at = kethmor::ui::placePlan({r.screen, r.frame, r.frame.x, r.frame.y, r.borderWidth, r.borderHeight, 380, 440, 300, r.leastHeight});
+    const Box at = kethmor::ui::placePlan({r.screen, r.frame, r.frame.x, r.frame.y, r.borderWidth, r.borderHeight, 380, 440, 300, r.leastHeight, r.other});
     EXPECT_EQ(at, r.want) << r.where << ": " << at.x << "," << at.y << " " << at.width << "x" << at.height;
   }
 }
