@@ -200,8 +200,10 @@ extern "C" {
 // {title, text}, plan: {title, width, height, controls: [{name, label}]}, narrow:
 // {width, height, groups: [{name, top, height}], controls: [{group, left, top,
 // width, height, fontScale, rowHeight (lists only)}], buttons: [{list (the
-// id of the list whose double click it does, -1 for the menu's), caption,
-// left, top, width, height}]}}: the narrow screen's places in CSS pixels,
+// id of the list whose double click it does, -1 for the menu's), group,
+// caption, left, top, width, height}], two: {width, room (the page's least
+// width for them), height, shifts: [{left, top}] (each group's, added to its
+// places)}}}: the narrow screen's places in CSS pixels, in one column and in two,
 // controls in the order of `controls`; a "+" or "-"
 // has `box`, the id of the box whose number it changes.
 EMSCRIPTEN_KEEPALIVE const char* kp_table() {
@@ -276,11 +278,17 @@ EMSCRIPTEN_KEEPALIVE const char* kp_table() {
   for (std::size_t b = 0; b < kNarrowButtons.size(); ++b) {
     const NarrowButton& button = kNarrowButtons[b];
     reply += std::string(b ? "," : "") + "{\"list\":" + std::to_string(button.list ? static_cast<int>(*button.list) : -1) +
+             ",\"group\":" + std::to_string(static_cast<int>(button.at.group)) +
              ",\"caption\":" + quote(button.caption) + ",\"left\":" + std::to_string(button.at.left) + ",\"top\":" +
              std::to_string(button.at.top) + ",\"width\":" + std::to_string(button.at.width) + ",\"height\":" +
              std::to_string(button.at.height) + '}';
   }
-  reply += "]}}";
+  reply += "],\"two\":{\"width\":" + std::to_string(kNarrowTwoWidth) + ",\"room\":" + std::to_string(kNarrowTwoRoom) +
+           ",\"height\":" + std::to_string(kNarrowTwoHeight) + ",\"shifts\":[";
+  for (std::size_t g = 0; g < kNarrowTwoColumns.size(); ++g)
+    reply += std::string(g ? "," : "") + "{\"left\":" + std::to_string(kNarrowTwoColumns[g].left) + ",\"top\":" +
+             std::to_string(kNarrowTwoColumns[g].top) + '}';
+  reply += "]}}}";
   return reply.c_str();
 }
 

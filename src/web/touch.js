@@ -1,7 +1,8 @@
 // The page on a phone or a tablet: where the viewport is narrower than the
 // window, the same controls (their state, names and reading order one set)
 // stand where the session's narrow table places them, a column centred on
-// the page, in the window's fonts drawn larger, its groups named for a
+// the page (two side by side where the page has room for them, as on a
+// tablet held upright), in the window's fonts drawn larger, its groups named for a
 // screen reader; a button beside each list that a double click applies or
 // buys from does what the double click does, and one opens the menu. The
 // page turns between the two as the phone turns. Where the browser shares
@@ -22,10 +23,11 @@ export function installTouch(planner) {
   const firsts = new Map();
   narrow.controls.forEach((at, id) => { if (!firsts.has(at.group)) firsts.set(at.group, planner.elements[id]); });
   const shown = [];  // what the narrow page alone shows: [element, what it stands beside]
+  const placed = [];  // what the narrow page alone shows, and where in the one column: [element, {group, left, top, width, height}]
   narrow.groups.forEach((group, g) => {
     const band = document.createElement('div');
     band.className = 'band';
-    band.style.cssText = `top: ${group.top}px; height: ${group.height}px`;
+    placed.push([band, {group: g, left: 4, top: group.top, width: narrow.width - 8, height: group.height}]);
     root.insertBefore(band, root.children[2]);  // after the caption and the spoken status, under every control
     const heading = document.createElement('h2');
     heading.className = 'spoken';
@@ -40,8 +42,8 @@ export function installTouch(planner) {
     e.type = 'button';
     e.className = 'button touch font-B8';
     e.textContent = b.caption;
-    e.style.cssText = `left: ${b.left}px; top: ${b.top}px; width: ${b.width}px; height: ${b.height}px; ` +
-                      `font-size: ${big('B8')}px`;
+    e.style.fontSize = big('B8') + 'px';
+    placed.push([e, b]);
     e.addEventListener('mousedown', (ev) => ev.preventDefault());
     e.id = b.list < 0 ? 'menu-button' : `${controls[b.list].name}-apply`;
     if (b.list < 0) {
@@ -62,24 +64,29 @@ export function installTouch(planner) {
   }
 
   const html = document.documentElement;
-  const wide = matchMedia(`(min-width: ${client.width}px)`);
+  const wide = matchMedia(`(min-width: ${client.width}px)`), twoFit = matchMedia(`(min-width: ${narrow.two.room}px)`);
   const isNarrow = () => html.classList.contains('narrow');
   const follow = () => {
     for (const [e, beside] of shown) e.classList.toggle('hidden', !isNarrow() || !!beside && beside.classList.contains('hidden'));
   };
+  // A place in the one column, or moved with its group into the second of two.
+  const put = (e, at, shift = {left: 0, top: 0}) => Object.assign(e.style, {left: at.left + shift.left + 'px',
+    top: at.top + shift.top + 'px', width: at.width + 'px', height: at.height + 'px'});
   const arrange = () => {
-    const small = !wide.matches;
+    const small = !wide.matches, two = small && twoFit.matches;
+    const shift = (group) => two ? narrow.two.shifts[group] : undefined;
     html.classList.toggle('narrow', small);
+    for (const [e, at] of placed) put(e, at, shift(at.group));
     controls.forEach((c, id) => {
       const e = planner.elements[id], at = small ? narrow.controls[id] : c.at;
-      Object.assign(e.style, {left: at.left + 'px', top: at.top + 'px', width: at.width + 'px', height: at.height + 'px',
-                              fontSize: small ? fonts[c.font].pixels * at.fontScale + 'px' : ''});
+      put(e, at, small ? shift(at.group) : undefined);
+      e.style.fontSize = small ? fonts[c.font].pixels * at.fontScale + 'px' : '';
       if (c.kind === 'label' && c.center) e.style.textAlign = small ? 'center' : '';
       if (c.kind !== 'list') return;
       e.style.setProperty('--row', small ? at.rowHeight + 'px' : '');
       e.rowHeight = 0;  // measured again when next scrolled to
     });
-    const size = small ? narrow : client;
+    const size = two ? narrow.two : small ? narrow : client;
     Object.assign(root.style, {width: size.width + 'px', height: size.height + 'px'});
     follow();
     // Each list's highlighted entry kept in sight at its new size; the layout read once, after every change.
@@ -97,6 +104,7 @@ export function installTouch(planner) {
   if (screen.orientation) screen.orientation.addEventListener('change', fit);
   fit();
   wide.addEventListener('change', arrange);
+  twoFit.addEventListener('change', arrange);
   if (wide.matches) follow();  // drawn as the window already: no layout read at start
   else arrange();
 

@@ -1,5 +1,7 @@
 #include "window/narrow_layout.h"
 
+#include <algorithm>
+
 namespace kethmor::ui {
 
 namespace {
@@ -76,6 +78,32 @@ constexpr std::array<NarrowButton, kNarrowButtonCount> makeButtons() {
   return table;
 }
 
+// Two columns: the left one's groups, as many as make the taller column
+// lowest, and that column's height.
+struct Split {
+  std::size_t left;
+  int height;
+};
+
+constexpr Split splitInTwo() {
+  const auto groups = makeGroups();
+  const int whole = groups.back().top + groups.back().height;
+  Split best{1, whole};
+  for (std::size_t k = 1; k < groups.size(); ++k) {
+    const int taller = std::max(groups[k - 1].top + groups[k - 1].height, whole - groups[k].top);
+    if (taller < best.height) best = {k, taller};
+  }
+  return best;
+}
+
+constexpr std::array<NarrowShift, kNarrowGroupCount> makeTwoColumns() {
+  const auto groups = makeGroups();
+  const std::size_t left = splitInTwo().left;
+  std::array<NarrowShift, kNarrowGroupCount> shifts{};
+  for (std::size_t g = left; g < shifts.size(); ++g) shifts[g] = {kNarrowWidth + kNarrowColumnGap, -groups[left].top};
+  return shifts;
+}
+
 constexpr bool everyControlPlacedOnce() {
   std::array<int, kControlCount> placed{};
   for (const Row& r : kRows) ++placed[static_cast<std::size_t>(r.id)];
@@ -91,5 +119,7 @@ static_assert(everyControlPlacedOnce(), "window/narrow_layout.def must place eve
 const std::array<NarrowGroupPlace, kNarrowGroupCount> kNarrowGroups = makeGroups();
 const std::array<NarrowPlacement, kControlCount> kNarrow = makeNarrow();
 const std::array<NarrowButton, kNarrowButtonCount> kNarrowButtons = makeButtons();
+const std::array<NarrowShift, kNarrowGroupCount> kNarrowTwoColumns = makeTwoColumns();
+const int kNarrowTwoHeight = splitInTwo().height;
 
 }  // namespace kethmor::ui

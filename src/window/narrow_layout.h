@@ -17,6 +17,11 @@ inline constexpr int kNarrowFontScale = 2;   // the fonts' bitmap strikes stay e
 inline constexpr int kNarrowTarget = 44;     // the least width and height a finger acts on; a list entry's height
 inline constexpr int kNarrowListFrame = 2;   // a list's frame, each side
 inline constexpr int kNarrowGroupGap = 16;   // between one group and the next
+inline constexpr int kNarrowColumnGap = 8;   // between two columns side by side
+// Two columns side by side where the screen has room for them and a margin
+// (a tablet held upright): the page's least width for them.
+inline constexpr int kNarrowTwoWidth = 2 * kNarrowWidth + kNarrowColumnGap;
+inline constexpr int kNarrowTwoRoom = kNarrowTwoWidth + 16;
 
 // The window's groups, in the order they stand.
 enum class NarrowGroup : int {
@@ -61,9 +66,19 @@ inline constexpr std::size_t kNarrowButtonCount = 0
 #undef MENU
     ;
 
+// What moves a group from the one column into two: the groups in order, the
+// left column down to the group that evens the columns best, the rest on the
+// right from its top.
+struct NarrowShift {
+  int left = 0, top = 0;
+};
+
 extern const std::array<NarrowGroupPlace, kNarrowGroupCount> kNarrowGroups;
 extern const std::array<NarrowPlacement, kControlCount> kNarrow;
 extern const std::array<NarrowButton, kNarrowButtonCount> kNarrowButtons;
+
+extern const std::array<NarrowShift, kNarrowGroupCount> kNarrowTwoColumns;
+extern const int kNarrowTwoHeight;  // the taller of the two columns
 
 inline const NarrowPlacement& narrow(Ctl c) { return kNarrow[static_cast<std::size_t>(c)]; }
 inline const NarrowGroupPlace& narrowGroup(NarrowGroup g) { return kNarrowGroups[static_cast<std::size_t>(g)]; }

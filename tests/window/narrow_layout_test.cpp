@@ -1,7 +1,8 @@
 // The narrow screen's layout: every control inside the column and its group,
 // none over another but the list pairs that take turns at one place, what a
 // finger acts on at least 44 pixels square, every caption and list entry
-// within its control at the doubled size, the groups in the window's order.
+// within its control at the doubled size, the groups in the window's order,
+// in one column or two.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -129,4 +130,14 @@ TEST(NarrowLayout, TheTouchButtonsTakeAFingerBesideEveryControl) {
           << b.caption << " stands over " << kControls[i].name;
     }
   }
+}
+
+TEST(NarrowLayout, TwoColumnsHoldTheGroupsInOrderTheTallerAsLowAsItCanBe) {
+  // The race, character and statistics groups on the left, 2,006 pixels; the skills and the rest on the right from
+  // its top, 2,082 pixels: any other split makes one column at least 3,032.
+  for (std::size_t g = 0; g < kNarrowGroupCount; ++g) {
+    EXPECT_EQ(kNarrowTwoColumns[g].left, g < 3 ? 0 : kNarrowWidth + kNarrowColumnGap) << "group " << g << "'s column";
+    EXPECT_EQ(kNarrowTwoColumns[g].top, g < 3 ? 0 : -kNarrowGroups[3].top) << "group " << g << "'s top";
+  }
+  EXPECT_EQ(kNarrowTwoHeight, 2082) << "the taller column";
 }
