@@ -22,6 +22,8 @@ TEST(PlanPlace, BesideBelowNarrowerOrWhereItCoversLeast) {
        300, 10, 30},
       {"where it covers least, as narrower right lacks the frame's 10 pixels", {0, 0, 1198, 900}, {100, 0, 790, 573},
        {888, 570, 310, 330}, 300, 10, 30},
+      {"the lower where it covers less, on a screen narrower than the least width and the frame", {0, 0, 305, 900},
+       {0, 0, 790, 573}, {0, 570, 305, 330}, 300, 10, 30},
       {"below, as the other panel stands on the right", {0, 0, 1600, 1200}, {0, 0, 790, 573}, {410, 581, 380, 440}, 200,
        0, 0, {798, 0, 380, 440}},
       {"where it covers least, off the other panel", {0, 0, 800, 600}, {0, 0, 790, 573}, {420, 208, 300, 200}, 200,
