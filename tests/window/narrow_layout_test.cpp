@@ -99,6 +99,10 @@ TEST(NarrowLayout, EveryCaptionAndEntryFitsItsControl) {
       {Ctl::Magick_list, {std::begin(magick::kCollegeNames), std::end(magick::kCollegeNames)}},
       {Ctl::Tech_list, {std::begin(technology::kDisciplineNames), std::end(technology::kDisciplineNames)}},
       {Ctl::Spell_list, spells}, {Ctl::Schematic_list, schematics}, {Ctl::purchased, spells}, {Ctl::purchased, schematics}};
+  for (std::size_t i = 0; i < kNarrow.size(); ++i)  // a skill's widest value, inside the box's frame and margins
+    if (kNarrow[i].group == NarrowGroup::Skills && kControls[i].kind == Kind::TextBox) {
+      EXPECT_LE(wide(ctl(i), "-0.75") + 8, kNarrow[i].width) << kControls[i].name << " cuts \"-0.75\"";
+    }
   for (const auto& [list, entries] : lists)
     for (const char* e : entries)  // beside the frame, a scroll bar and a margin
       EXPECT_LE(wide(list, e), narrow(list).width - 2 * kNarrowListFrame - 20) << info(list).name << " cuts \"" << e << '"';
