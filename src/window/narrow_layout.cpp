@@ -96,11 +96,13 @@ constexpr Split splitInTwo() {
   return best;
 }
 
+constexpr Split kSplit = splitInTwo();
+
 constexpr std::array<NarrowShift, kNarrowGroupCount> makeTwoColumns() {
   const auto groups = makeGroups();
-  const std::size_t left = splitInTwo().left;
   std::array<NarrowShift, kNarrowGroupCount> shifts{};
-  for (std::size_t g = left; g < shifts.size(); ++g) shifts[g] = {kNarrowWidth + kNarrowColumnGap, -groups[left].top};
+  for (std::size_t g = kSplit.left; g < shifts.size(); ++g)
+    shifts[g] = {kNarrowWidth + kNarrowColumnGap, -groups[kSplit.left].top};
   return shifts;
 }
 
@@ -120,6 +122,6 @@ const std::array<NarrowGroupPlace, kNarrowGroupCount> kNarrowGroups = makeGroups
 const std::array<NarrowPlacement, kControlCount> kNarrow = makeNarrow();
 const std::array<NarrowButton, kNarrowButtonCount> kNarrowButtons = makeButtons();
 const std::array<NarrowShift, kNarrowGroupCount> kNarrowTwoColumns = makeTwoColumns();
-const int kNarrowTwoHeight = splitInTwo().height;
+const int kNarrowTwoHeight = kSplit.height;
 
 }  // namespace kethmor::ui
