@@ -2,10 +2,10 @@
 // window, the same controls (their state, names and reading order one set)
 // stand where the session's narrow table places them, a column centred on
 // the page (two side by side where the page has room for them, as on a
-// tablet held upright), in the window's fonts drawn larger, its groups named for a
-// screen reader; a button beside each list that a double click applies or
-// buys from does what the double click does, and one opens the menu. The
-// page turns between the two as the phone turns. Where the browser shares
+// tablet held upright), in the window's fonts drawn larger, its groups named
+// for a screen reader; a button beside each list that a double click applies
+// or buys from does what the double click does, and one opens the menu. The
+// page turns between the window and the narrow layout as the phone turns. Where the browser shares
 // (a phone's apps), the menu shares the sheet.
 import {pageLink} from './share.js';
 
